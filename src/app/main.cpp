@@ -1,0 +1,34 @@
+#include "platform/app_icon.h"
+#include "platform/qt_services.h"
+#include "platform/termination.h"
+#include "shell/program.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lunavik"));
+    QApplication::setApplicationVersion(QStringLiteral("1.70"));
+    QApplication::setWindowIcon(platform::ApplicationIcon());
+    // Hiding every window is a normal moment here; the process ends only by the shutdown.
+    QApplication::setQuitOnLastWindowClosed(false);
+    forms::FormsRuntime::InstallFontSubstitutes();
+
+    const QString appName = platform::ExecutableBaseName();
+    platform::QtMessageBox messageBox;
+    platform::DesktopUrlService urls;
+    platform::QtSettingsStore settings;
+    platform::QtClipboard clipboard;
+    platform::SystemClock clock;
+    platform::StdRandomGenerator random;
+    platform::LockFileInstanceGuard instance(appName);
+    platform::ExitProcessEnder ender(settings, instance);
+    platform::Platform platform{messageBox, urls,     settings, clipboard, clock,
+                                random,     instance, ender,    appName};
+    platform::EndOnTermination(ender);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&ender] { ender.End(0); });
+
+    Program program(platform);
+    program.Start();
+    return app.exec();
+}

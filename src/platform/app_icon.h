@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+namespace platform {
+
+// The application icon: a dark teal square, a thin white frame with rounded corners and a
+// silver serif capital D. Drawn here once; the shipped PNGs are rendered from this drawing.
+QImage DrawApplicationIcon(int size);
+
+// The icon as shipped in the resources, every size rendered from the same drawing.
+QIcon ApplicationIcon();
+
+} // namespace platform

@@ -1,0 +1,290 @@
+#include "platform/controls.h"
+#include "platform/design.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
+
+namespace forms {
+
+namespace {
+QString ToDisplayBreaks(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+QString ToStoredBreaks(QString text) {
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+} // namespace
+
+FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void FormLabel::SetCaption(const QString& caption) {
+    m_caption = caption;
+    int marked = -1;
+    const QString shown = StripAccessKeys(caption, &marked);
+    if (marked < 0) {
+        setTextFormat(Qt::PlainText);
+        setText(shown);
+    } else {
+        setTextFormat(Qt::RichText);
+        setText(shown.left(marked).toHtmlEscaped() + QLatin1String("<u>") +
+                shown.mid(marked, 1).toHtmlEscaped() + QLatin1String("</u>") +
+                shown.mid(marked + 1).toHtmlEscaped());
+    }
+    if (m_autoSize)
+        resize(sizeHint());
+}
+
+void FormLabel::SetAutoSize(bool on) {
+    m_autoSize = on;
+    if (on) {
+        setWordWrap(false);
+        resize(sizeHint());
+    }
+}
+
+void FormLabel::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void FormLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit Click();
+}
+
+FormFrame::FormFrame(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+}
+
+void FormFrame::SetCaption(const QString& caption) {
+    m_caption = caption;
+    update();
+}
+
+void FormFrame::SetFlat(bool flat) {
+    m_flat = flat;
+    update();
+}
+
+void FormFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const QString title = StripAccessKeys(m_caption);
+    // The border runs through the middle of the caption line, as frames traditionally do.
+    const int top = title.isEmpty() ? 0 : fm.height() / 2;
+    QRect box = rect().adjusted(0, top, -1, -1);
+    const QColor dark = palette().color(QPalette::Dark);
+    if (m_flat) {
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawRect(box);
+    } else {
+        p.setPen(dark);
+        p.drawRect(box.adjusted(0, 0, -1, -1));
+        p.setPen(palette().color(QPalette::Light));
+        p.drawRect(box.adjusted(1, 1, 0, 0));
+    }
+    if (!title.isEmpty()) {
+        const int width = fm.horizontalAdvance(title);
+        QRect text(8, 0, width + 4, fm.height());
+        p.fillRect(text, palette().color(QPalette::Window));
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(text, Qt::AlignCenter, title);
+    }
+}
+
+FormTextBox::FormTextBox(bool multiLine, bool verticalScroll, QWidget* parent) : QWidget(parent) {
+    QWidget* editor = nullptr;
+    if (multiLine) {
+        m_plain = new QPlainTextEdit(this);
+        m_plain->setFrameShape(QFrame::NoFrame);
+        m_plain->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        m_plain->setVerticalScrollBarPolicy(verticalScroll ? Qt::ScrollBarAlwaysOn
+                                                           : Qt::ScrollBarAlwaysOff);
+        m_plain->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_plain->setTabChangesFocus(true);
+        m_plain->viewport()->setMouseTracking(true);
+        m_plain->viewport()->installEventFilter(this);
+        connect(m_plain, &QPlainTextEdit::textChanged, this, &FormTextBox::Change);
+        editor = m_plain;
+    } else {
+        m_line = new QLineEdit(this);
+        m_line->setFrame(false);
+        m_line->setMouseTracking(true);
+        connect(m_line, &QLineEdit::textChanged, this, &FormTextBox::Change);
+        editor = m_line;
+    }
+    editor->installEventFilter(this);
+    setFocusProxy(editor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QWidget* FormTextBox::editor() const {
+    return m_plain ? static_cast<QWidget*>(m_plain) : static_cast<QWidget*>(m_line);
+}
+
+QString FormTextBox::Text() const {
+    return m_plain ? ToStoredBreaks(m_plain->toPlainText()) : m_line->text();
+}
+
+void FormTextBox::SetText(const QString& text) {
+    if (m_plain)
+        m_plain->setPlainText(ToDisplayBreaks(text));
+    else
+        m_line->setText(text);
+}
+
+void FormTextBox::SetSelText(const QString& text) {
+    if (m_plain) {
+        QTextCursor cursor = m_plain->textCursor();
+        cursor.insertText(ToDisplayBreaks(text));
+        m_plain->setTextCursor(cursor);
+    } else {
+        m_line->insert(text);
+    }
+}
+
+int FormTextBox::SelStart() const {
+    if (m_line)
+        return m_line->hasSelectedText() ? m_line->selectionStart() : m_line->cursorPosition();
+    // Positions count a line break as the two characters CR LF.
+    const QTextCursor cursor = m_plain->textCursor();
+    const int position = cursor.selectionStart();
+    return position + cursor.document()->findBlock(position).blockNumber();
+}
+
+void FormTextBox::SetSelStart(int position) {
+    if (m_line) {
+        m_line->setCursorPosition(position);
+        return;
+    }
+    QTextDocument* doc = m_plain->document();
+    QTextBlock block = doc->begin();
+    int remaining = position;
+    while (block.isValid() && remaining > block.length() - 1 + 2 && block.next().isValid()) {
+        remaining -= block.length() - 1 + 2;
+        block = block.next();
+    }
+    QTextCursor cursor(doc);
+    cursor.setPosition(block.position() + std::min(remaining, block.length() - 1));
+    m_plain->setTextCursor(cursor);
+    m_plain->ensureCursorVisible();
+    if (position == 0)
+        m_plain->verticalScrollBar()->setValue(0);
+}
+
+QString FormTextBox::SelectedText() const {
+    return m_plain ? ToStoredBreaks(m_plain->textCursor().selectedText()) : m_line->selectedText();
+}
+
+void FormTextBox::SetReadOnly(bool readOnly) {
+    if (m_plain) {
+        m_plain->setReadOnly(readOnly);
+        if (readOnly)
+            m_plain->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                             Qt::TextSelectableByKeyboard);
+    } else {
+        m_line->setReadOnly(readOnly);
+    }
+}
+
+void FormTextBox::paintEvent(QPaintEvent*) {
+    // Flat: one thin line instead of the sunken edge.
+    QPainter p(this);
+    p.fillRect(rect(), editor()->palette().color(QPalette::Base));
+    p.setPen(palette().color(QPalette::Shadow));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void FormTextBox::resizeEvent(QResizeEvent*) {
+    editor()->setGeometry(rect().adjusted(1, 1, -1, -1));
+}
+
+void FormTextBox::insertTyped(const QString& text) {
+    if (m_plain)
+        m_plain->insertPlainText(text);
+    else
+        m_line->insert(text);
+}
+
+bool FormTextBox::filterKey(QKeyEvent* event) {
+    const QString typed = event->text();
+    if (typed.size() != 1)
+        return false;
+    // Enter in a single-line box types nothing; let the window see it.
+    int code = typed.at(0).unicode();
+    const int original = code;
+    emit KeyPress(code);
+    if (code == original)
+        return false;
+    if (code != 0 && !(m_plain ? m_plain->isReadOnly() : m_line->isReadOnly()))
+        insertTyped(QString(QChar(code)));
+    return true; // the original key is consumed
+}
+
+bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == editor())
+            return filterKey(static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::FocusIn:
+        if (watched == editor())
+            emit GotFocus();
+        break;
+    case QEvent::FocusOut:
+        if (watched == editor())
+            emit LostFocus();
+        break;
+    case QEvent::MouseButtonPress:
+        emit MouseDown();
+        break;
+    case QEvent::MouseMove:
+        emit MouseMove();
+        break;
+    case QEvent::MouseButtonRelease: {
+        emit MouseUp();
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton)
+            emit Click();
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+FormCheckButton::FormCheckButton(QWidget* parent) : QPushButton(parent) {
+    setCheckable(true);
+    connect(this, &QPushButton::clicked, this, &FormCheckButton::Click);
+}
+
+void FormCheckButton::SetValue(int value) {
+    const bool checked = value != 0;
+    if (checked == isChecked())
+        return;
+    setChecked(checked);
+    emit Click();
+}
+
+} // namespace forms

@@ -1,0 +1,454 @@
+#include "platform/forms.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFont>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace forms {
+
+FormsRuntime::FormsRuntime(platform::Platform& platform) : m_platform(platform) {}
+
+void FormsRuntime::InstallFontSubstitutes() {
+    // Verdana and MS Sans Serif are rarely installed on Linux; these keep their sizes close.
+    QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                                QStringLiteral("Sans Serif")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                                QStringLiteral("Sans Serif")});
+}
+
+void FormsRuntime::added(Form* form) {
+    if (std::find(m_loaded.begin(), m_loaded.end(), form) == m_loaded.end())
+        m_loaded.push_back(form);
+}
+
+void FormsRuntime::removed(Form* form) {
+    m_loaded.erase(std::remove(m_loaded.begin(), m_loaded.end(), form), m_loaded.end());
+}
+
+FormWindow::FormWindow(Form& form, QWidget* owner)
+    : QWidget(owner, owner ? Qt::Dialog : Qt::Window), m_form(form), m_client(new QWidget(this)) {
+    setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_client);
+    m_client->setAutoFillBackground(true);
+}
+
+void FormWindow::setMenuBar(QMenuBar* bar) {
+    m_menuBar = bar;
+    static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The close box unloads, exactly like an unload from code.
+    event->ignore();
+    m_form.Unload();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && m_default && m_default->isEnabled()) {
+        m_default->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && m_cancel && m_cancel->isEnabled()) {
+        m_cancel->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+Form::Form(FormsRuntime& runtime) : m_runtime(runtime) {}
+
+Form::~Form() {
+    m_runtime.removed(this);
+    delete m_window.data();
+}
+
+bool Form::Visible() const {
+    return m_window && m_window->isVisible();
+}
+
+void Form::Load() {
+    if (IsLoaded())
+        return;
+    build(Design());
+    m_runtime.added(this);
+    Bind();
+    Form_Load();
+}
+
+void Form::Show(ShowMode mode) {
+    Load();
+    if (!m_window)
+        return; // Form_Load unloaded it again
+    if (!m_placed) {
+        placeCentred();
+        m_placed = true;
+    }
+    const bool wasVisible = m_window->isVisible();
+    if (mode == ShowMode::Modal)
+        m_window->setWindowModality(Qt::ApplicationModal);
+    m_window->show();
+    if (!wasVisible) {
+        const auto order = TabOrder();
+        if (!order.empty())
+            order.front()->setFocus(Qt::OtherFocusReason);
+    }
+    if (!m_window->testAttribute(Qt::WA_ShowWithoutActivating)) {
+        m_window->raise();
+        m_window->activateWindow();
+    }
+    if (mode == ShowMode::Modal) {
+        QEventLoop loop;
+        connect(this, &Form::Closed, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::DialogExec);
+        if (m_window)
+            m_window->setWindowModality(Qt::NonModal);
+    }
+}
+
+void Form::Hide() {
+    if (!m_window)
+        return;
+    m_window->hide();
+    emit Closed();
+}
+
+void Form::Unload() {
+    if (!IsLoaded() || m_unloading)
+        return;
+    m_unloading = true;
+    struct Finish {
+        Form& form;
+        ~Finish() {
+            // The widgets go even when the unload handler failed: a reload must start afresh.
+            form.m_runtime.removed(&form);
+            form.m_controls.clear();
+            form.m_menu.clear();
+            form.m_tabStops.clear();
+            if (FormWindow* w = form.m_window) {
+                form.m_window = nullptr;
+                w->hide();
+                w->deleteLater();
+            }
+            form.m_placed = false;
+            form.m_unloading = false;
+            emit form.Closed();
+        }
+    } finish{*this};
+    Form_Unload();
+}
+
+QWidget* Form::Control(const QString& name) const {
+    const auto it = m_controls.find(name);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+QAction* Form::MenuEntry(const QString& name) const {
+    const auto it = m_menu.find(name);
+    return it == m_menu.end() ? nullptr : it->second;
+}
+
+void Form::BringToFront(const QString& name) {
+    if (QWidget* w = Control(name))
+        w->raise();
+}
+
+void Form::SetCaption(const QString& caption) {
+    if (m_window)
+        m_window->setWindowTitle(caption);
+}
+
+void Form::SetIcon(const QIcon& icon) {
+    if (m_window)
+        m_window->setWindowIcon(icon);
+}
+
+void Form::SetTopmost() {
+    if (!m_window)
+        return;
+    const bool visible = m_window->isVisible();
+    m_window->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (visible)
+        m_window->show(); // changing the flags hides a shown window
+}
+
+std::vector<QWidget*> Form::TabOrder() const {
+    std::vector<QWidget*> order;
+    for (const auto& [index, w] : m_tabStops)
+        if (w->isVisibleTo(m_window) && w->isEnabled())
+            order.push_back(w);
+    return order;
+}
+
+void Form::placeCentred() {
+    QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    m_window->adjustSize();
+    const QRect area = screen->availableGeometry();
+    const QSize size = m_window->size();
+    m_window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+namespace {
+
+QFont makeFont(const FontSpec& spec, const QFont& base) {
+    QFont font = base;
+    if (!spec.family.isEmpty())
+        font.setFamily(spec.family);
+    if (spec.points > 0)
+        font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QColor resolve(const Colour& colour, const QPalette& system) {
+    if (colour.rgb)
+        return *colour.rgb;
+    switch (colour.system) {
+    case SystemColour::ButtonFace:
+        return system.color(QPalette::Button);
+    case SystemColour::ButtonText:
+        return system.color(QPalette::ButtonText);
+    case SystemColour::Window:
+        return system.color(QPalette::Base);
+    case SystemColour::WindowText:
+        return system.color(QPalette::Text);
+    case SystemColour::None:
+        break;
+    }
+    return {};
+}
+
+bool takesFocus(Kind kind) {
+    return kind == Kind::TextBox || kind == Kind::ComboList || kind == Kind::Button ||
+           kind == Kind::CheckButton;
+}
+
+} // namespace
+
+void Form::build(const FormDesign& design) {
+    m_window = new FormWindow(*this, owner());
+    FormWindow* w = m_window;
+    w->setObjectName(design.name);
+    w->setWindowTitle(design.caption);
+    w->setAccessibleName(StripAccessKeys(design.caption));
+    if (design.icon)
+        w->setWindowIcon(m_runtime.applicationIcon());
+
+    const QPalette system = QApplication::palette();
+    const QFont windowFont = makeFont(design.font, QApplication::font());
+    QWidget* client = w->client();
+    client->setObjectName(design.name + QLatin1String("_client"));
+    client->setFont(windowFont);
+    client->setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
+    QPalette pal = client->palette();
+    if (design.back.isSet())
+        pal.setColor(QPalette::Window, resolve(design.back, system));
+    if (design.fore.isSet())
+        pal.setColor(QPalette::WindowText, resolve(design.fore, system));
+    client->setPalette(pal);
+    client->setCursor(design.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
+
+    buildMenu(design);
+
+    for (const ControlDesign& c : design.controls) {
+        QWidget* parent = client;
+        if (!c.container.isEmpty())
+            if (QWidget* container = Control(c.container))
+                parent = container;
+        QWidget* widget = buildControl(c, parent, design);
+        widget->setObjectName(c.name);
+        m_controls[c.name] = widget;
+        if (takesFocus(c.kind) && c.tabIndex >= 0)
+            m_tabStops.emplace_back(c.tabIndex, widget);
+        widget->raise(); // design order is stacking order
+    }
+    std::stable_sort(m_tabStops.begin(), m_tabStops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < m_tabStops.size(); ++i)
+        QWidget::setTabOrder(m_tabStops[i - 1].second, m_tabStops[i].second);
+    w->adjustSize();
+}
+
+QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent, const FormDesign& design) {
+    const QPalette system = QApplication::palette();
+    const QFont font = makeFont(c.font, parent->font());
+    const QString shown = StripAccessKeys(c.caption);
+    QWidget* widget = nullptr;
+
+    switch (c.kind) {
+    case Kind::Frame: {
+        auto* frame = new FormFrame(parent);
+        frame->SetCaption(c.caption);
+        frame->SetFlat(c.flat);
+        widget = frame;
+        break;
+    }
+    case Kind::Label: {
+        auto* label = new FormLabel(parent);
+        if (c.centred)
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    case Kind::TextBox: {
+        auto* box = new FormTextBox(c.multiLine, c.verticalScroll, parent);
+        box->SetReadOnly(c.readOnly);
+        widget = box;
+        break;
+    }
+    case Kind::ComboList: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(false);
+        widget = combo;
+        break;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(c.caption, parent);
+        button->setAutoDefault(false);
+        if (c.isDefault)
+            m_window->setDefaultButton(button);
+        if (c.isCancel)
+            m_window->setCancelButton(button);
+        widget = button;
+        break;
+    }
+    case Kind::CheckButton: {
+        auto* check = new FormCheckButton(parent);
+        check->setText(c.caption);
+        widget = check;
+        break;
+    }
+    case Kind::Picture: {
+        auto* picture = new QLabel(parent);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = picture;
+        break;
+    }
+    case Kind::Line: {
+        auto* line = new QWidget(parent);
+        line->setAutoFillBackground(true);
+        widget = line;
+        break;
+    }
+    }
+
+    widget->setFont(font);
+    QPalette pal = widget->palette();
+    const QColor fore = resolve(c.fore, system);
+    const QColor back = resolve(c.back, system);
+    switch (c.kind) {
+    case Kind::TextBox:
+    case Kind::ComboList:
+        if (back.isValid()) {
+            pal.setColor(QPalette::Base, back);
+            pal.setColor(QPalette::Button, back);
+            pal.setColor(QPalette::Window, back);
+        }
+        if (fore.isValid()) {
+            pal.setColor(QPalette::Text, fore);
+            pal.setColor(QPalette::ButtonText, fore);
+            pal.setColor(QPalette::WindowText, fore);
+        }
+        break;
+    case Kind::Button:
+    case Kind::CheckButton:
+        if (back.isValid()) // graphical style: painted in its own colour
+            pal.setColor(QPalette::Button, back);
+        if (fore.isValid())
+            pal.setColor(QPalette::ButtonText, fore);
+        break;
+    default:
+        if (back.isValid())
+            pal.setColor(QPalette::Window, back);
+        if (fore.isValid())
+            pal.setColor(QPalette::WindowText, fore);
+        break;
+    }
+    widget->setPalette(pal);
+    if (auto* box = qobject_cast<FormTextBox*>(widget))
+        box->editor()->setPalette(pal);
+    if (c.kind == Kind::Label)
+        widget->setAutoFillBackground(!c.transparent);
+    if (c.kind == Kind::Frame || c.kind == Kind::Line)
+        widget->setAutoFillBackground(true);
+
+    if (c.kind == Kind::Line) {
+        const int x1 = TwipsToPixels(c.left), x2 = TwipsToPixels(c.left + c.width);
+        const int pen = std::max(1, c.height);
+        widget->setGeometry(x1, TwipsToPixels(c.top) - pen / 2, x2 - x1, pen);
+    } else {
+        widget->setGeometry(TwipsToRect(c.left, c.top, c.width, c.height));
+    }
+    if (auto* label = qobject_cast<FormLabel*>(widget)) {
+        label->SetCaption(c.caption);
+        label->SetAutoSize(c.autoSize);
+    }
+
+    const bool hand = c.link || c.handCursor;
+    widget->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (auto* box = qobject_cast<FormTextBox*>(widget))
+        box->editor()->setCursor(Qt::IBeamCursor);
+    widget->setFocusPolicy(takesFocus(c.kind) ? Qt::StrongFocus : Qt::NoFocus);
+    if (c.kind == Kind::TextBox)
+        static_cast<FormTextBox*>(widget)->editor()->setFocusPolicy(Qt::StrongFocus);
+
+    const QString accessible = c.accessibleName.isEmpty() ? shown : c.accessibleName;
+    widget->setAccessibleName(accessible);
+    if (auto* box = qobject_cast<FormTextBox*>(widget))
+        box->editor()->setAccessibleName(accessible);
+    widget->setVisible(c.visible);
+    Q_UNUSED(design);
+    return widget;
+}
+
+void Form::buildMenu(const FormDesign& design) {
+    if (design.menu.empty())
+        return;
+    auto* bar = new QMenuBar(m_window);
+    bar->setObjectName(design.name + QLatin1String("_menu"));
+    for (const MenuDesign& top : design.menu) {
+        if (top.items.empty()) {
+            QAction* action = bar->addAction(top.caption);
+            action->setObjectName(top.name);
+            action->setEnabled(top.enabled);
+            m_menu[top.name] = action;
+            continue;
+        }
+        QMenu* menu = bar->addMenu(top.caption);
+        menu->setObjectName(top.name);
+        menu->menuAction()->setObjectName(top.name);
+        menu->menuAction()->setEnabled(top.enabled);
+        m_menu[top.name] = menu->menuAction();
+        for (const MenuDesign& item : top.items) {
+            QAction* action =
+                item.caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(item.caption);
+            action->setObjectName(item.name);
+            action->setEnabled(item.enabled);
+            m_menu[item.name] = action;
+        }
+    }
+    m_window->setMenuBar(bar);
+}
+
+} // namespace forms

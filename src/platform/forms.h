@@ -1,0 +1,137 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/design.h"
+#include "platform/services.h"
+
+#include <QComboBox>
+#include <QIcon>
+#include <QMenuBar>
+#include <QPointer>
+#include <QWidget>
+#include <map>
+#include <vector>
+
+class QAction;
+
+namespace forms {
+
+class Form;
+
+// The loaded windows and what all of them share. One per process.
+class FormsRuntime {
+public:
+    explicit FormsRuntime(platform::Platform& platform);
+    platform::Platform& platform() { return m_platform; }
+
+    // The loaded windows, in the order they were loaded.
+    const std::vector<Form*>& Forms() const { return m_loaded; }
+
+    // The icon every window shows unless its design says otherwise.
+    void SetApplicationIcon(const QIcon& icon) { m_icon = icon; }
+    const QIcon& applicationIcon() const { return m_icon; }
+
+    // Substitutes for design fonts that are not installed, at the same point size.
+    static void InstallFontSubstitutes();
+
+private:
+    friend class Form;
+    void added(Form* form);
+    void removed(Form* form);
+
+    platform::Platform& m_platform;
+    std::vector<Form*> m_loaded;
+    QIcon m_icon;
+};
+
+// The top-level widget of a loaded window. Its close box unloads the window.
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    FormWindow(Form& form, QWidget* owner);
+    QWidget* client() const { return m_client; }
+    QMenuBar* menuBar() const { return m_menuBar; }
+    void setMenuBar(QMenuBar* bar);
+    void setDefaultButton(QPushButton* button) { m_default = button; }
+    void setCancelButton(QPushButton* button) { m_cancel = button; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Form& m_form;
+    QWidget* m_client;
+    QMenuBar* m_menuBar = nullptr;
+    QPointer<QPushButton> m_default, m_cancel;
+};
+
+// A window with the lifecycle of the forms runtime: loaded on first use (widgets built from
+// the design, then Form_Load), shown modeless or modal, hidden with its contents kept,
+// unloaded (Form_Unload, then the widgets are released; the next load starts again from the
+// design values).
+class Form : public QObject {
+    Q_OBJECT
+public:
+    enum class ShowMode { Modeless, Modal };
+
+    explicit Form(FormsRuntime& runtime);
+    ~Form() override;
+
+    virtual FormDesign Design() const = 0;
+
+    bool IsLoaded() const { return m_window != nullptr; }
+    bool IsUnloading() const { return m_unloading; }
+    bool Visible() const;
+    void Load();
+    // Loads first when needed. Modal returns once the window is hidden or unloaded.
+    void Show(ShowMode mode = ShowMode::Modeless);
+    void Hide();
+    void Unload();
+
+    // The built widgets; null while not loaded.
+    FormWindow* window() const { return m_window; }
+    QWidget* Control(const QString& name) const;
+    template <class T> T* Control(const QString& name) const {
+        return qobject_cast<T*>(Control(name));
+    }
+    QAction* MenuEntry(const QString& name) const;
+
+    // Brings a control to the front of its container's stacking.
+    void BringToFront(const QString& name);
+    void SetCaption(const QString& caption);
+    void SetIcon(const QIcon& icon);
+    // Keeps the window above other applications' ordinary windows and shows it without
+    // taking activation, for as long as it stays loaded.
+    void SetTopmost();
+    // The controls that take the focus, in tab order.
+    std::vector<QWidget*> TabOrder() const;
+
+signals:
+    void Closed(); // hidden or unloaded; ends a modal Show
+
+protected:
+    FormsRuntime& runtime() const { return m_runtime; }
+    platform::Platform& platform() const { return m_runtime.platform(); }
+    virtual QWidget* owner() const { return nullptr; }
+    // Connects the handlers to freshly built widgets.
+    virtual void Bind() {}
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+private:
+    void build(const FormDesign& design);
+    QWidget* buildControl(const ControlDesign& c, QWidget* parent, const FormDesign& design);
+    void buildMenu(const FormDesign& design);
+    void placeCentred();
+
+    FormsRuntime& m_runtime;
+    QPointer<FormWindow> m_window;
+    std::map<QString, QWidget*> m_controls;
+    std::map<QString, QAction*> m_menu;
+    std::vector<std::pair<int, QWidget*>> m_tabStops;
+    bool m_unloading = false;
+    bool m_placed = false;
+};
+
+} // namespace forms

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QLockFile>
+#include <QSettings>
+#include <map>
+#include <memory>
+#include <random>
+
+// The real services, over Qt.
+namespace platform {
+
+class QtMessageBox : public MessageBoxService {
+public:
+    MsgAnswer Show(const QString& text, MsgIcon icon, MsgButtons buttons,
+                   const QString& title) override;
+    // What the box displays for a text: CR LF and bare CR become line breaks.
+    static QString DisplayText(const QString& text);
+};
+
+class DesktopUrlService : public UrlService {
+public:
+    void Open(const QString& url) override;
+};
+
+// One INI file per application name in the user's configuration folder. QSettings writes
+// through a temporary file and renames it, so a crash never leaves half a file behind.
+class QtSettingsStore : public SettingsStore {
+public:
+    // folder: where the files live; empty means the user's configuration folder.
+    explicit QtSettingsStore(QString folder = {});
+    QString Read(const QString& appName, const QString& section, const QString& key) override;
+    void Save(const QString& appName, const QString& section, const QString& key,
+              const QString& value) override;
+    void Flush() override;
+
+private:
+    QSettings& settingsFor(const QString& appName);
+    QString m_folder;
+    std::map<QString, std::unique_ptr<QSettings>> m_files;
+};
+
+class QtClipboard : public ClipboardService {
+public:
+    void Clear() override;
+};
+
+class SystemClock : public Clock {
+public:
+    QDateTime Now() override { return QDateTime::currentDateTime(); }
+};
+
+class StdRandomGenerator : public RandomGenerator {
+public:
+    void Randomize() override;
+    float Rnd() override;
+
+private:
+    std::mt19937 m_engine{1};
+};
+
+// A lock file in the user's runtime folder. QLockFile recognises a lock whose owner has died
+// and takes it over, so a crash or a kill never refuses the next start.
+class LockFileInstanceGuard : public InstanceGuard {
+public:
+    // folder: where the lock lives; empty means the user's runtime folder.
+    explicit LockFileInstanceGuard(const QString& appName, QString folder = {});
+    bool AnotherInstanceRunning() override;
+    void Release() override;
+    QString lockPath() const { return m_path; }
+
+private:
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+// Flushes the settings and drops the lock before ending, since no destructor runs after it.
+class ExitProcessEnder : public ProcessEnder {
+public:
+    ExitProcessEnder(SettingsStore& settings, InstanceGuard& instance)
+        : m_settings(settings), m_instance(instance) {}
+    [[noreturn]] void End(int status) override;
+
+private:
+    SettingsStore& m_settings;
+    InstanceGuard& m_instance;
+};
+
+// The running executable's file name without its extension.
+QString ExecutableBaseName();
+
+} // namespace platform

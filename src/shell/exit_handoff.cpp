@@ -1,0 +1,37 @@
+#include "shell/exit_handoff.h"
+
+#include "shell/program.h"
+
+#include <exception>
+
+namespace exit_handoff {
+
+namespace {
+template <class Step> void carryOn(Step step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+        // A window that cannot be shown or hidden must not stop the steps after it.
+    }
+}
+} // namespace
+
+void Run(Program& program, forms::Form& leaving) {
+    program.nag.Show();
+    program.startup.Hide();
+    leaving.Unload();
+}
+
+void RunForResultWindow(Program& program) {
+    carryOn([&] { program.nag.Show(); });
+    carryOn([&] { program.startup.Hide(); });
+}
+
+void Back(Program& program) {
+    carryOn([&] { program.result.Unload(); });
+    carryOn([&] { program.main.Show(); });
+    carryOn([&] { program.startup.Hide(); });
+    carryOn([&] { program.nag.Hide(); });
+}
+
+} // namespace exit_handoff

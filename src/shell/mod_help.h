@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class Program;
+namespace forms {
+class FormCheckButton;
+}
+
+// Links to the maker's pages, the update reminder and the shutdown sequence.
+class modHelp {
+public:
+    explicit modHelp(Program& program) : m_program(program) {}
+
+    void OpenSoftwaresPage();
+    void OpenDonatePage();
+    void OpenHelpPage();
+    void OpenCoBrandPage();
+    void OpenFullBrandPage();
+    void OpenHomePage();
+    void OpenDownloadPage();
+
+    // A check box used as a link: a click that checks it unchecks it again and opens the home
+    // page, so it never stays checked and each click opens the page once.
+    void CheckBoxLink_Click(forms::FormCheckButton& box);
+
+    // Reminds the user, at most every fifteen days, to look for a newer version.
+    void CheckForUpdate();
+
+    // Unloads every loaded window and ends the process with status 0. Safe to re-enter from
+    // an unload handler: the nested run finishes and the outer one never resumes.
+    void UnloadAllAndEnd();
+    bool HasEnded() const { return m_ended; }
+
+    // The address of a page of the maker's site.
+    static QString PageUrl(const char* pageKey);
+
+private:
+    void open(const char* pageKey);
+    void storeNow();
+
+    Program& m_program;
+    bool m_ended = false;
+};

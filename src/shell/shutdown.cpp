@@ -1,0 +1,24 @@
+#include "shell/mod_help.h"
+#include "shell/program.h"
+
+#include <exception>
+
+void modHelp::UnloadAllAndEnd() {
+    // A copy: unloading changes the collection under our feet.
+    const std::vector<forms::Form*> loaded = m_program.runtime.Forms();
+    for (forms::Form* form : loaded) {
+        if (m_ended)
+            break; // a nested run already finished the job
+        if (!form->IsLoaded() || form->IsUnloading())
+            continue;
+        try {
+            form->Unload();
+        } catch (const std::exception&) {
+            // A failing window must not keep the process alive.
+        }
+    }
+    if (!m_ended) {
+        m_ended = true;
+        m_program.platform.ender.End(0);
+    }
+}

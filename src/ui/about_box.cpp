@@ -1,0 +1,88 @@
+#include "ui/about_box.h"
+
+#include "shell/program.h"
+#include "ui/captions.h"
+#include "ui/colours.h"
+
+#include <QLabel>
+
+using forms::ControlDesign;
+using forms::Kind;
+
+frmAbout::frmAbout(Program& program) : forms::Form(program.runtime), m_program(program) {}
+
+forms::FormDesign frmAbout::Design() const {
+    forms::FormDesign d;
+    d.name = QStringLiteral("frmAbout");
+    d.caption = QString::fromLatin1(kWindowCaption);
+    d.clientWidth = 6825;
+    d.clientHeight = 3795;
+    d.back = colours::PanelBlue();
+    d.font = {QStringLiteral("MS Sans Serif"), 8.25};
+
+    auto row = [&d](const char* name, Kind kind, int l, int t, int w, int h,
+                    int tab) -> ControlDesign& {
+        ControlDesign c;
+        c.name = QLatin1String(name);
+        c.kind = kind;
+        c.left = l, c.top = t, c.width = w, c.height = h;
+        c.tabIndex = tab;
+        d.controls.push_back(c);
+        return d.controls.back();
+    };
+    auto text = [&](const char* name, int l, int t, int w, int h, int tab, const QString& caption,
+                    forms::FontSpec font) -> ControlDesign& {
+        auto& c = row(name, Kind::Label, l, t, w, h, tab);
+        c.caption = caption;
+        c.font = font;
+        c.fore = colours::White();
+        c.transparent = true;
+        return c;
+    };
+    const QString verdana = QStringLiteral("Verdana");
+
+    auto& picture = row("Picture1", Kind::Picture, 120, 120, 480, 480, 6);
+    picture.accessibleName = QStringLiteral("Lunavik icon");
+    auto& ok = row("cmdOK", Kind::Button, 5400, 3360, 1260, 345, 0);
+    ok.caption = QStringLiteral("OK");
+    ok.back = colours::PanelBlue();
+    ok.isDefault = true;
+    ok.isCancel = true;
+    // A rule across the whole window, 2 pixels wide.
+    auto& line = row("Line1", Kind::Line, -60, 3270, 6900, 2, -1);
+    line.back = colours::White();
+    text("Label1", 840, 600, 5415, 1065, 5, captions::AboutDescription(), {verdana, 8.25});
+    text("Label2", 960, 120, 5175, 255, 4, QString::fromLatin1(kWindowCaption),
+         {verdana, 9.75, true});
+    auto& cobrand = text("lblCobrand", 4320, 2880, 2355, 195, 3,
+                         QStringLiteral("Click here for more details."),
+                         {verdana, 8.25, false, true});
+    cobrand.link = true;
+    cobrand.autoSize = true;
+    text("Label3", 840, 2040, 5685, 675, 2, captions::AboutFullBrandText(), {verdana, 8.25, true});
+    auto& home = text("lblHomePage", 2640, 1800, 4050, 195, 1, captions::AboutHomePageLink(),
+                      {verdana, 8.25, false, true});
+    home.link = true;
+    home.autoSize = true;
+    return d;
+}
+
+QWidget* frmAbout::owner() const {
+    // A dialog of the main window: modal over it, and without a task-bar button of its own.
+    return m_program.main.window();
+}
+
+void frmAbout::Bind() {
+    if (auto* picture = Control<QLabel>(QStringLiteral("Picture1")))
+        picture->setPixmap(runtime().applicationIcon().pixmap(32, 32));
+    connect(Control<QPushButton>(QStringLiteral("cmdOK")), &QPushButton::clicked, this,
+            &frmAbout::cmdOK_Click);
+    connect(Control<forms::FormLabel>(QStringLiteral("lblCobrand")), &forms::FormLabel::Click,
+            this, &frmAbout::lblCobrand_Click);
+    connect(Control<forms::FormLabel>(QStringLiteral("lblHomePage")), &forms::FormLabel::Click,
+            this, &frmAbout::lblHomePage_Click);
+}
+
+void frmAbout::cmdOK_Click() { Unload(); }
+void frmAbout::lblCobrand_Click() { m_program.help.OpenFullBrandPage(); }
+void frmAbout::lblHomePage_Click() { m_program.help.OpenHomePage(); }

@@ -1,0 +1,273 @@
+#include "ui/main_window.h"
+
+#include "engine/inner_dreams.h"
+#include "engine/interpretation.h"
+#include "shell/exit_handoff.h"
+#include "shell/program.h"
+#include "ui/colours.h"
+#include "ui/promo_strips.h"
+
+#include <QAction>
+
+using forms::ControlDesign;
+using forms::Kind;
+
+namespace {
+
+// Typed a-z become A-Z; nothing else changes.
+void UpperCaseTyped(int& keyAscii) {
+    if (keyAscii >= 97 && keyAscii <= 122)
+        keyAscii -= 32;
+}
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                               "July",    "August",   "September", "October", "November", "December"};
+
+} // namespace
+
+frmMain::frmMain(Program& program) : forms::Form(program.runtime), m_program(program) {}
+
+forms::FormDesign frmMain::Design() const {
+    forms::FormDesign d;
+    d.name = QStringLiteral("frmMain");
+    d.caption = QString::fromLatin1(kWindowCaption);
+    d.clientWidth = 6405;
+    d.clientHeight = 3420;
+    d.back = colours::PanelBlue();
+    d.fore = colours::White();
+    d.font = {QStringLiteral("Verdana"), 8.25};
+    d.handCursor = true;
+    using forms::Entry;
+    using forms::Menu;
+    d.menu = {
+        Menu("nuFile", "&File", {Entry("mnuNext", "&Next"), Entry("mnuExit", "E&xit")}),
+        Menu("mnuHelp", "&Help",
+             {Entry("mnuOnline", "&Online Help"), Entry("mnuVisit", "&Visit Us Online"),
+              Entry("mnuFileSep1", "-"), Entry("mnuUpdate", "&Check for Software Update"),
+              Entry("mnuFileSep2", "-"), Entry("mnuAbout", "&About Software")}),
+        Entry("mnuDonate", "&Donate"),
+        // Switched off in the design; shown greyed.
+        Entry("mkmoney", "Make Money &Online", false),
+    };
+
+    auto row = [&d](const char* name, Kind kind, const char* in, int l, int t, int w, int h,
+                    int tab) -> ControlDesign& {
+        ControlDesign c;
+        c.name = QLatin1String(name);
+        c.kind = kind;
+        c.container = QLatin1String(in);
+        c.left = l, c.top = t, c.width = w, c.height = h;
+        c.tabIndex = tab;
+        d.controls.push_back(c);
+        return d.controls.back();
+    };
+    const forms::FontSpec bold{QStringLiteral("Verdana"), 8.25, true};
+    const forms::FontSpec caption{QStringLiteral("MS Sans Serif"), 8.25};
+
+    auto& frame5 = row("Frame5", Kind::Frame, "", 0, 2400, 6300, 975, 15);
+    frame5.back = colours::PanelBlue();
+    frame5.flat = true;
+    promo_strips::AddOfferLabels(d.controls, QStringLiteral("Frame5"), 16);
+
+    auto& fraName = row("fraName", Kind::Frame, "", 80, 720, 6255, 1605, 7);
+    fraName.caption = QStringLiteral("Please Fill In The Below Details:");
+    fraName.font = bold;
+    fraName.back = colours::PanelBlue();
+    fraName.fore = colours::White();
+    fraName.flat = true;
+
+    auto nameBox = [&](const char* name, int left, int width, int tab, const char* spoken) {
+        auto& box = row(name, Kind::TextBox, "fraName", left, 450, width, 345, tab);
+        box.back = colours::PanelBlue();
+        box.fore = colours::White();
+        box.accessibleName = QLatin1String(spoken);
+    };
+    nameBox("txtLastName", 4200, 1935, 4, "Last Name");
+    nameBox("txtMiddleName", 2115, 1965, 2, "Middle Name");
+    nameBox("txtFirstName", 90, 1905, 0, "First Name");
+
+    auto& fraBirthDay = row("fraBirthDay", Kind::Frame, "fraName", 120, 840, 6045, 645, 9);
+    fraBirthDay.caption = QStringLiteral("Date Of Birth");
+    fraBirthDay.font = bold;
+    fraBirthDay.back = colours::PanelBlue();
+    fraBirthDay.fore = colours::White();
+
+    auto list = [&](const char* name, int left, int width, int tab, const char* spoken) {
+        auto& combo = row(name, Kind::ComboList, "fraBirthDay", left, 210, width, 315, tab);
+        combo.back = colours::PanelBlue();
+        combo.fore = colours::White();
+        combo.accessibleName = QLatin1String(spoken);
+    };
+    list("cboDate", 1760, 855, 8, "Day of birth");
+    list("cboMonth", 120, 1455, 6, "Month of birth");
+    list("cboYear", 2800, 975, 10, "Year of birth");
+
+    auto& next = row("cmdNext", Kind::Button, "fraBirthDay", 3960, 210, 1965, 315, 11);
+    next.caption = QStringLiteral("&Next");
+    next.back = colours::PanelBlue();
+
+    auto label = [&](const char* name, int left, int width, int tab, const char* text) {
+        auto& l = row(name, Kind::Label, "fraName", left, 240, width, 195, tab);
+        l.caption = QLatin1String(text);
+        l.font = caption;
+        l.fore = colours::White();
+        l.transparent = true;
+        l.autoSize = true;
+    };
+    label("Label5", 4200, 765, 14, "Last Name");
+    label("Label4", 2115, 1095, 13, "Middle Name");
+    label("Label1", 120, 750, 12, "First Name");
+
+    auto& frame2 = row("Frame2", Kind::Frame, "", 80, 0, 6255, 615, 3);
+    frame2.back = colours::PanelBlue();
+    frame2.flat = true;
+    d.controls.push_back(promo_strips::BannerLabel(QStringLiteral("Frame2"), 50, 140, 5));
+
+    // Never seen: File > Exit runs its click routine.
+    auto& exit = row("cmdExit", Kind::Button, "", 3840, 3600, 2085, 315, 1);
+    exit.caption = QStringLiteral("E&xit");
+    exit.back = colours::PanelBlue();
+    exit.visible = false;
+    return d;
+}
+
+void frmMain::Bind() {
+    using forms::FormLabel;
+    using forms::FormTextBox;
+    connect(Control<QPushButton>(QStringLiteral("cmdNext")), &QPushButton::clicked, this,
+            &frmMain::cmdNext_Click);
+    connect(Control<QPushButton>(QStringLiteral("cmdExit")), &QPushButton::clicked, this,
+            &frmMain::cmdExit_Click);
+    connect(Control<FormTextBox>(QStringLiteral("txtFirstName")), &FormTextBox::KeyPress, this,
+            &frmMain::txtFirstName_KeyPress);
+    connect(Control<FormTextBox>(QStringLiteral("txtMiddleName")), &FormTextBox::KeyPress, this,
+            &frmMain::txtMiddleName_KeyPress);
+    connect(Control<FormTextBox>(QStringLiteral("txtLastName")), &FormTextBox::KeyPress, this,
+            &frmMain::txtLastName_KeyPress);
+    connect(Control<FormLabel>(QStringLiteral("Label61")), &FormLabel::Click, this,
+            &frmMain::Label61_Click);
+    connect(Control<FormLabel>(QStringLiteral("lblCobrand")), &FormLabel::Click, this,
+            &frmMain::lblCobrand_Click);
+    connect(Control<FormLabel>(QStringLiteral("lblFullBrand")), &FormLabel::Click, this,
+            &frmMain::lblFullBrand_Click);
+    connect(MenuEntry(QStringLiteral("mnuNext")), &QAction::triggered, this,
+            &frmMain::mnuNext_Click);
+    connect(MenuEntry(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &frmMain::mnuExit_Click);
+    connect(MenuEntry(QStringLiteral("mnuOnline")), &QAction::triggered, this,
+            &frmMain::mnuOnline_Click);
+    connect(MenuEntry(QStringLiteral("mnuVisit")), &QAction::triggered, this,
+            &frmMain::mnuVisit_Click);
+    connect(MenuEntry(QStringLiteral("mnuUpdate")), &QAction::triggered, this,
+            &frmMain::mnuUpdate_Click);
+    connect(MenuEntry(QStringLiteral("mnuAbout")), &QAction::triggered, this,
+            &frmMain::mnuAbout_Click);
+    connect(MenuEntry(QStringLiteral("mnuDonate")), &QAction::triggered, this,
+            &frmMain::mnuDonate_Click);
+    connect(MenuEntry(QStringLiteral("mkmoney")), &QAction::triggered, this,
+            &frmMain::mkmoney_Click);
+}
+
+void frmMain::Form_Load() {
+    m_program.help.CheckForUpdate();
+    auto* day = Control<QComboBox>(QStringLiteral("cboDate"));
+    auto* month = Control<QComboBox>(QStringLiteral("cboMonth"));
+    auto* year = Control<QComboBox>(QStringLiteral("cboYear"));
+    for (int i = 1; i <= 31; ++i)
+        day->addItem(QString::number(i));
+    for (const char* name : kMonths)
+        month->addItem(QLatin1String(name));
+    for (int i = 1900; i <= 2050; ++i)
+        year->addItem(QString::number(i));
+    day->setCurrentIndex(0);
+    month->setCurrentIndex(0);
+    year->setCurrentIndex(0);
+}
+
+void frmMain::Form_Unload() {
+    exit_handoff::Run(m_program, *this);
+}
+
+void frmMain::txtFirstName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
+void frmMain::txtMiddleName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
+void frmMain::txtLastName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
+
+bool frmMain::fail(const QString& message, const QString& focusTo) {
+    m_program.platform.messageBox.Show(message, platform::MsgIcon::Information,
+                                       platform::MsgButtons::Ok, QString::fromLatin1(kAppTitle));
+    if (!focusTo.isEmpty())
+        if (QWidget* w = Control(focusTo))
+            w->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+bool frmMain::ValidateInput() {
+    auto text = [this](const char* name) {
+        return Control<forms::FormTextBox>(QLatin1String(name))->Text();
+    };
+    auto* day = Control<QComboBox>(QStringLiteral("cboDate"));
+    auto* month = Control<QComboBox>(QStringLiteral("cboMonth"));
+    auto* year = Control<QComboBox>(QStringLiteral("cboYear"));
+
+    if (text("txtFirstName").isEmpty())
+        return fail(QStringLiteral("Please Enter Your First Name"), QStringLiteral("txtFirstName"));
+    if (text("txtLastName").isEmpty())
+        return fail(QStringLiteral("Please Enter Your Last Name"), QStringLiteral("txtLastName"));
+    if (day->currentText().isEmpty())
+        return fail(QStringLiteral("Please Specify Your Birth Date"), QStringLiteral("cboDate"));
+    if (month->currentText().isEmpty())
+        return fail(QStringLiteral("Please Specify Your Birth Month"), QStringLiteral("cboMonth"));
+    if (year->currentText().isEmpty())
+        return fail(QStringLiteral("Please Specify Your Birth Year"), QStringLiteral("cboYear"));
+
+    const int y = year->currentText().toInt();
+    const int m = month->currentIndex();
+    const int d = day->currentIndex();
+    // The Gregorian rule: 1900 was no leap year, 2000 was.
+    if (m == 1 && (IsLeapYear(y) ? d >= 29 : d >= 28))
+        return fail(QStringLiteral("Please Enter Correct Date Or Month!"), {});
+    if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
+        return fail(QStringLiteral("Please Enter Correct Date Or Month !"), {});
+    return true;
+}
+
+void frmMain::cmdNext_Click() {
+    if (!ValidateInput())
+        return;
+    Hide();
+    frmInnerDrmOrPerNo& result = m_program.result;
+    result.Show();
+    auto text = [this](const char* name) {
+        return Control<forms::FormTextBox>(QLatin1String(name))->Text().toStdU16String();
+    };
+    const int number = engine::InnerDreamsNumber(text("txtFirstName"), text("txtMiddleName"),
+                                                 text("txtLastName"));
+    const engine::ResultPieces pieces = engine::ResultTextPieces(number);
+    forms::FormTextBox* display = result.Display();
+    if (!display)
+        return;
+    for (const std::u16string* piece :
+         {&pieces.header, &pieces.intro, &pieces.interpretation, &pieces.ending})
+        display->SetSelText(QString::fromStdU16String(*piece));
+    display->SetSelStart(0);
+}
+
+void frmMain::mnuNext_Click() { cmdNext_Click(); }
+
+void frmMain::cmdExit_Click() { exit_handoff::Run(m_program, *this); }
+void frmMain::mnuExit_Click() { cmdExit_Click(); }
+
+void frmMain::mnuAbout_Click() { m_program.about.Show(ShowMode::Modal); }
+
+void frmMain::Label61_Click() { m_program.help.OpenHomePage(); }
+void frmMain::lblCobrand_Click() { m_program.help.OpenCoBrandPage(); }
+void frmMain::lblFullBrand_Click() { m_program.help.OpenFullBrandPage(); }
+void frmMain::mkmoney_Click() { m_program.help.OpenFullBrandPage(); }
+void frmMain::mnuDonate_Click() { m_program.help.OpenDonatePage(); }
+void frmMain::mnuOnline_Click() { m_program.help.OpenHelpPage(); }
+void frmMain::mnuVisit_Click() { m_program.help.OpenHomePage(); }
+void frmMain::mnuUpdate_Click() { m_program.help.OpenDownloadPage(); }
