@@ -33,10 +33,22 @@ FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+namespace {
+// Word wrapping here lets a run of spaces hang past the line end; the designs use such runs to
+// push the following text onto a new line, so the run is kept together as one wide word.
+QString KeepSpaceRuns(QString text) {
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == QLatin1Char(' ') && text[i + 1] == QLatin1Char(' ') &&
+            (text[i - 1] == QLatin1Char(' ') || text[i - 1] == QChar::Nbsp))
+            text[i] = QChar::Nbsp;
+    return text;
+}
+} // namespace
+
 void FormLabel::SetCaption(const QString& caption) {
     m_caption = caption;
     int marked = -1;
-    const QString shown = StripAccessKeys(caption, &marked);
+    const QString shown = KeepSpaceRuns(StripAccessKeys(caption, &marked));
     if (marked < 0) {
         setTextFormat(Qt::PlainText);
         setText(shown);

@@ -16,9 +16,10 @@ namespace forms {
 FormsRuntime::FormsRuntime(platform::Platform& platform) : m_platform(platform) {}
 
 void FormsRuntime::InstallFontSubstitutes() {
-    // Verdana and MS Sans Serif are rarely installed on Linux; these keep their sizes close.
+    // Verdana and MS Sans Serif are rarely installed on Linux. Liberation Sans comes first:
+    // it runs a little narrower, so captions written for the originals still fit.
     QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
                                 QStringLiteral("Sans Serif")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
@@ -313,6 +314,7 @@ QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent, const FormD
     }
     case Kind::TextBox: {
         auto* box = new FormTextBox(c.multiLine, c.verticalScroll, parent);
+        box->SetText(c.caption);
         box->SetReadOnly(c.readOnly);
         widget = box;
         break;

@@ -1,0 +1,19 @@
+// Test entry point for everything that needs widgets: forces the offscreen platform and sends
+// any settings to a throw-away folder, so tests never touch the user's desktop or files.
+#include "platform/forms.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")).toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    forms::FormsRuntime::InstallFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
