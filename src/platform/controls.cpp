@@ -240,9 +240,9 @@ void FormTextBox::insertTyped(const QString& text) {
 
 bool FormTextBox::filterKey(QKeyEvent* event) {
     const QString typed = event->text();
-    if (typed.size() != 1)
+    // Alt and Meta combinations are commands (access keys), not typed characters.
+    if (typed.size() != 1 || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
         return false;
-    // Enter in a single-line box types nothing; let the window see it.
     int code = typed.at(0).unicode();
     const int original = code;
     emit KeyPress(code);

@@ -14,16 +14,21 @@ template <class Step> void carryOn(Step step) {
         // A window that cannot be shown or hidden must not stop the steps after it.
     }
 }
+// While the process is ending, a window's unload must not bring the exit screen up again.
+void showExitScreen(Program& program) {
+    if (!program.help.IsShuttingDown())
+        program.nag.Show();
+}
 } // namespace
 
 void Run(Program& program, forms::Form& leaving) {
-    program.nag.Show();
+    showExitScreen(program);
     program.startup.Hide();
     leaving.Unload();
 }
 
 void RunForResultWindow(Program& program) {
-    carryOn([&] { program.nag.Show(); });
+    carryOn([&] { showExitScreen(program); });
     carryOn([&] { program.startup.Hide(); });
 }
 

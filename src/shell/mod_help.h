@@ -31,6 +31,7 @@ public:
     // an unload handler: the nested run finishes and the outer one never resumes.
     void UnloadAllAndEnd();
     bool HasEnded() const { return m_ended; }
+    bool IsShuttingDown() const { return m_shuttingDown; }
 
     // The address of a page of the maker's site.
     static QString PageUrl(const char* pageKey);
@@ -40,5 +41,6 @@ private:
     void storeNow();
 
     Program& m_program;
+    bool m_shuttingDown = false;
     bool m_ended = false;
 };

@@ -4,6 +4,7 @@
 #include <exception>
 
 void modHelp::UnloadAllAndEnd() {
+    m_shuttingDown = true;
     // A copy: unloading changes the collection under our feet.
     const std::vector<forms::Form*> loaded = m_program.runtime.Forms();
     for (forms::Form* form : loaded) {

@@ -1,0 +1,81 @@
+// The inner dreams number over any three name fields.
+#include "engine/inner_dreams.h"
+#include "fuzz_input.h"
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// Letter values counted from the alphabet (A=1 ... I=9, J=1 ...), vowels left out; written
+// independently of the engine's table so a typo in either shows up.
+int expectedValue(char16_t c) {
+    if (c < u'A' || c > u'Z')
+        return 0;
+    if (c == u'A' || c == u'E' || c == u'I' || c == u'O' || c == u'U')
+        return 0;
+    return (c - u'A') % 9 + 1;
+}
+
+// Digital root by adding the decimal digits again and again, 11 and 22 kept when the sum
+// itself is one of them.
+std::int64_t expectedReduction(std::int64_t n) {
+    if (n == 11 || n == 22)
+        return n;
+    if (n <= 0)
+        return 0;
+    while (n > 9) {
+        std::int64_t digits = 0;
+        for (std::int64_t m = n; m > 0; m /= 10)
+            digits += m % 10;
+        n = digits;
+    }
+    return n;
+}
+
+std::u16string trimmed(const std::u16string& s) {
+    size_t b = 0, e = s.size();
+    while (b < e && s[b] == u' ')
+        ++b;
+    while (e > b && s[e - 1] == u' ')
+        --e;
+    return s.substr(b, e - b);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // Any 64-bit value goes through the reduction, the extremes included.
+    if (size >= 8) {
+        std::int64_t n;
+        std::memcpy(&n, data, sizeof n);
+        std::int64_t copy = n;
+        const std::int64_t got = engine::ReduceNumber(copy);
+        FUZZ_CHECK(got == expectedReduction(n) && copy == got,
+                   "ReduceNumber(%lld) gave %lld, left %lld", static_cast<long long>(n),
+                   static_cast<long long>(got), static_cast<long long>(copy));
+    }
+
+    const auto fields = SplitFields(data, size, 3);
+    std::int64_t sum = 0;
+    for (const auto& field : fields) {
+        const std::u16string t = engine::TrimSpaces(field);
+        FUZZ_CHECK(t == trimmed(field), "TrimSpaces differs on a field of %zu units",
+                   field.size());
+        for (char16_t c : field) {
+            FUZZ_CHECK(engine::ConsonantValue(c) == expectedValue(c), "value of U+%04X",
+                       static_cast<unsigned>(c));
+            sum += expectedValue(c);
+        }
+    }
+    const std::int64_t raw = engine::RawSum(fields[0], fields[1], fields[2]);
+    FUZZ_CHECK(raw == sum, "RawSum %lld, expected %lld", static_cast<long long>(raw),
+               static_cast<long long>(sum));
+
+    const int number = engine::InnerDreamsNumber(fields[0], fields[1], fields[2]);
+    FUZZ_CHECK((number >= 0 && number <= 9) || number == 11 || number == 22, "number %d",
+               number);
+    FUZZ_CHECK(number == expectedReduction(sum), "number %d for raw sum %lld", number,
+               static_cast<long long>(sum));
+    return 0;
+}
