@@ -240,8 +240,9 @@ void FormTextBox::insertTyped(const QString& text) {
 
 bool FormTextBox::filterKey(QKeyEvent* event) {
     const QString typed = event->text();
-    // Alt and Meta combinations are commands (access keys), not typed characters.
-    if (typed.size() != 1 || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
+    // Control, Alt and Meta combinations are commands (paste, access keys), not typed text.
+    const auto commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (typed.size() != 1 || (event->modifiers() & commands))
         return false;
     int code = typed.at(0).unicode();
     const int original = code;

@@ -114,8 +114,18 @@ bool LockFileInstanceGuard::AnotherInstanceRunning() {
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
         return false;
-    if (m_lock->error() == QLockFile::LockFailedError)
+    if (m_lock->error() == QLockFile::LockFailedError) {
+        // A lock file nobody can read (its writer died while creating it) names no owner;
+        // once it is a few seconds old it is taken over instead of refusing every start.
+        qint64 pid = 0;
+        QString host, app;
+        const QFileInfo info(m_path);
+        if (!m_lock->getLockInfo(&pid, &host, &app) &&
+            info.lastModified().secsTo(QDateTime::currentDateTime()) > 5 &&
+            m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+            return false;
         return true;
+    }
     // The folder cannot hold a lock (read-only, missing): better to start than to refuse.
     return false;
 }

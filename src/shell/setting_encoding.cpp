@@ -59,10 +59,16 @@ QDateTime DateFromSetting(const QString& text, const QLocale& locale) {
         return moment;
     // Values written by older versions follow the regional format of the day.
     moment = locale.toDateTime(text, QLocale::ShortFormat);
-    if (moment.isValid())
-        return moment;
-    const QDate date = locale.toDate(text, QLocale::ShortFormat);
-    return date.isValid() ? date.startOfDay() : QDateTime();
+    if (!moment.isValid()) {
+        const QDate date = locale.toDate(text, QLocale::ShortFormat);
+        moment = date.isValid() ? date.startOfDay() : QDateTime();
+    }
+    // A two-digit year reads as 19yy; such a value was written this century.
+    const bool twoDigitYear =
+        !locale.dateFormat(QLocale::ShortFormat).contains(QLatin1String("yyyy"));
+    if (moment.isValid() && twoDigitYear && moment.date().year() < 1930)
+        moment = moment.addYears(100);
+    return moment;
 }
 
 } // namespace settings_encoding

@@ -51,6 +51,7 @@ forms::FormDesign frmAbout::Design() const {
     // A rule across the whole window, 2 pixels wide.
     auto& line = row("Line1", Kind::Line, -60, 3270, 6900, 2, -1);
     line.back = colours::White();
+    line.accessibleName = QStringLiteral("Separator");
     text("Label1", 840, 600, 5415, 1065, 5, captions::AboutDescription(), {verdana, 8.25});
     text("Label2", 960, 120, 5175, 255, 4, QString::fromLatin1(kWindowCaption),
          {verdana, 9.75, true});

@@ -71,6 +71,7 @@ forms::FormDesign frmMain::Design() const {
     auto& frame5 = row("Frame5", Kind::Frame, "", 0, 2400, 6300, 975, 15);
     frame5.back = colours::PanelBlue();
     frame5.flat = true;
+    frame5.accessibleName = QStringLiteral("Offers");
     promo_strips::AddOfferLabels(d.controls, QStringLiteral("Frame5"), 16);
 
     auto& fraName = row("fraName", Kind::Frame, "", 80, 720, 6255, 1605, 7);
@@ -125,6 +126,7 @@ forms::FormDesign frmMain::Design() const {
     auto& frame2 = row("Frame2", Kind::Frame, "", 80, 0, 6255, 615, 3);
     frame2.back = colours::PanelBlue();
     frame2.flat = true;
+    frame2.accessibleName = QStringLiteral("Discussion board banner");
     d.controls.push_back(promo_strips::BannerLabel(QStringLiteral("Frame2"), 50, 140, 5));
 
     // Never seen: File > Exit runs its click routine.

@@ -27,6 +27,7 @@ forms::FormDesign frmInnerDrmOrPerNo::Design() const {
     frame5.back = colours::PanelBlue();
     frame5.flat = true;
     frame5.tabIndex = 5;
+    frame5.accessibleName = QStringLiteral("Offers");
     d.controls.push_back(frame5);
     promo_strips::AddOfferLabels(d.controls, QStringLiteral("Frame5"), 6);
 
@@ -47,6 +48,7 @@ forms::FormDesign frmInnerDrmOrPerNo::Design() const {
     frame2.name = QStringLiteral("Frame2");
     frame2.top = 0, frame2.height = 615;
     frame2.tabIndex = 2;
+    frame2.accessibleName = QStringLiteral("Discussion board banner");
     d.controls.push_back(frame2);
     d.controls.push_back(promo_strips::BannerLabel(QStringLiteral("Frame2"), 120, 135, 3));
 

@@ -1,0 +1,535 @@
+#!/usr/bin/env python3
+"""Installs Lunavik into a throw-away prefix and uses it as a person would.
+
+The program runs on its own virtual X server with a private D-Bus session, a fresh home and a
+stand-in browser that only writes down the addresses it is asked to open. Keys and clicks go in
+through xdotool; what the windows show is read back through the accessibility interface
+(AT-SPI), the way a screen reader reads it.
+
+usage: e2e_test.py BUILD_DIR
+Exit status 0 on success, 1 on a failure, 77 when no virtual X server is installed.
+"""
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.parse
+
+SKIP = 77
+SITE = "https://www.orvaneth.example"
+WINDOW_TITLE = "Lunavik v1.70"
+BOX_TITLE = "Lunavik"
+# Window and box roles as the toolkit reports them for top-level windows.
+WINDOW_ROLES = ("filler", "frame", "window", "dialog")
+BOX_ROLES = ("alert", "dialog")
+
+STARTED = time.monotonic()
+
+
+class Failure(Exception):
+    pass
+
+
+def log(message):
+    print("[%5.1fs] %s" % (time.monotonic() - STARTED, message), flush=True)
+
+
+def wait_for(what, probe, timeout=10.0, interval=0.1):
+    """Polls probe() until it returns something true; fails naming what was awaited."""
+    start = time.monotonic()
+    deadline = start + timeout
+    last_error = None
+    while True:
+        try:
+            value = probe()
+            if value:
+                if time.monotonic() - start > 2:
+                    log("(waited %.1f s for %s)" % (time.monotonic() - start, what))
+                return value
+        except Exception as e:  # a window vanishing mid-walk is normal while polling
+            last_error = e
+        if time.monotonic() > deadline:
+            detail = " (last error: %r)" % last_error if last_error else ""
+            raise Failure("timed out after %.0f s waiting for %s%s" % (timeout, what, detail))
+        time.sleep(interval)
+
+
+def kill_group(proc, name):
+    """Ends a process this test started, and whatever it started in its own group."""
+    if proc is None:
+        return
+    for sig, grace in ((signal.SIGTERM, 3.0), (signal.SIGKILL, 3.0)):
+        try:
+            os.killpg(proc.pid, sig)
+        except ProcessLookupError:
+            return
+        try:
+            proc.wait(timeout=grace)
+            return
+        except subprocess.TimeoutExpired:
+            continue
+    log("could not end %s (pid %d)" % (name, proc.pid))
+
+
+class Desktop:
+    """The running session: X server, D-Bus, home folder, stand-in browser."""
+
+    def __init__(self, build_dir):
+        self.build_dir = build_dir
+        self.root = tempfile.mkdtemp(prefix="lunavik-e2e-")
+        self.xvfb = None
+        self.dbus = None
+        self.apps = []
+
+    # --- set-up ---------------------------------------------------------------------------
+
+    def install(self):
+        prefix = os.path.join(self.root, "prefix")
+        run = subprocess.run(["cmake", "--install", self.build_dir, "--prefix", prefix],
+                             capture_output=True, text=True, timeout=120)
+        if run.returncode != 0:
+            raise Failure("cmake --install failed:\n" + run.stdout + run.stderr)
+        self.exe = os.path.join(prefix, "bin", "lunavik")
+        if not os.access(self.exe, os.X_OK):
+            raise Failure("the install put no executable at " + self.exe)
+        log("installed into " + prefix)
+
+    def start_x(self):
+        read_fd, write_fd = os.pipe()
+        # -displayfd lets the server pick a free display and tell us which.
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
+            stderr=open(os.path.join(self.root, "xvfb.log"), "w"), start_new_session=True)
+        os.close(write_fd)
+        number = b""
+        deadline = time.monotonic() + 15
+        import select
+        while not number.endswith(b"\n"):
+            ready, _, _ = select.select([read_fd], [], [], max(0.0, deadline - time.monotonic()))
+            if not ready:
+                raise Failure("Xvfb did not report a display within 15 s")
+            chunk = os.read(read_fd, 16)
+            if not chunk:
+                raise Failure("Xvfb exited before reporting a display; see xvfb.log")
+            number += chunk
+        os.close(read_fd)
+        self.display = ":" + number.decode().strip()
+        log("Xvfb on display " + self.display)
+
+    def make_environment(self):
+        home = os.path.join(self.root, "home")
+        runtime = os.path.join(self.root, "runtime")
+        stubs = os.path.join(self.root, "stubs")
+        for d in (home, runtime, stubs):
+            os.makedirs(d)
+        os.chmod(runtime, 0o700)
+        self.config = os.path.join(home, ".config")
+        self.runtime = runtime
+        self.opened = os.path.join(self.root, "opened-urls.txt")
+        with open(os.path.join(stubs, "xdg-open"), "w") as f:
+            f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.opened)
+        os.chmod(os.path.join(stubs, "xdg-open"), 0o755)
+
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("QT_", "XDG_", "DBUS_", "AT_SPI", "WAYLAND", "DESKTOP_SESSION",
+                                    "GNOME_", "KDE_"))}
+        env.update({
+            "HOME": home,
+            "XDG_CONFIG_HOME": self.config,
+            "XDG_RUNTIME_DIR": runtime,
+            "PATH": stubs + os.pathsep + "/usr/local/bin:/usr/bin:/bin",
+            "DISPLAY": self.display,
+            "QT_QPA_PLATFORM": "xcb",
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "QT_ACCESSIBILITY": "1",
+            "NO_AT_BRIDGE": "0",
+            "LANG": "C.UTF-8",
+        })
+        self.env = env
+
+    def start_dbus(self):
+        self.dbus = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+            stdout=subprocess.PIPE, stderr=open(os.path.join(self.root, "dbus.log"), "w"),
+            env=self.env, start_new_session=True, text=True)
+        address = self.dbus.stdout.readline().strip()
+        if not address:
+            raise Failure("dbus-daemon printed no bus address; see dbus.log")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        log("D-Bus session bus up")
+
+    def start_accessibility(self):
+        # The reader below talks to the same X server and session bus as the program.
+        for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
+            os.environ[key] = self.env[key]
+        for key in ("AT_SPI_BUS_ADDRESS",):
+            os.environ.pop(key, None)
+        try:
+            import gi
+            gi.require_version("Atspi", "2.0")
+            import pyatspi
+            from gi.repository import Atspi
+        except Exception as e:
+            raise Failure("the AT-SPI Python bindings (python3-pyatspi) cannot be loaded with %s:"
+                          " %r" % (sys.executable, e))
+        self.pyatspi = pyatspi
+        self.Atspi = Atspi
+        self.desktop = pyatspi.Registry.getDesktop(0)
+
+    def launch(self, name):
+        out = open(os.path.join(self.root, name + ".log"), "w")
+        proc = subprocess.Popen([self.exe], env=self.env, stdout=out, stderr=subprocess.STDOUT,
+                                stdin=subprocess.DEVNULL, start_new_session=True,
+                                cwd=self.env["HOME"])
+        proc.log_path = out.name
+        self.apps.append((proc, name))
+        log("started %s (pid %d)" % (name, proc.pid))
+        return proc
+
+    def shutdown(self):
+        for proc, name in self.apps:
+            kill_group(proc, name)
+        kill_group(self.dbus, "dbus-daemon")
+        kill_group(self.xvfb, "Xvfb")
+
+    def show_screen(self):
+        """What the accessibility tree shows of every running instance, for a failure report."""
+        for proc, name in self.apps:
+            if proc.poll() is not None:
+                continue
+            try:
+                app = self.application(proc.pid)
+                if app is None:
+                    print("---- %s: not on the accessibility bus ----" % name)
+                    continue
+                print("---- %s: top-level windows ----" % name)
+                for i in range(app.childCount):
+                    w = app.getChildAtIndex(i)
+                    states = [self.pyatspi.stateToString(st) for st in w.getState().getStates()]
+                    print("%s %r [%s]" % (w.getRoleName(), w.name, ", ".join(states)))
+                    for node in self.walk(w):
+                        if node is not w and node.name:
+                            print("    %s %r" % (node.getRoleName(), node.name))
+            except Exception as e:
+                print("(could not read %s: %r)" % (name, e))
+
+    def show_logs(self):
+        for proc, name in self.apps:
+            try:
+                text = open(proc.log_path).read().strip()
+            except OSError:
+                continue
+            if text:
+                print("---- output of %s ----\n%s" % (name, text[-3000:]))
+        if os.path.exists(self.opened):
+            print("---- addresses handed to the browser ----\n" + open(self.opened).read())
+
+    # --- what a person sees ---------------------------------------------------------------
+
+    def application(self, pid):
+        for i in range(self.desktop.childCount):
+            app = self.desktop.getChildAtIndex(i)
+            if app is not None and app.get_process_id() == pid:
+                app.clear_cache()
+                return app
+        return None
+
+    def windows(self, pid):
+        """Top-level windows of the process that are on screen, as (role, name, node)."""
+        app = self.application(pid)
+        if app is None:
+            return []
+        shown = []
+        for i in range(app.childCount):
+            w = app.getChildAtIndex(i)
+            if w is None:
+                continue
+            if w.getState().contains(self.pyatspi.STATE_SHOWING):
+                shown.append((w.getRoleName(), w.name, w))
+        return shown
+
+    def walk(self, node, depth=0):
+        """The node and what lies under it, leaving out what is not on screen."""
+        yield node
+        if depth > 15 or node.getRoleName() == "list":
+            return  # the 151 years of a closed drop-down list are never needed
+        if depth > 0 and not node.getState().contains(self.pyatspi.STATE_SHOWING):
+            return
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                yield from self.walk(child, depth + 1)
+
+    def find(self, root, role=None, name=None, showing=True):
+        for node in self.walk(root):
+            if role is not None and node.getRoleName() != role:
+                continue
+            if name is not None and node.name != name:
+                continue
+            if showing and not node.getState().contains(self.pyatspi.STATE_SHOWING):
+                continue
+            return node
+        return None
+
+    def text_of(self, node):
+        t = node.queryText()
+        return t.getText(0, t.characterCount)
+
+    def focused(self, node):
+        return node.getState().contains(self.pyatspi.STATE_FOCUSED)
+
+    def the_window(self, pid, title=WINDOW_TITLE, roles=WINDOW_ROLES, containing=None):
+        """The one window of that title on screen; with containing, the one holding that name."""
+        def probe():
+            for role, name, node in self.windows(pid):
+                if role in roles and name == title:
+                    if containing is None or self.find(node, name=containing) is not None:
+                        return node
+            return None
+        return probe
+
+    # --- hands ----------------------------------------------------------------------------
+
+    def xdotool(self, *args):
+        run = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
+                             timeout=20)
+        if run.returncode != 0:
+            raise Failure("xdotool %s failed: %s" % (" ".join(args), run.stderr.strip()))
+        return run.stdout
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "60", *keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "60", text)
+
+    def click(self, node):
+        """Clicks in the middle of what the node covers on screen."""
+        box = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
+        if box.width <= 0 or box.height <= 0:
+            raise Failure("%r has no area on screen to click" % node.name)
+        x, y = box.x + box.width // 2, box.y + box.height // 2
+        self.xdotool("mousemove", str(x), str(y), "click", "1")
+
+    def opened_urls(self):
+        try:
+            with open(self.opened) as f:
+                return [line.rstrip("\n") for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+
+
+def expect(ok, message):
+    if not ok:
+        raise Failure(message)
+
+
+def wait_exit(proc, what, timeout=15):
+    try:
+        return proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise Failure("%s did not end within %d s" % (what, timeout))
+
+
+def message_box(d, pid, text):
+    """The message box of that process on screen, titled as every box is, showing text."""
+    def probe():
+        box = d.the_window(pid, BOX_TITLE, BOX_ROLES)()
+        if box is not None and d.find(box, name=text) is not None:
+            return box
+        return None
+    return probe
+
+
+def scenario(d):
+    first = d.launch("first instance")
+    main = wait_for("the main window titled %r" % WINDOW_TITLE,
+                    d.the_window(first.pid, containing="First Name"), 30)
+    first_name = d.find(main, role="text", name="First Name")
+    last_name = d.find(main, role="text", name="Last Name")
+    expect(first_name is not None and last_name is not None, "the name fields are not on screen")
+    wait_for("the focus in the first name field", lambda: d.focused(first_name), 10)
+    log("main window is up with the focus in First Name")
+
+    # A second start while the first runs is refused with a box, and ends when it is dismissed.
+    second = d.launch("second instance")
+    box = wait_for("'Application is already running' from the second instance",
+                   message_box(d, second.pid, "Application is already running"), 30)
+    by_title = d.xdotool("search", "--onlyvisible", "--pid", str(second.pid),
+                         "--name", "^%s$" % BOX_TITLE).split()
+    expect(by_title, "no visible X window titled %r belongs to the second instance" % BOX_TITLE)
+    others = [n for r, n, _ in d.windows(second.pid) if n != BOX_TITLE]
+    expect(not others, "the second instance shows other windows: %r" % others)
+    wait_for("the message box to have the keyboard focus",
+             lambda: any(d.focused(n) for n in d.walk(box)), 10)
+    d.key("Return")
+    status = wait_exit(second, "the second instance after its box was dismissed")
+    expect(status == 0, "the second instance ended with status %r, not 0" % status)
+    expect(first.poll() is None, "the first instance ended along with the second")
+    wait_for("the first instance's main window to stay on screen",
+             d.the_window(first.pid, containing="First Name"), 5)
+    log("second instance refused and ended with 0; the first runs on")
+
+    # The box took the keyboard. With no window manager to hand it back, a click on a plain
+    # label of the main window activates it again, and the field that had the focus gets it back.
+    d.click(d.find(main, role="label", name="First Name"))
+    wait_for("the focus back in the first name field", lambda: d.focused(first_name), 10)
+    d.type("john")
+    wait_for("JOHN in the first name field", lambda: d.text_of(first_name) == "JOHN", 10)
+    d.key("Tab", "Tab")
+    wait_for("the focus in the last name field", lambda: d.focused(last_name), 10)
+    d.type("smith")
+    wait_for("SMITH in the last name field", lambda: d.text_of(last_name) == "SMITH", 10)
+    log("typed john smith, shown as JOHN SMITH")
+
+    d.key("alt+n")
+    result_window = wait_for("the result window", d.the_window(first.pid, containing="Result"),
+                             15)
+    result = d.find(result_window, role="text", name="Result")
+    text = wait_for("text in the result box", lambda: d.text_of(result), 10)
+    first_line = text.replace("\r\n", "\n").split("\n")[0]
+    expect(first_line == "Your Inner Dreams Number is: 2",
+           "the result box begins %r, expected 'Your Inner Dreams Number is: 2'" % first_line)
+    expect(d.the_window(first.pid, containing="First Name")() is None,
+           "the main window is still on screen beside the result")
+    log("result reads %r" % first_line)
+
+    d.key("alt+b")
+    main = wait_for("the main window after Back", d.the_window(first.pid, containing="First Name"),
+                    15)
+    wait_for("the result window to go", lambda: d.the_window(first.pid, containing="Result")()
+             is None, 10)
+    first_name = d.find(main, role="text", name="First Name")
+    last_name = d.find(main, role="text", name="Last Name")
+    expect(d.text_of(first_name) == "JOHN" and d.text_of(last_name) == "SMITH",
+           "the names did not survive Back: %r %r" % (d.text_of(first_name),
+                                                       d.text_of(last_name)))
+    log("Back shows the main window with the names kept")
+
+    # Without a first name, Next is refused with a message.
+    d.click(first_name)
+    wait_for("the focus in the first name field", lambda: d.focused(first_name), 10)
+    d.key("ctrl+a", "BackSpace")
+    wait_for("an empty first name field", lambda: d.text_of(first_name) == "", 10)
+    d.key("alt+n")
+    box = wait_for("'Please Enter Your First Name'",
+                   message_box(d, first.pid, "Please Enter Your First Name"), 15)
+    wait_for("the message box to have the keyboard focus",
+             lambda: any(d.focused(n) for n in d.walk(box)), 10)
+    d.key("Return")
+    wait_for("the message box to close",
+             lambda: d.the_window(first.pid, BOX_TITLE, BOX_ROLES)() is None, 10)
+    expect(d.the_window(first.pid, containing="Result")() is None,
+           "the result window opened although the first name was empty")
+    log("empty first name refused with 'Please Enter Your First Name'")
+
+    # The refusal put the focus into the first name field; it shows once the window is active.
+    main = wait_for("the main window", d.the_window(first.pid, containing="First Name"), 10)
+    first_name = d.find(main, role="text", name="First Name")
+    d.click(d.find(main, role="label", name="Last Name"))
+    wait_for("the focus in the first name field after the refusal",
+             lambda: d.focused(first_name), 10)
+
+    # Help > Visit Us Online through the keyboard: the browser gets the home page.
+    d.key("alt+h")
+    wait_for("the Help menu to open", lambda: d.find(main, role="menu item",
+                                                     name="Visit Us Online") is not None
+             or any(d.find(n, role="menu item", name="Visit Us Online")
+                    for _, _, n in d.windows(first.pid)), 10)
+    d.key("v")
+    home = SITE + "/lunavik/ssd.php?page=home-page"
+    wait_for("the browser to be asked for " + home, lambda: d.opened_urls() == [home], 15)
+    log("Help > Visit Us Online opened " + home)
+
+    # File > Exit hands over to the exit screen.
+    main = wait_for("the main window", d.the_window(first.pid, containing="First Name"), 10)
+    d.key("alt+f")
+    wait_for("the File menu to open", lambda: any(
+        d.find(n, role="menu item", name="Exit") for _, _, n in d.windows(first.pid)), 10)
+    d.key("x")
+    exit_screen = wait_for("the exit screen with its Refer A Friend frame",
+                           d.the_window(first.pid, containing="Refer A Friend"), 15)
+    wait_for("the main window to go",
+             lambda: d.the_window(first.pid, containing="First Name")() is None, 10)
+    expect(first.poll() is None, "the program ended at File > Exit instead of showing the exit "
+           "screen")
+    log("File > Exit shows the exit screen")
+
+    fields = [("Your name", "Your Name", "Jane Doe"),
+              ("Your e-mail address", "Your Email Address", "jane@mail.example"),
+              ("Friend's name", "Friend's Name", "Bob Roe"),
+              ("Friend's e-mail address", "Friend's Email Address", "bob@mail.example")]
+    for spoken, hint, value in fields:
+        box = d.find(exit_screen, role="text", name=spoken)
+        expect(box is not None, "the exit screen has no text box named %r" % spoken)
+        expect(d.text_of(box) == hint, "%r shows %r before use, expected its hint %r"
+               % (spoken, d.text_of(box), hint))
+        d.click(box)
+        wait_for("the focus in %r" % spoken, lambda: d.focused(box), 10)
+        wait_for("the hint of %r to clear on focus" % spoken, lambda: d.text_of(box) == "", 10)
+        d.type(value)
+        wait_for("%r to read %r" % (spoken, value), lambda: d.text_of(box) == value, 10)
+    log("referral form filled in")
+
+    refer = d.find(exit_screen, role="push button", name="Refer A Friend Now")
+    expect(refer is not None, "no 'Refer A Friend Now' button on the exit screen")
+    d.click(refer)
+    prefix = SITE + "/lunavik/ssd.php?page=orvs-refer-a-friend&taf1="
+    urls = wait_for("the browser to be asked for the referral address",
+                    lambda: d.opened_urls()[1:] or None, 15)
+    expect(len(urls) == 1, "the browser was asked for %r, expected one referral address" % urls)
+    expect(urls[0].startswith(prefix),
+           "the referral address %r does not start with %r" % (urls[0], prefix))
+    # The address travels percent-encoded; decoded it is exactly what was typed.
+    sent = urllib.parse.unquote(urls[0])
+    wanted = (prefix + "Jane Doe&taf2=jane@mail.example&taf3=Your Message\r\n"
+              "&taf4=Bob Roe&taf5=bob@mail.example&taf6=" + SITE + "/lunavik/")
+    expect(sent == wanted, "the referral address reads %r,\nexpected %r" % (sent, wanted))
+    expect(d.the_window(first.pid, BOX_TITLE, BOX_ROLES)() is None,
+           "a message box came up after a valid referral")
+    log("referral address opened: " + urls[0])
+
+    d.click(d.find(exit_screen, role="push button", name="Exit"))
+    status = wait_exit(first, "the program after Exit on the exit screen")
+    expect(status == 0, "the program ended with status %r after Exit, not 0" % status)
+    log("Exit ended the program with status 0")
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    if shutil.which("Xvfb") is None:
+        print("SKIP: Xvfb is not installed")
+        return SKIP
+    for tool in ("xdotool", "dbus-daemon", "cmake"):
+        if shutil.which(tool) is None:
+            print("FAIL: %s is not installed" % tool)
+            return 1
+    d = Desktop(os.path.abspath(sys.argv[1]))
+    try:
+        d.install()
+        d.start_x()
+        d.make_environment()
+        d.start_dbus()
+        d.start_accessibility()
+        scenario(d)
+        log("all steps passed")
+        return 0
+    except Failure as e:
+        print("FAIL: %s" % e, flush=True)
+        d.show_screen()
+        d.show_logs()
+        return 1
+    finally:
+        d.shutdown()
+        shutil.rmtree(d.root, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

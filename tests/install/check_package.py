@@ -1,0 +1,71 @@
+#!/usr/bin/env python3
+"""Builds the Debian package from a build tree and checks its control data and contents.
+
+usage: check_package.py BUILD_DIR VERSION
+"""
+import glob
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+failures = []
+
+
+def check(ok, message):
+    if not ok:
+        failures.append(message)
+        print("FAIL:", message)
+    return ok
+
+
+def field(deb, name):
+    return subprocess.run(["dpkg-deb", "-f", deb, name], capture_output=True, text=True,
+                          check=True).stdout.strip()
+
+
+def main():
+    build_dir, version = sys.argv[1], sys.argv[2]
+    out = tempfile.mkdtemp(prefix="lunavik-deb-")
+    try:
+        run = subprocess.run(["cpack", "-G", "DEB", "--config",
+                              os.path.join(build_dir, "CPackConfig.cmake"), "-B", out],
+                             capture_output=True, text=True, timeout=240)
+        if not check(run.returncode == 0, "cpack failed:\n" + run.stdout + run.stderr):
+            return
+        debs = glob.glob(os.path.join(out, "*.deb"))
+        if not check(len(debs) == 1, "cpack made %r, expected one .deb" % debs):
+            return
+        deb = debs[0]
+        check(field(deb, "Package") == "lunavik", "Package is %r" % field(deb, "Package"))
+        check(field(deb, "Version") == version, "Version is %r" % field(deb, "Version"))
+        check(field(deb, "Maintainer") != "", "Maintainer is empty")
+        check(field(deb, "Description") != "", "Description is empty")
+        # Without these the program does not start on a machine that lacks Qt.
+        depends = field(deb, "Depends")
+        for lib in ("libqt6core6", "libqt6gui6", "libqt6widgets6"):
+            check(lib in depends, "Depends does not name %s: %r" % (lib, depends))
+
+        listing = subprocess.run(["dpkg-deb", "-c", deb], capture_output=True, text=True,
+                                 check=True).stdout
+        paths = {line.split()[-1] for line in listing.splitlines() if line.strip()}
+        for wanted in ("./usr/bin/lunavik", "./usr/share/applications/lunavik.desktop",
+                       "./usr/share/icons/hicolor/48x48/apps/lunavik.png",
+                       "./usr/share/icons/hicolor/256x256/apps/lunavik.png"):
+            check(wanted in paths, "package lacks %s" % wanted)
+        check(any(p.startswith("./usr/share/metainfo/") and p.endswith(".metainfo.xml")
+                  for p in paths), "package lacks its AppStream metadata")
+        # Files outside /usr would clash with the system's own.
+        stray = sorted(p for p in paths if not p.startswith("./usr/") and p != "./usr/")
+        check(not stray, "package installs outside /usr: %r" % stray)
+    finally:
+        shutil.rmtree(out, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
+    if failures:
+        print("%d problem(s) in the package" % len(failures))
+        sys.exit(1)
+    print("package OK")

@@ -1,0 +1,186 @@
+#include "platform/qt_services.h"
+#include "shell/setting_encoding.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+using platform::LockFileInstanceGuard;
+using platform::QtSettingsStore;
+using settings_encoding::EncodeSetting;
+
+const QString kApp = QStringLiteral("lunavik");
+const QString kSection = QStringLiteral("Settings");
+// The reminder's real key and value: every character lies above U+007F.
+const QString kKey = EncodeSetting(QStringLiteral("Duration"));
+const QString kValue = EncodeSetting(QStringLiteral("2026-12-07T09:30:00"));
+
+TEST(QtSettingsStoreTest, SavedValueOutlivesTheStoreObject) {
+    QTemporaryDir dir;
+    QtSettingsStore(dir.path()).Save(kApp, kSection, kKey, QStringLiteral("old"));
+    QtSettingsStore store(dir.path());
+    EXPECT_EQ(store.Read(kApp, kSection, QStringLiteral("Missing")), QString());
+    EXPECT_EQ(store.Read(QStringLiteral("other"), kSection, kKey), QString());
+    store.Save(kApp, kSection, kKey, kValue);
+    EXPECT_EQ(QtSettingsStore(dir.path()).Read(kApp, kSection, kKey), kValue);
+}
+
+TEST(QtSettingsStoreTest, DamagedFileReadsEmptyAndIsWrittenAfresh) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(kApp));
+    QFile file(dir.filePath(kApp + QLatin1Char('/') + kApp + QLatin1String(".ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    std::mt19937 bytes(7);
+    for (int i = 0; i < 4096; ++i)
+        file.putChar(static_cast<char>(bytes()));
+    file.close();
+
+    QtSettingsStore store(dir.path());
+    EXPECT_EQ(store.Read(kApp, kSection, kKey), QString());
+    store.Save(kApp, kSection, kKey, kValue);
+    EXPECT_EQ(QtSettingsStore(dir.path()).Read(kApp, kSection, kKey), kValue);
+}
+
+TEST(QtSettingsStoreTest, UnwritableFolderIsNoFailure) {
+    QTemporaryDir dir;
+    // A file where the application's folder belongs stops writes even for root; the
+    // read-only folder stops them for everyone else.
+    QFile blocker(dir.filePath(kApp));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString readOnly = dir.filePath(QStringLiteral("readonly"));
+    ASSERT_TRUE(QDir().mkpath(readOnly));
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
+    for (const QString& folder : {dir.path(), readOnly}) {
+        QtSettingsStore store(folder);
+        store.Save(kApp, kSection, kKey, kValue);
+        store.Flush();
+        EXPECT_TRUE(store.Read(kApp, kSection, kKey).isEmpty() ||
+                    store.Read(kApp, kSection, kKey) == kValue);
+    }
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Starts the helper holding the lock; returns once it says it holds it.
+bool holdLock(QProcess& holder, const QString& path) {
+    holder.start(QStringLiteral(LUNAVIK_LOCK_HOLDER), {path});
+    return holder.waitForReadyRead(10000) && holder.readLine().trimmed() == "locked";
+}
+
+TEST(LockFileGuardTest, RefusesOnlyWhileTheHolderLives) {
+    QTemporaryDir dir;
+    LockFileInstanceGuard first(kApp, dir.path());
+    QProcess holder;
+    ASSERT_TRUE(holdLock(holder, first.lockPath()));
+    EXPECT_TRUE(first.AnotherInstanceRunning());
+
+    holder.kill();
+    ASSERT_TRUE(holder.waitForFinished(10000));
+    LockFileInstanceGuard next(kApp, dir.path());
+    EXPECT_FALSE(next.AnotherInstanceRunning());
+    EXPECT_TRUE(LockFileInstanceGuard(kApp, dir.path()).AnotherInstanceRunning());
+    next.Release();
+    EXPECT_FALSE(LockFileInstanceGuard(kApp, dir.path()).AnotherInstanceRunning());
+}
+
+TEST(LockFileGuardTest, StaleLockOfADeadProcessDoesNotRefuse) {
+    QTemporaryDir dir;
+    // A process id that surely belongs to no one: one that has just ended.
+    QProcess gone;
+    ASSERT_TRUE(holdLock(gone, dir.filePath(QStringLiteral("other.lock"))));
+    const qint64 deadPid = gone.processId();
+    gone.closeWriteChannel();
+    ASSERT_TRUE(gone.waitForFinished(10000));
+
+    LockFileInstanceGuard guard(kApp, dir.path());
+    QFile stale(guard.lockPath());
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write(QByteArray::number(deadPid) + "\nlunavik\n" + QSysInfo::machineHostName().toUtf8() +
+                "\n");
+    stale.close();
+    EXPECT_FALSE(guard.AnotherInstanceRunning());
+}
+
+TEST(LockFileGuardTest, UnreadableLockIsTakenOverOnceItIsOld) {
+    QTemporaryDir dir;
+    LockFileInstanceGuard guard(kApp, dir.path());
+    QFile cut(guard.lockPath());
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly)); // left empty, as by a writer killed at once
+    cut.close();
+    EXPECT_TRUE(LockFileInstanceGuard(kApp, dir.path()).AnotherInstanceRunning())
+        << "a lock being written right now must still count";
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(cut.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                QFileDevice::FileModificationTime));
+    cut.close();
+    EXPECT_FALSE(guard.AnotherInstanceRunning());
+}
+
+struct BoxCase {
+    const char* name;
+    platform::MsgButtons buttons;
+    Qt::Key key;
+    platform::MsgAnswer answer;
+};
+
+class QtMessageBoxTest : public testing::TestWithParam<BoxCase> {};
+
+TEST_P(QtMessageBoxTest, ShowsABareCarriageReturnAsALineBreak) {
+    const BoxCase& c = GetParam();
+    QString shownText, shownTitle;
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                shownText = box->text();
+                shownTitle = box->windowTitle();
+                shownIcon = box->icon();
+                QTest::keyClick(box, c.key);
+            }
+    });
+    platform::QtMessageBox service;
+    EXPECT_EQ(service.Show(QStringLiteral("First\rSecond"), platform::MsgIcon::Information,
+                           c.buttons, QStringLiteral("Lunavik")),
+              c.answer);
+    EXPECT_EQ(shownText, QStringLiteral("First\nSecond"));
+    EXPECT_EQ(shownTitle, QStringLiteral("Lunavik"));
+    EXPECT_EQ(shownIcon, QMessageBox::Information);
+    EXPECT_EQ(platform::QtMessageBox::DisplayText(QStringLiteral("a\r\nb\rc")),
+              QStringLiteral("a\nb\nc"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, QtMessageBoxTest,
+                         testing::Values(BoxCase{"EnterIsYes", platform::MsgButtons::YesNo,
+                                                 Qt::Key_Return, platform::MsgAnswer::Yes},
+                                         BoxCase{"EscapeIsNo", platform::MsgButtons::YesNo,
+                                                 Qt::Key_Escape, platform::MsgAnswer::No},
+                                         BoxCase{"EscapeIsOk", platform::MsgButtons::Ok,
+                                                 Qt::Key_Escape, platform::MsgAnswer::Ok}),
+                         [](const testing::TestParamInfo<BoxCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(StdRandomGeneratorTest, ValuesLieInTheHalfOpenUnitInterval) {
+    platform::StdRandomGenerator random;
+    random.Randomize();
+    double sum = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const float r = random.Rnd();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        sum += r;
+    }
+    EXPECT_NEAR(sum / 100000, 0.5, 0.01);
+}
+
+} // namespace
