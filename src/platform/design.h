@@ -45,7 +45,7 @@ struct Colour {
 struct ControlDesign {
     QString name;
     Kind kind = Kind::Label;
-    QString container; // empty: the window's client area
+    QString container;                            // empty: the window's client area
     int left = 0, top = 0, width = 0, height = 0; // twips; a Line's height is its pen in pixels
     QString caption;
     FontSpec font;

@@ -277,7 +277,7 @@ void Form::build(const FormDesign& design) {
         if (!c.container.isEmpty())
             if (QWidget* container = Control(c.container))
                 parent = container;
-        QWidget* widget = buildControl(c, parent, design);
+        QWidget* widget = buildControl(c, parent);
         widget->setObjectName(c.name);
         m_controls[c.name] = widget;
         if (takesFocus(c.kind) && c.tabIndex >= 0)
@@ -291,7 +291,7 @@ void Form::build(const FormDesign& design) {
     w->adjustSize();
 }
 
-QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent, const FormDesign& design) {
+QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent) {
     const QPalette system = QApplication::palette();
     const QFont font = makeFont(c.font, parent->font());
     const QString shown = StripAccessKeys(c.caption);
@@ -420,7 +420,6 @@ QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent, const FormD
     if (auto* box = qobject_cast<FormTextBox*>(widget))
         box->editor()->setAccessibleName(accessible);
     widget->setVisible(c.visible);
-    Q_UNUSED(design);
     return widget;
 }
 
@@ -443,8 +442,8 @@ void Form::buildMenu(const FormDesign& design) {
         menu->menuAction()->setEnabled(top.enabled);
         m_menu[top.name] = menu->menuAction();
         for (const MenuDesign& item : top.items) {
-            QAction* action =
-                item.caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(item.caption);
+            QAction* action = item.caption == QLatin1String("-") ? menu->addSeparator()
+                                                                 : menu->addAction(item.caption);
             action->setObjectName(item.name);
             action->setEnabled(item.enabled);
             m_menu[item.name] = action;

@@ -121,7 +121,7 @@ protected:
 
 private:
     void build(const FormDesign& design);
-    QWidget* buildControl(const ControlDesign& c, QWidget* parent, const FormDesign& design);
+    QWidget* buildControl(const ControlDesign& c, QWidget* parent);
     void buildMenu(const FormDesign& design);
     void placeCentred();
 

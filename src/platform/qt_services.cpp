@@ -55,15 +55,14 @@ QtSettingsStore::QtSettingsStore(QString folder) : m_folder(std::move(folder)) {
 QSettings& QtSettingsStore::settingsFor(const QString& appName) {
     auto& slot = m_files[appName];
     if (!slot) {
-        const QString path = QDir(m_folder).filePath(appName + QLatin1Char('/') + appName +
-                                                     QLatin1String(".ini"));
+        const QString path =
+            QDir(m_folder).filePath(appName + QLatin1Char('/') + appName + QLatin1String(".ini"));
         slot = std::make_unique<QSettings>(path, QSettings::IniFormat);
     }
     return *slot;
 }
 
-QString QtSettingsStore::Read(const QString& appName, const QString& section,
-                              const QString& key) {
+QString QtSettingsStore::Read(const QString& appName, const QString& section, const QString& key) {
     QSettings& s = settingsFor(appName);
     // A value of another type (a damaged file) reads as text, or as empty.
     return s.value(section + QLatin1Char('/') + key).toString();

@@ -31,8 +31,7 @@ QString hintOf(const QString& box) {
 }
 } // namespace
 
-frmNagScreen2::frmNagScreen2(Program& program)
-    : forms::Form(program.runtime), m_program(program) {}
+frmNagScreen2::frmNagScreen2(Program& program) : forms::Form(program.runtime), m_program(program) {}
 
 forms::FormDesign frmNagScreen2::Design() const {
     forms::FormDesign d;

@@ -49,10 +49,9 @@ void modTellAFriend::SubmitReferral() {
     for (const Check& check : checks) {
         const QString trimmed = TrimSpaces(check.value);
         if (trimmed.isEmpty() || trimmed == QLatin1String(check.hint)) {
-            m_program.platform.messageBox.Show(QLatin1String(check.message),
-                                               platform::MsgIcon::Critical,
-                                               platform::MsgButtons::Ok,
-                                               QString::fromLatin1(kAppTitle));
+            m_program.platform.messageBox.Show(
+                QLatin1String(check.message), platform::MsgIcon::Critical, platform::MsgButtons::Ok,
+                QString::fromLatin1(kAppTitle));
             return;
         }
     }

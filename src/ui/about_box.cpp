@@ -55,9 +55,9 @@ forms::FormDesign frmAbout::Design() const {
     text("Label1", 840, 600, 5415, 1065, 5, captions::AboutDescription(), {verdana, 8.25});
     text("Label2", 960, 120, 5175, 255, 4, QString::fromLatin1(kWindowCaption),
          {verdana, 9.75, true});
-    auto& cobrand = text("lblCobrand", 4320, 2880, 2355, 195, 3,
-                         QStringLiteral("Click here for more details."),
-                         {verdana, 8.25, false, true});
+    auto& cobrand =
+        text("lblCobrand", 4320, 2880, 2355, 195, 3, QStringLiteral("Click here for more details."),
+             {verdana, 8.25, false, true});
     cobrand.link = true;
     cobrand.autoSize = true;
     text("Label3", 840, 2040, 5685, 675, 2, captions::AboutFullBrandText(), {verdana, 8.25, true});
@@ -78,12 +78,18 @@ void frmAbout::Bind() {
         picture->setPixmap(runtime().applicationIcon().pixmap(32, 32));
     connect(Control<QPushButton>(QStringLiteral("cmdOK")), &QPushButton::clicked, this,
             &frmAbout::cmdOK_Click);
-    connect(Control<forms::FormLabel>(QStringLiteral("lblCobrand")), &forms::FormLabel::Click,
-            this, &frmAbout::lblCobrand_Click);
+    connect(Control<forms::FormLabel>(QStringLiteral("lblCobrand")), &forms::FormLabel::Click, this,
+            &frmAbout::lblCobrand_Click);
     connect(Control<forms::FormLabel>(QStringLiteral("lblHomePage")), &forms::FormLabel::Click,
             this, &frmAbout::lblHomePage_Click);
 }
 
-void frmAbout::cmdOK_Click() { Unload(); }
-void frmAbout::lblCobrand_Click() { m_program.help.OpenFullBrandPage(); }
-void frmAbout::lblHomePage_Click() { m_program.help.OpenHomePage(); }
+void frmAbout::cmdOK_Click() {
+    Unload();
+}
+void frmAbout::lblCobrand_Click() {
+    m_program.help.OpenFullBrandPage();
+}
+void frmAbout::lblHomePage_Click() {
+    m_program.help.OpenHomePage();
+}

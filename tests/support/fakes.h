@@ -122,8 +122,9 @@ struct TestPlatform {
     Random random;
     Instance instance;
     Ender ender;
-    platform::Platform platform{messageBox, urls,     settings, clipboard,         clock,
-                                random,     instance, ender,    QStringLiteral("lunavik")};
+    platform::Platform platform{messageBox, urls,  settings,
+                                clipboard,  clock, random,
+                                instance,   ender, QStringLiteral("lunavik")};
 };
 
 } // namespace fakes
