@@ -23,8 +23,12 @@ set(CPACK_PACKAGE_NAME "lunavik")
 set(CPACK_PACKAGE_VENDOR "Orvaneth Softwares")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Find your inner dreams number from your full name")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Lunavik computes your inner dreams number. Type a first, middle and last name, pick a date of birth and press Next: the consonants of the name are added up, reduced to one digit, and the number is shown with what it says about your inner desires.")
+# Lines kept short: package tools show the description as it stands.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Lunavik computes your inner dreams number. Type a first, middle and last\n"
+    "name, pick a date of birth and press Next: the consonants of the name are\n"
+    "added up, reduced to one digit, and the number is shown with what it says\n"
+    "about your inner desires.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${LUNAVIK_SITE_BASE}/lunavik/")
 set(CPACK_PACKAGE_CONTACT "Orvaneth Softwares <support@orvaneth.example>")
 set(CPACK_STRIP_FILES ON)

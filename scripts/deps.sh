@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Lunavik needs on Debian; skips what is already there.
+# Installs what building, running, testing and packaging Lunavik needs on Debian; skips what is
+# already there.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          xvfb xauth x11-apps imagemagick xdotool fonts-dejavu-core fonts-liberation2
-          python3 python3-pyatspi at-spi2-core dbus-x11 desktop-file-utils appstream clang
-          libclang-rt-14-dev)
+packages=(
+    # build
+    cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+    clang libclang-rt-14-dev
+    # a virtual display for running and for the end-to-end test
+    xvfb xauth x11-apps x11-utils imagemagick xdotool fonts-dejavu-core fonts-liberation2
+    # reading the windows through the accessibility bus in the end-to-end test
+    python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
+    # checking the desktop entry and AppStream metadata, building the .deb
+    desktop-file-utils appstream dpkg-dev
+)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,4 +1,5 @@
-// Renders the application icon into resources/icons/<size>/lunavik.png.
+// Renders the application icon into resources/icons/<size>/lunavik.png, and the 32-pixel
+// image into resources/lunavik.ico for the Windows executable.
 // Run after changing the drawing: render_icon <resources folder>
 #include "platform/app_icon.h"
 
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(folder));
             return 1;
         }
+    }
+    if (!platform::DrawApplicationIcon(32).save(root + QStringLiteral("/lunavik.ico"), "ICO")) {
+        std::fprintf(stderr, "cannot write the .ico file\n");
+        return 1;
     }
     return 0;
 }

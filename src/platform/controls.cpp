@@ -46,6 +46,9 @@ QString KeepSpaceRuns(QString text) {
 } // namespace
 
 void FormLabel::SetCaption(const QString& caption) {
+    // A label named after its caption keeps telling screen readers what it shows.
+    if (accessibleName().isEmpty() || accessibleName() == StripAccessKeys(m_caption))
+        setAccessibleName(StripAccessKeys(caption));
     m_caption = caption;
     int marked = -1;
     const QString shown = KeepSpaceRuns(StripAccessKeys(caption, &marked));

@@ -172,8 +172,10 @@ void Form::BringToFront(const QString& name) {
 }
 
 void Form::SetCaption(const QString& caption) {
-    if (m_window)
+    if (m_window) {
         m_window->setWindowTitle(caption);
+        m_window->setAccessibleName(StripAccessKeys(caption));
+    }
 }
 
 void Form::SetIcon(const QIcon& icon) {

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <functional>
-#include <vector>
+#include <ostream>
 
 namespace {
 
@@ -55,9 +55,7 @@ protected:
         list("cboMonth")->setCurrentText(QLatin1String(month));
         list("cboYear")->setCurrentText(QString::number(year));
     }
-    void clickNext() {
-        QTest::mouseClick(control<QPushButton>(main(), "cmdNext"), Qt::LeftButton);
-    }
+    void clickNext() { QTest::mouseClick(control<QPushButton>(main(), "cmdNext"), Qt::LeftButton); }
     void clickBack() {
         QTest::mouseClick(control<QPushButton>(result(), "cmdback"), Qt::LeftButton);
     }
@@ -89,88 +87,126 @@ TEST_F(MainWindowTest, PastedNameKeepsItsCaseAndCountsNothing) {
     EXPECT_EQ(shownResult(), resultText(0));
 }
 
-struct ValidationCase {
+// Names a table row in failure output instead of dumping its bytes.
+template <class Case>
+requires requires(const Case& c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ValidationTest : public MainWindowTest {
+protected:
+    // Next from the menu, so the focus stays where it was unless validation moves it.
+    void nextFromTheMenu() {
+        box(main(), "txtMiddleName")->setFocus();
+        main().MenuEntry(QStringLiteral("mnuNext"))->trigger();
+    }
+    void expectReported(const char* message, const char* focus) {
+        ASSERT_EQ(fake.messageBox.shown.size(), 1u)
+            << qPrintable(fake.messageBox.texts().join('|'));
+        const fakes::ShownMessage& shown = fake.messageBox.shown.front();
+        EXPECT_EQ(shown.text, QLatin1String(message));
+        EXPECT_EQ(shown.icon, platform::MsgIcon::Information);
+        EXPECT_EQ(shown.buttons, platform::MsgButtons::Ok);
+        EXPECT_EQ(shown.title, QStringLiteral("Lunavik"));
+        EXPECT_EQ(focusedControl(main()), QLatin1String(focus));
+        EXPECT_TRUE(main().Visible());
+        EXPECT_FALSE(result().IsLoaded());
+    }
+};
+
+struct OrderCase {
     const char* name;
     const char* first;
     const char* last;
-    std::vector<const char*> emptied; // lists cleared to reach their emptiness tests
+    const char* emptied; // lists cleared to reach their emptiness tests
+    const char* message;
+    const char* focus;
+};
+
+class ValidationOrder : public ValidationTest, public testing::WithParamInterface<OrderCase> {};
+
+// Each row also carries the failures of the tests after it, and a bad date.
+TEST_P(ValidationOrder, ReportsOnlyTheFirstFailure) {
+    const OrderCase& c = GetParam();
+    start();
+    type("txtFirstName", QLatin1String(c.first));
+    type("txtLastName", QLatin1String(c.last));
+    pickDate(31, "April", 2001);
+    for (const QString& name : QString::fromLatin1(c.emptied).split(u' ', Qt::SkipEmptyParts))
+        main().Control<QComboBox>(name)->clear();
+    nextFromTheMenu();
+    expectReported(c.message, c.focus);
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, ValidationOrder,
+                         testing::Values(OrderCase{"FirstName", "", "", "cboDate",
+                                                   "Please Enter Your First Name", "txtFirstName"},
+                                         OrderCase{"LastName", "john", "", "cboDate",
+                                                   "Please Enter Your Last Name", "txtLastName"},
+                                         OrderCase{"DayList", "john", "smith",
+                                                   "cboDate cboMonth cboYear",
+                                                   "Please Specify Your Birth Date", "cboDate"},
+                                         OrderCase{"MonthList", "john", "smith", "cboMonth cboYear",
+                                                   "Please Specify Your Birth Month", "cboMonth"},
+                                         OrderCase{"YearList", "john", "smith", "cboYear",
+                                                   "Please Specify Your Birth Year", "cboYear"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct DateCase {
+    const char* name;
     int day;
     const char* month;
     int year;
     const char* message; // null when Next goes through
-    const char* focus;   // txtMiddleName holds the focus before Next
 };
 
-class Validation : public MainWindowTest, public testing::WithParamInterface<ValidationCase> {};
+class DateValidation : public ValidationTest, public testing::WithParamInterface<DateCase> {};
 
-TEST_P(Validation, ReportsTheFirstFailureOrShowsTheResult) {
-    const ValidationCase& c = GetParam();
-    start();
-    type("txtFirstName", QLatin1String(c.first));
-    type("txtLastName", QLatin1String(c.last));
+TEST_P(DateValidation, AcceptsOnlyRealDates) {
+    const DateCase& c = GetParam();
+    startWithJohnSmith();
     pickDate(c.day, c.month, c.year);
-    for (const char* name : c.emptied)
-        list(name)->clear();
-    box(main(), "txtMiddleName")->setFocus();
-    main().MenuEntry(QStringLiteral("mnuNext"))->trigger();
-
-    if (!c.message) {
+    nextFromTheMenu();
+    if (c.message) {
+        expectReported(c.message, "txtMiddleName");
+    } else {
         EXPECT_TRUE(fake.messageBox.shown.empty()) << qPrintable(fake.messageBox.texts().join('|'));
         EXPECT_TRUE(result().Visible());
         EXPECT_FALSE(main().Visible());
-        return;
     }
-    ASSERT_EQ(fake.messageBox.shown.size(), 1u);
-    const fakes::ShownMessage& shown = fake.messageBox.shown.front();
-    EXPECT_EQ(shown.text, QLatin1String(c.message));
-    EXPECT_EQ(shown.icon, platform::MsgIcon::Information);
-    EXPECT_EQ(shown.buttons, platform::MsgButtons::Ok);
-    EXPECT_EQ(shown.title, QStringLiteral("Lunavik"));
-    EXPECT_EQ(focusedControl(main()), QLatin1String(c.focus));
-    EXPECT_TRUE(main().Visible());
-    EXPECT_FALSE(result().IsLoaded());
 }
 
 const char* const kFebruary = "Please Enter Correct Date Or Month!";
 const char* const kThirtyDays = "Please Enter Correct Date Or Month !";
 
-// Each failing row also carries the failures of the tests after it, so the order shows.
-INSTANTIATE_TEST_SUITE_P(
-    MainWindow, Validation,
-    testing::Values(
-        ValidationCase{"BothNamesEmpty", "", "", {}, 30, "February", 2000,
-                       "Please Enter Your First Name", "txtFirstName"},
-        ValidationCase{"LastNameEmpty", "john", "", {}, 31, "April", 2000,
-                       "Please Enter Your Last Name", "txtLastName"},
-        ValidationCase{"DayListEmpty", "john", "smith", {"cboDate", "cboMonth", "cboYear"}, 1,
-                       "January", 1900, "Please Specify Your Birth Date", "cboDate"},
-        ValidationCase{"MonthListEmpty", "john", "smith", {"cboMonth", "cboYear"}, 1, "January",
-                       1900, "Please Specify Your Birth Month", "cboMonth"},
-        ValidationCase{"YearListEmpty", "john", "smith", {"cboYear"}, 1, "January", 1900,
-                       "Please Specify Your Birth Year", "cboYear"},
-        ValidationCase{"SpacesOnlyFirstName", "   ", "smith", {}, 1, "January", 1900, nullptr, ""},
-        ValidationCase{"Feb29Of1900", "john", "smith", {}, 29, "February", 1900, kFebruary,
-                       "txtMiddleName"},
-        ValidationCase{"Feb29Of1901", "john", "smith", {}, 29, "February", 1901, kFebruary,
-                       "txtMiddleName"},
-        ValidationCase{"Feb29Of2000", "john", "smith", {}, 29, "February", 2000, nullptr, ""},
-        ValidationCase{"Feb29Of2004", "john", "smith", {}, 29, "February", 2004, nullptr, ""},
-        ValidationCase{"Feb28Of1900", "john", "smith", {}, 28, "February", 1900, nullptr, ""},
-        ValidationCase{"Feb30Of2000", "john", "smith", {}, 30, "February", 2000, kFebruary,
-                       "txtMiddleName"},
-        ValidationCase{"Feb31Of2001", "john", "smith", {}, 31, "February", 2001, kFebruary,
-                       "txtMiddleName"},
-        ValidationCase{"April31", "john", "smith", {}, 31, "April", 1985, kThirtyDays,
-                       "txtMiddleName"},
-        ValidationCase{"June31", "john", "smith", {}, 31, "June", 1985, kThirtyDays,
-                       "txtMiddleName"},
-        ValidationCase{"September31", "john", "smith", {}, 31, "September", 1985, kThirtyDays,
-                       "txtMiddleName"},
-        ValidationCase{"November31", "john", "smith", {}, 31, "November", 1985, kThirtyDays,
-                       "txtMiddleName"},
-        ValidationCase{"March31", "john", "smith", {}, 31, "March", 1985, nullptr, ""},
-        ValidationCase{"April30", "john", "smith", {}, 30, "April", 2050, nullptr, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MainWindow, DateValidation,
+                         testing::Values(DateCase{"Feb29Of1900", 29, "February", 1900, kFebruary},
+                                         DateCase{"Feb29Of1901", 29, "February", 1901, kFebruary},
+                                         DateCase{"Feb29Of2000", 29, "February", 2000, nullptr},
+                                         DateCase{"Feb29Of2004", 29, "February", 2004, nullptr},
+                                         DateCase{"Feb28Of1900", 28, "February", 1900, nullptr},
+                                         DateCase{"Feb30Of2000", 30, "February", 2000, kFebruary},
+                                         DateCase{"Feb31Of2001", 31, "February", 2001, kFebruary},
+                                         DateCase{"April31", 31, "April", 1985, kThirtyDays},
+                                         DateCase{"June31", 31, "June", 1985, kThirtyDays},
+                                         DateCase{"September31", 31, "September", 1985,
+                                                  kThirtyDays},
+                                         DateCase{"November31", 31, "November", 1985, kThirtyDays},
+                                         DateCase{"March31", 31, "March", 1985, nullptr},
+                                         DateCase{"April30", 30, "April", 2050, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ValidationTest, NameOfSpacesOnlyPasses) {
+    start();
+    type("txtFirstName", QStringLiteral("   "));
+    type("txtLastName", QStringLiteral("smith"));
+    nextFromTheMenu();
+    EXPECT_TRUE(fake.messageBox.shown.empty());
+    EXPECT_TRUE(result().Visible());
+}
 
 TEST_F(MainWindowTest, NextShowsTheWholeResultFromItsFirstLine) {
     startWithJohnSmith();
@@ -240,26 +276,24 @@ TEST_P(MainWindowLink, OpensItsPage) {
     if (c.menu) {
         main().MenuEntry(name)->trigger();
     } else {
-        QWidget* target = name == QLatin1String("offer") ? offerOnTop(main()) : main().Control(name);
+        QWidget* target =
+            name == QLatin1String("offer") ? offerOnTop(main()) : main().Control(name);
         QTest::mouseClick(target, Qt::LeftButton);
     }
     EXPECT_EQ(fake.urls.opened, QStringList{page(c.page)});
     EXPECT_TRUE(main().Visible());
 }
 
-INSTANTIATE_TEST_SUITE_P(MainWindow, MainWindowLink,
-                         testing::Values(LinkCase{"Donate", 0, "mnuDonate", true, "donate"},
-                                         LinkCase{"OnlineHelp", 0, "mnuOnline", true,
-                                                  "help-web-page"},
-                                         LinkCase{"VisitUs", 0, "mnuVisit", true, "home-page"},
-                                         LinkCase{"CheckForUpdate", 0, "mnuUpdate", true,
-                                                  "download-web-page"},
-                                         LinkCase{"Banner", 0, "Label61", false, "home-page"},
-                                         LinkCase{"CoBrandOnTop", 0.0f, "offer", false,
-                                                  "co-brand"},
-                                         LinkCase{"FullBrandOnTop", 0.2f, "offer", false,
-                                                  "fully-branded"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, MainWindowLink,
+    testing::Values(LinkCase{"Donate", 0, "mnuDonate", true, "donate"},
+                    LinkCase{"OnlineHelp", 0, "mnuOnline", true, "help-web-page"},
+                    LinkCase{"VisitUs", 0, "mnuVisit", true, "home-page"},
+                    LinkCase{"CheckForUpdate", 0, "mnuUpdate", true, "download-web-page"},
+                    LinkCase{"Banner", 0, "Label61", false, "home-page"},
+                    LinkCase{"CoBrandOnTop", 0.0f, "offer", false, "co-brand"},
+                    LinkCase{"FullBrandOnTop", 0.2f, "offer", false, "fully-branded"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 using ResultWindowTest = MainWindowTest;
 
@@ -269,7 +303,8 @@ TEST_F(ResultWindowTest, CopiedTextLastsOnlyUntilTheMouseMovesOverIt) {
     auto* editor = qobject_cast<QPlainTextEdit*>(result().Display()->editor());
     QTest::keyClick(editor, Qt::Key_End, Qt::ShiftModifier);
     QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Your Inner Dreams Number is: 2"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("Your Inner Dreams Number is: 2"));
     // The first move only carries the pointer into the window.
     QTest::mouseMove(editor->viewport(), QPoint(10, 10));
     QTest::mouseMove(editor->viewport(), QPoint(30, 20));
@@ -336,7 +371,7 @@ protected:
 
 struct CloserCase {
     const char* name;
-    std::function<void(frmAbout&)> close;
+    Qt::Key key; // Key_unknown: the close box
 };
 
 class AboutBoxCloser : public AboutBoxTest, public testing::WithParamInterface<CloserCase> {};
@@ -346,7 +381,10 @@ TEST_P(AboutBoxCloser, ClosesAndUnloadsTheModalBox) {
     bool shownModal = false;
     withAboutBox([&](frmAbout& box) {
         shownModal = box.Visible() && QApplication::activeModalWidget() == box.window();
-        GetParam().close(box);
+        if (GetParam().key == Qt::Key_unknown)
+            box.window()->close();
+        else if (QWidget* focus = box.window()->focusWidget())
+            QTest::keyClick(focus, GetParam().key);
     });
     EXPECT_TRUE(shownModal);
     EXPECT_FALSE(about().IsLoaded());
@@ -354,23 +392,11 @@ TEST_P(AboutBoxCloser, ClosesAndUnloadsTheModalBox) {
     EXPECT_TRUE(fake.urls.opened.isEmpty());
 }
 
-QWidget* keyTarget(frmAbout& box) {
-    return box.window()->focusWidget() ? box.window()->focusWidget() : box.window();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AboutBox, AboutBoxCloser,
-    testing::Values(CloserCase{"OkButton",
-                               [](frmAbout& box) {
-                                   QTest::mouseClick(box.Control(QStringLiteral("cmdOK")),
-                                                     Qt::LeftButton);
-                               }},
-                    CloserCase{"Enter",
-                               [](frmAbout& box) { QTest::keyClick(keyTarget(box), Qt::Key_Return); }},
-                    CloserCase{"Escape",
-                               [](frmAbout& box) { QTest::keyClick(keyTarget(box), Qt::Key_Escape); }},
-                    CloserCase{"CloseBox", [](frmAbout& box) { box.window()->close(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(AboutBox, AboutBoxCloser,
+                         testing::Values(CloserCase{"Enter", Qt::Key_Return},
+                                         CloserCase{"Escape", Qt::Key_Escape},
+                                         CloserCase{"CloseBox", Qt::Key_unknown}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AboutBoxTest, LinksOpenTheirPagesAndKeepTheBoxOpen) {
     start();
@@ -379,7 +405,7 @@ TEST_F(AboutBoxTest, LinksOpenTheirPagesAndKeepTheBoxOpen) {
         QTest::mouseClick(box.Control(QStringLiteral("lblCobrand")), Qt::LeftButton);
         QTest::mouseClick(box.Control(QStringLiteral("lblHomePage")), Qt::LeftButton);
         stillOpen = box.Visible() && QApplication::activeModalWidget() == box.window();
-        box.cmdOK_Click();
+        QTest::mouseClick(box.Control(QStringLiteral("cmdOK")), Qt::LeftButton);
     });
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(fake.urls.opened, (QStringList{page("fully-branded"), page("home-page")}));

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Start-up benchmark: time from process start to the main window being mapped, and peak
+# memory, for Lunavik against the floor (the smallest Qt Widgets program with a window), started
+# alternately on one virtual X server. Prints every run, the medians and the ratios.
+# Usage: bench/startup.sh [runs of each, default 15]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+build=${LUNAVIK_BENCH_BUILD:-build-bench}
+
+# Both built the way scripts/run.sh builds the program, in a directory of their own so the
+# option does not stick to the ordinary build.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUNAVIK_BUILD_TESTS=OFF \
+    -DLUNAVIK_BENCH=ON >/dev/null
+cmake --build "$build" --target lunavik lunavik_floor >/dev/null
+
+# A throw-away home shared by all runs: the first (uncounted) start stores the reminder date,
+# every later one finds it fresh, as on an ordinary day; the lock is released by each kill.
+scratch=$(mktemp -d)
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" \
+    XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+
+display=:$((200 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT INT TERM
+export DISPLAY="$display"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+# A session bus of its own, as on a desktop: without one every start would autolaunch a bus
+# daemon (and leave it behind once killed), which is no part of either program's start-up.
+dbus-run-session -- python3 bench/startup_watch.py "$runs" \
+    "lunavik=Lunavik v1.70=$PWD/$build/src/app/lunavik" \
+    "floor=Lunavik floor=$PWD/$build/bench/lunavik_floor"

@@ -1,0 +1,172 @@
+#!/usr/bin/env python3
+"""Start-up time and peak memory of programs that open one main window, measured alternately.
+
+Usage: startup_watch.py RUNS NAME=TITLE=COMMAND [NAME=TITLE=COMMAND ...]
+
+For each run the clock starts right before the program is spawned and stops when the X server
+reports the window with that exact title as mapped. The script listens to the root window's
+SubstructureNotify events itself (Xlib through ctypes) instead of polling with xdotool or
+xwininfo: no poll interval to round to, and no helper process competing for the CPU with the
+program being timed. Without a window manager a top-level window is a child of the root, so
+its MapNotify arrives there. Half a second after the map (so the first paint counts too) the
+peak resident set (VmHWM) is read from /proc and the program is killed.
+
+Prints one line per run and, at the end, the medians and the ratios of every program to the
+last one named (the floor).
+"""
+import ctypes
+import ctypes.util
+import os
+import select
+import signal
+import statistics
+import subprocess
+import sys
+import time
+
+MAP_NOTIFY = 19
+SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+ANY_PROPERTY_TYPE = 0
+
+x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x11.XDefaultRootWindow.restype = ctypes.c_ulong
+x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+x11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+x11.XConnectionNumber.argtypes = [ctypes.c_void_p]
+x11.XPending.argtypes = [ctypes.c_void_p]
+x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+x11.XFlush.argtypes = [ctypes.c_void_p]
+x11.XInternAtom.restype = ctypes.c_ulong
+x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x11.XGetWindowProperty.argtypes = [
+    ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long, ctypes.c_long, ctypes.c_int,
+    ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int),
+    ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong),
+    ctypes.POINTER(ctypes.c_void_p)]
+x11.XFree.argtypes = [ctypes.c_void_p]
+# A window can be gone by the time its name is asked for: ignore X errors instead of exiting.
+ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+_ignore_errors = ERROR_HANDLER(lambda display, event: 0)
+x11.XSetErrorHandler(_ignore_errors)
+
+
+class XMapEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("event", ctypes.c_ulong),
+                ("window", ctypes.c_ulong), ("override_redirect", ctypes.c_int)]
+
+
+class XEvent(ctypes.Union):
+    _fields_ = [("type", ctypes.c_int), ("xmap", XMapEvent), ("pad", ctypes.c_long * 24)]
+
+
+display = x11.XOpenDisplay(None)
+if not display:
+    sys.exit("startup_watch: cannot open the X display " + os.environ.get("DISPLAY", "(unset)"))
+root = x11.XDefaultRootWindow(display)
+x11.XSelectInput(display, root, SUBSTRUCTURE_NOTIFY_MASK)
+x11.XFlush(display)
+fd = x11.XConnectionNumber(display)
+net_wm_name = x11.XInternAtom(display, b"_NET_WM_NAME", 0)
+wm_name = x11.XInternAtom(display, b"WM_NAME", 0)
+
+
+def window_title(window):
+    for atom in (net_wm_name, wm_name):
+        kind, fmt = ctypes.c_ulong(), ctypes.c_int()
+        count, after, data = ctypes.c_ulong(), ctypes.c_ulong(), ctypes.c_void_p()
+        status = x11.XGetWindowProperty(display, window, atom, 0, 1024, 0, ANY_PROPERTY_TYPE,
+                                        ctypes.byref(kind), ctypes.byref(fmt),
+                                        ctypes.byref(count), ctypes.byref(after),
+                                        ctypes.byref(data))
+        if status == 0 and data.value:
+            text = ctypes.string_at(data.value, count.value).decode("utf-8", "replace")
+            x11.XFree(data)
+            if text:
+                return text
+    return ""
+
+
+def drain():
+    event = XEvent()
+    while x11.XPending(display):
+        x11.XNextEvent(display, ctypes.byref(event))
+
+
+def wait_for_map(title, process, timeout):
+    """Monotonic time at which a window called title was mapped, or None."""
+    deadline = time.monotonic() + timeout
+    event = XEvent()
+    while time.monotonic() < deadline:
+        while x11.XPending(display):
+            x11.XNextEvent(display, ctypes.byref(event))
+            if event.type == MAP_NOTIFY and not event.xmap.override_redirect:
+                seen = time.monotonic_ns()
+                if window_title(event.xmap.window) == title:
+                    return seen
+        if process.poll() is not None:
+            return None
+        select.select([fd], [], [], 0.05)
+    return None
+
+
+def peak_rss_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    return 0
+
+
+def run_once(title, command):
+    drain()
+    start = time.monotonic_ns()
+    process = subprocess.Popen(command, shell=True, start_new_session=True,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    mapped = wait_for_map(title, process, timeout=30)
+    try:
+        if mapped is None:
+            return None, None
+        time.sleep(0.5)
+        return (mapped - start) / 1e6, peak_rss_kib(process.pid)
+    finally:
+        # The command runs through the shell's exec, so the pid is the program itself.
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        process.wait()
+
+
+def main():
+    runs = int(sys.argv[1])
+    programs = [arg.split("=", 2) for arg in sys.argv[2:]]
+    times = {name: [] for name, _, _ in programs}
+    memory = {name: [] for name, _, _ in programs}
+    # One start of each first, not counted: fills the page cache and the font caches.
+    for name, title, command in programs:
+        run_once(title, "exec " + command)
+    for i in range(runs):
+        for name, title, command in programs:
+            ms, kib = run_once(title, "exec " + command)
+            if ms is None:
+                sys.exit(f"startup_watch: {name} showed no window titled '{title}' in 30 s")
+            times[name].append(ms)
+            memory[name].append(kib)
+            print(f"run {i + 1:2d}  {name:8s} {ms:8.1f} ms  {kib / 1024:7.1f} MiB", flush=True)
+    floor = programs[-1][0]
+    print()
+    print(f"{'':8s} {'median start':>13s} {'median peak RSS':>16s}")
+    for name, _, _ in programs:
+        print(f"{name:8s} {statistics.median(times[name]):10.1f} ms "
+              f"{statistics.median(memory[name]) / 1024:12.1f} MiB")
+    for name, _, _ in programs[:-1]:
+        t = statistics.median(times[name]) / statistics.median(times[floor])
+        m = statistics.median(memory[name]) / statistics.median(memory[floor])
+        print(f"ratio {name}/{floor}: time {t:.2f}, memory {m:.2f}")
+
+
+if __name__ == "__main__":
+    main()
