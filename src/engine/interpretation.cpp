@@ -82,9 +82,7 @@ std::u16string decimal(int number) {
 
 } // namespace
 
-std::u16string_view IntroParagraph() {
-    return kIntro;
-}
+std::u16string_view IntroParagraph() { return kIntro; }
 
 std::u16string_view Interpretation(int number) {
     for (const Entry& entry : kTable) {

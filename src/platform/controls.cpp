@@ -87,9 +87,7 @@ void FormLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit Click();
 }
 
-FormFrame::FormFrame(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-}
+FormFrame::FormFrame(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
 
 void FormFrame::SetCaption(const QString& caption) {
     m_caption = caption;

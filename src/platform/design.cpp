@@ -4,9 +4,7 @@
 
 namespace forms {
 
-int TwipsToPixels(int twips) {
-    return static_cast<int>(std::floor(twips / 15.0 + 0.5));
-}
+int TwipsToPixels(int twips) { return static_cast<int>(std::floor(twips / 15.0 + 0.5)); }
 
 QRect TwipsToRect(int left, int top, int width, int height) {
     const int x = TwipsToPixels(left);

@@ -81,9 +81,7 @@ Form::~Form() {
     delete m_window.data();
 }
 
-bool Form::Visible() const {
-    return m_window && m_window->isVisible();
-}
+bool Form::Visible() const { return m_window && m_window->isVisible(); }
 
 void Form::Load() {
     if (IsLoaded())

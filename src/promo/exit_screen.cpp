@@ -164,17 +164,11 @@ void frmNagScreen2::Form_Load() {
     SetTopmost();
 }
 
-void frmNagScreen2::Form_Unload() {
-    m_program.help.UnloadAllAndEnd();
-}
+void frmNagScreen2::Form_Unload() { m_program.help.UnloadAllAndEnd(); }
 
-void frmNagScreen2::cmdClose_Click() {
-    m_program.help.UnloadAllAndEnd();
-}
+void frmNagScreen2::cmdClose_Click() { m_program.help.UnloadAllAndEnd(); }
 
-void frmNagScreen2::lblGoToHome_Click() {
-    m_program.help.OpenSoftwaresPage();
-}
+void frmNagScreen2::lblGoToHome_Click() { m_program.help.OpenSoftwaresPage(); }
 
 void frmNagScreen2::Check1_Click() {
     m_program.help.CheckBoxLink_Click(*Control<forms::FormCheckButton>(QStringLiteral("Check1")));
@@ -193,8 +187,7 @@ void frmNagScreen2::hintLostFocus(const QString& box) {
 }
 
 void frmNagScreen2::report(const char* message) {
-    m_program.platform.messageBox.Show(QLatin1String(message), platform::MsgIcon::Critical,
-                                       platform::MsgButtons::Ok, QString::fromLatin1(kAppTitle));
+    m_program.Message(QLatin1String(message), platform::MsgIcon::Critical);
 }
 
 void frmNagScreen2::emailKeyPress(const QString& box, int& keyAscii) {

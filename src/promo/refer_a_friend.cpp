@@ -49,9 +49,7 @@ void modTellAFriend::SubmitReferral() {
     for (const Check& check : checks) {
         const QString trimmed = TrimSpaces(check.value);
         if (trimmed.isEmpty() || trimmed == QLatin1String(check.hint)) {
-            m_program.platform.messageBox.Show(
-                QLatin1String(check.message), platform::MsgIcon::Critical, platform::MsgButtons::Ok,
-                QString::fromLatin1(kAppTitle));
+            m_program.Message(QLatin1String(check.message), platform::MsgIcon::Critical);
             return;
         }
     }
@@ -60,6 +58,4 @@ void modTellAFriend::SubmitReferral() {
     OpenReferralUrl();
 }
 
-void modTellAFriend::OpenReferralUrl() {
-    m_program.platform.urls.Open(strReferralURL);
-}
+void modTellAFriend::OpenReferralUrl() { m_program.platform.urls.Open(strReferralURL); }

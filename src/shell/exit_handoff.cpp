@@ -1,19 +1,11 @@
 #include "shell/exit_handoff.h"
 
+#include "shell/carry_on.h"
 #include "shell/program.h"
-
-#include <exception>
 
 namespace exit_handoff {
 
 namespace {
-template <class Step> void carryOn(Step step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-        // A window that cannot be shown or hidden must not stop the steps after it.
-    }
-}
 // While the process is ending, a window's unload must not bring the exit screen up again.
 void showExitScreen(Program& program) {
     if (!program.help.IsShuttingDown())
@@ -28,15 +20,15 @@ void Run(Program& program, forms::Form& leaving) {
 }
 
 void RunForResultWindow(Program& program) {
-    carryOn([&] { showExitScreen(program); });
-    carryOn([&] { program.startup.Hide(); });
+    CarryOn([&] { showExitScreen(program); });
+    CarryOn([&] { program.startup.Hide(); });
 }
 
 void Back(Program& program) {
-    carryOn([&] { program.result.Unload(); });
-    carryOn([&] { program.main.Show(); });
-    carryOn([&] { program.startup.Hide(); });
-    carryOn([&] { program.nag.Hide(); });
+    CarryOn([&] { program.result.Unload(); });
+    CarryOn([&] { program.main.Show(); });
+    CarryOn([&] { program.startup.Hide(); });
+    CarryOn([&] { program.nag.Hide(); });
 }
 
 } // namespace exit_handoff

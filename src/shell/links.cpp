@@ -7,31 +7,15 @@ QString modHelp::PageUrl(const char* pageKey) {
     return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QLatin1String(pageKey);
 }
 
-void modHelp::open(const char* pageKey) {
-    m_program.platform.urls.Open(PageUrl(pageKey));
-}
+void modHelp::open(const char* pageKey) { m_program.platform.urls.Open(PageUrl(pageKey)); }
 
-void modHelp::OpenSoftwaresPage() {
-    open("orvanethsoftwares");
-}
-void modHelp::OpenDonatePage() {
-    open("donate");
-}
-void modHelp::OpenHelpPage() {
-    open("help-web-page");
-}
-void modHelp::OpenCoBrandPage() {
-    open("co-brand");
-}
-void modHelp::OpenFullBrandPage() {
-    open("fully-branded");
-}
-void modHelp::OpenHomePage() {
-    open("home-page");
-}
-void modHelp::OpenDownloadPage() {
-    open("download-web-page");
-}
+void modHelp::OpenSoftwaresPage() { open("orvanethsoftwares"); }
+void modHelp::OpenDonatePage() { open("donate"); }
+void modHelp::OpenHelpPage() { open("help-web-page"); }
+void modHelp::OpenCoBrandPage() { open("co-brand"); }
+void modHelp::OpenFullBrandPage() { open("fully-branded"); }
+void modHelp::OpenHomePage() { open("home-page"); }
+void modHelp::OpenDownloadPage() { open("download-web-page"); }
 
 void modHelp::CheckBoxLink_Click(forms::FormCheckButton& box) {
     if (box.Value() != 1)

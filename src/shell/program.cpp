@@ -1,6 +1,7 @@
 #include "shell/program.h"
 
 #include "platform/app_icon.h"
+#include "ui/colours.h"
 
 Program::Program(platform::Platform& platform)
     : platform(platform), runtime(platform), help(*this), tellAFriend(*this), startup(*this),
@@ -8,6 +9,9 @@ Program::Program(platform::Platform& platform)
     runtime.SetApplicationIcon(platform::ApplicationIcon());
 }
 
-void Program::Start() {
-    startup.Load();
+platform::MsgAnswer Program::Message(const QString& text, platform::MsgIcon icon,
+                                     platform::MsgButtons buttons) {
+    return platform.messageBox.Show(text, icon, buttons, QString::fromLatin1(kAppTitle));
 }
+
+void Program::Start() { startup.Load(); }

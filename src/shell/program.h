@@ -29,4 +29,8 @@ public:
 
     // Loads the start-up window; its load handler is the start-up sequence.
     void Start();
+
+    // A modal message box titled with the application title.
+    platform::MsgAnswer Message(const QString& text, platform::MsgIcon icon,
+                                platform::MsgButtons buttons = platform::MsgButtons::Ok);
 };

@@ -41,17 +41,11 @@ QString shift(const QString& text, int by) {
 
 } // namespace
 
-QString EncodeSetting(const QString& text) {
-    return shift(text, 85);
-}
+QString EncodeSetting(const QString& text) { return shift(text, 85); }
 
-QString DecodeSetting(const QString& text) {
-    return shift(text, -85);
-}
+QString DecodeSetting(const QString& text) { return shift(text, -85); }
 
-QString DateToSetting(const QDateTime& moment) {
-    return moment.toString(Qt::ISODate);
-}
+QString DateToSetting(const QDateTime& moment) { return moment.toString(Qt::ISODate); }
 
 QDateTime DateFromSetting(const QString& text, const QLocale& locale) {
     QDateTime moment = QDateTime::fromString(text, Qt::ISODate);

@@ -1,7 +1,6 @@
+#include "shell/carry_on.h"
 #include "shell/mod_help.h"
 #include "shell/program.h"
-
-#include <exception>
 
 void modHelp::UnloadAllAndEnd() {
     m_shuttingDown = true;
@@ -12,11 +11,7 @@ void modHelp::UnloadAllAndEnd() {
             break; // a nested run already finished the job
         if (!form->IsLoaded() || form->IsUnloading())
             continue;
-        try {
-            form->Unload();
-        } catch (const std::exception&) {
-            // A failing window must not keep the process alive.
-        }
+        CarryOn([form] { form->Unload(); }); // a failing window must not keep the process alive
     }
     if (!m_ended) {
         m_ended = true;

@@ -1,20 +1,10 @@
 #include "shell/startup.h"
 
+#include "shell/carry_on.h"
 #include "shell/program.h"
 #include "ui/colours.h"
 
 #include <cmath>
-#include <exception>
-
-namespace {
-// The sequence carries on past a failing step.
-template <class Step> void step(Step run) {
-    try {
-        run();
-    } catch (const std::exception&) {
-    }
-}
-} // namespace
 
 frmStartup::frmStartup(Program& program) : forms::Form(program.runtime), m_program(program) {}
 
@@ -35,24 +25,21 @@ void frmStartup::Form_Load() {
     m_icons = {runtime().applicationIcon()};
     platform::Platform& p = m_program.platform;
     if (p.instance.AnotherInstanceRunning()) {
-        step([&] {
-            p.messageBox.Show(QStringLiteral("Application is already running"),
-                              platform::MsgIcon::Information, platform::MsgButtons::Ok,
-                              QString::fromLatin1(kAppTitle));
+        CarryOn([&] {
+            m_program.Message(QStringLiteral("Application is already running"),
+                              platform::MsgIcon::Information);
         });
         m_program.help.UnloadAllAndEnd();
         return;
     }
-    step([&] { p.random.Randomize(); });
-    step([&] { m_program.help.CheckForUpdate(); });
-    step([&] { m_program.main.Show(); });
-    step([&] { Hide(); });
-    step([&] { CoBrand_Randomize(); });
+    CarryOn([&] { p.random.Randomize(); });
+    CarryOn([&] { m_program.help.CheckForUpdate(); });
+    CarryOn([&] { m_program.main.Show(); });
+    CarryOn([&] { Hide(); });
+    CarryOn([&] { CoBrand_Randomize(); });
 }
 
-void frmStartup::Form_Unload() {
-    m_program.help.UnloadAllAndEnd();
-}
+void frmStartup::Form_Unload() { m_program.help.UnloadAllAndEnd(); }
 
 void frmStartup::CoBrand_Randomize() {
     const float r = m_program.platform.random.Rnd();

@@ -29,10 +29,10 @@ void modHelp::CheckForUpdate() {
     const qint64 days = p.clock.Now().date().daysTo(last.date());
     if (days >= -14 && days <= 14)
         return;
-    const platform::MsgAnswer answer = p.messageBox.Show(
-        QStringLiteral("There maybe an update to this software available\r"
-                       "Do you want to check for an update?"),
-        platform::MsgIcon::Information, platform::MsgButtons::YesNo, QStringLiteral("Lunavik"));
+    const platform::MsgAnswer answer =
+        m_program.Message(QStringLiteral("There maybe an update to this software available\r"
+                                         "Do you want to check for an update?"),
+                          platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     storeNow();
     if (answer == platform::MsgAnswer::Yes)
         OpenDownloadPage();

@@ -84,12 +84,6 @@ void frmAbout::Bind() {
             this, &frmAbout::lblHomePage_Click);
 }
 
-void frmAbout::cmdOK_Click() {
-    Unload();
-}
-void frmAbout::lblCobrand_Click() {
-    m_program.help.OpenFullBrandPage();
-}
-void frmAbout::lblHomePage_Click() {
-    m_program.help.OpenHomePage();
-}
+void frmAbout::cmdOK_Click() { Unload(); }
+void frmAbout::lblCobrand_Click() { m_program.help.OpenFullBrandPage(); }
+void frmAbout::lblHomePage_Click() { m_program.help.OpenHomePage(); }

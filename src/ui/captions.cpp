@@ -6,9 +6,7 @@ namespace captions {
 
 namespace {
 
-QString boardHost() {
-    return QStringLiteral(LUNAVIK_BOARD_HOST);
-}
+QString boardHost() { return QStringLiteral(LUNAVIK_BOARD_HOST); }
 
 // The site base carries a scheme; the link caption shows the address as people type it.
 QString siteAddress() {
@@ -52,9 +50,7 @@ QString AboutFullBrandText() {
         u"online. Get this software fully branded for your website. ");
 }
 
-QString AboutHomePageLink() {
-    return QStringLiteral("Click here to visit ") + siteAddress();
-}
+QString AboutHomePageLink() { return QStringLiteral("Click here to visit ") + siteAddress(); }
 
 QString NagLabel3() {
     // The run of spaces fills the rest of the label's line whatever the wrapping, so the second

@@ -20,9 +20,7 @@ void UpperCaseTyped(int& keyAscii) {
         keyAscii -= 32;
 }
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 const char* const kMonths[] = {"January",   "February", "March",    "April",
                                "May",       "June",     "July",     "August",
@@ -191,23 +189,14 @@ void frmMain::Form_Load() {
     year->setCurrentIndex(0);
 }
 
-void frmMain::Form_Unload() {
-    exit_handoff::Run(m_program, *this);
-}
+void frmMain::Form_Unload() { exit_handoff::Run(m_program, *this); }
 
-void frmMain::txtFirstName_KeyPress(int& keyAscii) {
-    UpperCaseTyped(keyAscii);
-}
-void frmMain::txtMiddleName_KeyPress(int& keyAscii) {
-    UpperCaseTyped(keyAscii);
-}
-void frmMain::txtLastName_KeyPress(int& keyAscii) {
-    UpperCaseTyped(keyAscii);
-}
+void frmMain::txtFirstName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
+void frmMain::txtMiddleName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
+void frmMain::txtLastName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
 
 bool frmMain::fail(const QString& message, const QString& focusTo) {
-    m_program.platform.messageBox.Show(message, platform::MsgIcon::Information,
-                                       platform::MsgButtons::Ok, QString::fromLatin1(kAppTitle));
+    m_program.Message(message, platform::MsgIcon::Information);
     if (!focusTo.isEmpty())
         if (QWidget* w = Control(focusTo))
             w->setFocus(Qt::OtherFocusReason);
@@ -265,42 +254,18 @@ void frmMain::cmdNext_Click() {
     display->SetSelStart(0);
 }
 
-void frmMain::mnuNext_Click() {
-    cmdNext_Click();
-}
+void frmMain::mnuNext_Click() { cmdNext_Click(); }
 
-void frmMain::cmdExit_Click() {
-    exit_handoff::Run(m_program, *this);
-}
-void frmMain::mnuExit_Click() {
-    cmdExit_Click();
-}
+void frmMain::cmdExit_Click() { exit_handoff::Run(m_program, *this); }
+void frmMain::mnuExit_Click() { cmdExit_Click(); }
 
-void frmMain::mnuAbout_Click() {
-    m_program.about.Show(ShowMode::Modal);
-}
+void frmMain::mnuAbout_Click() { m_program.about.Show(ShowMode::Modal); }
 
-void frmMain::Label61_Click() {
-    m_program.help.OpenHomePage();
-}
-void frmMain::lblCobrand_Click() {
-    m_program.help.OpenCoBrandPage();
-}
-void frmMain::lblFullBrand_Click() {
-    m_program.help.OpenFullBrandPage();
-}
-void frmMain::mkmoney_Click() {
-    m_program.help.OpenFullBrandPage();
-}
-void frmMain::mnuDonate_Click() {
-    m_program.help.OpenDonatePage();
-}
-void frmMain::mnuOnline_Click() {
-    m_program.help.OpenHelpPage();
-}
-void frmMain::mnuVisit_Click() {
-    m_program.help.OpenHomePage();
-}
-void frmMain::mnuUpdate_Click() {
-    m_program.help.OpenDownloadPage();
-}
+void frmMain::Label61_Click() { m_program.help.OpenHomePage(); }
+void frmMain::lblCobrand_Click() { m_program.help.OpenCoBrandPage(); }
+void frmMain::lblFullBrand_Click() { m_program.help.OpenFullBrandPage(); }
+void frmMain::mkmoney_Click() { m_program.help.OpenFullBrandPage(); }
+void frmMain::mnuDonate_Click() { m_program.help.OpenDonatePage(); }
+void frmMain::mnuOnline_Click() { m_program.help.OpenHelpPage(); }
+void frmMain::mnuVisit_Click() { m_program.help.OpenHomePage(); }
+void frmMain::mnuUpdate_Click() { m_program.help.OpenDownloadPage(); }

@@ -86,36 +86,16 @@ void frmInnerDrmOrPerNo::Bind() {
             &frmInnerDrmOrPerNo::lblFullBrand_Click);
 }
 
-void frmInnerDrmOrPerNo::Form_Unload() {
-    exit_handoff::RunForResultWindow(m_program);
-}
+void frmInnerDrmOrPerNo::Form_Unload() { exit_handoff::RunForResultWindow(m_program); }
 
-void frmInnerDrmOrPerNo::cmdback_Click() {
-    exit_handoff::Back(m_program);
-}
+void frmInnerDrmOrPerNo::cmdback_Click() { exit_handoff::Back(m_program); }
 
-void frmInnerDrmOrPerNo::txtDisplay_Change() {
-    m_program.platform.clipboard.Clear();
-}
-void frmInnerDrmOrPerNo::txtDisplay_Click() {
-    m_program.platform.clipboard.Clear();
-}
-void frmInnerDrmOrPerNo::txtDisplay_MouseDown() {
-    m_program.platform.clipboard.Clear();
-}
-void frmInnerDrmOrPerNo::txtDisplay_MouseMove() {
-    m_program.platform.clipboard.Clear();
-}
-void frmInnerDrmOrPerNo::txtDisplay_MouseUp() {
-    m_program.platform.clipboard.Clear();
-}
+void frmInnerDrmOrPerNo::txtDisplay_Change() { m_program.platform.clipboard.Clear(); }
+void frmInnerDrmOrPerNo::txtDisplay_Click() { m_program.platform.clipboard.Clear(); }
+void frmInnerDrmOrPerNo::txtDisplay_MouseDown() { m_program.platform.clipboard.Clear(); }
+void frmInnerDrmOrPerNo::txtDisplay_MouseMove() { m_program.platform.clipboard.Clear(); }
+void frmInnerDrmOrPerNo::txtDisplay_MouseUp() { m_program.platform.clipboard.Clear(); }
 
-void frmInnerDrmOrPerNo::Label61_Click() {
-    m_program.help.OpenHomePage();
-}
-void frmInnerDrmOrPerNo::lblCobrand_Click() {
-    m_program.help.OpenCoBrandPage();
-}
-void frmInnerDrmOrPerNo::lblFullBrand_Click() {
-    m_program.help.OpenFullBrandPage();
-}
+void frmInnerDrmOrPerNo::Label61_Click() { m_program.help.OpenHomePage(); }
+void frmInnerDrmOrPerNo::lblCobrand_Click() { m_program.help.OpenCoBrandPage(); }
+void frmInnerDrmOrPerNo::lblFullBrand_Click() { m_program.help.OpenFullBrandPage(); }

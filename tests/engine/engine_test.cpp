@@ -23,9 +23,7 @@ struct NameCase {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const NameCase& c, std::ostream* os) {
-    *os << c.name;
-}
+void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
 
 class NameToNumber : public testing::TestWithParam<NameCase> {};
 
@@ -88,9 +86,7 @@ struct TrimCase {
     std::u16string_view in, out;
 };
 
-void PrintTo(const TrimCase& c, std::ostream* os) {
-    *os << c.name;
-}
+void PrintTo(const TrimCase& c, std::ostream* os) { *os << c.name; }
 
 class TrimSpacesTest : public testing::TestWithParam<TrimCase> {};
 
@@ -156,9 +152,7 @@ struct ParagraphCase {
     std::u16string_view opening;
 };
 
-void PrintTo(const ParagraphCase& c, std::ostream* os) {
-    *os << c.name;
-}
+void PrintTo(const ParagraphCase& c, std::ostream* os) { *os << c.name; }
 
 class Paragraph : public testing::TestWithParam<ParagraphCase> {};
 

@@ -42,12 +42,8 @@ protected:
 
 // Names a table row in failure output instead of dumping its bytes.
 template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 struct HintCase {
     const char* name;

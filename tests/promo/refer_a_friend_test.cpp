@@ -23,9 +23,7 @@ std::vector<std::pair<QString, QString>> queryOf(const QString& url) {
     return out;
 }
 
-QString decoded(const QString& raw) {
-    return QUrl::fromPercentEncoding(raw.toLatin1());
-}
+QString decoded(const QString& raw) { return QUrl::fromPercentEncoding(raw.toLatin1()); }
 
 struct Values {
     QString name, email, message, friendName, friendEmail;
@@ -120,12 +118,8 @@ TEST_F(ReferTest, NormalFormOpensTheReferralAddress) {
 
 // Names a table row in failure output instead of dumping its bytes.
 template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 struct ValueCase {
     const char* name;

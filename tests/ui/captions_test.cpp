@@ -27,9 +27,7 @@ struct CaptionCase {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const CaptionCase& c, std::ostream* os) {
-    *os << c.name;
-}
+void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
 
 class Caption : public testing::TestWithParam<CaptionCase> {};
 

@@ -17,9 +17,7 @@ QString page(const char* key) {
     return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QLatin1String(key);
 }
 
-QString resultText(int number) {
-    return QString::fromStdU16String(engine::ResultText(number));
-}
+QString resultText(int number) { return QString::fromStdU16String(engine::ResultText(number)); }
 
 // The design name of the control holding the focus inside the form's window.
 QString focusedControl(const forms::Form& form) {
@@ -89,12 +87,8 @@ TEST_F(MainWindowTest, PastedNameKeepsItsCaseAndCountsNothing) {
 
 // Names a table row in failure output instead of dumping its bytes.
 template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class ValidationTest : public MainWindowTest {
 protected:
