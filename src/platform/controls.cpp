@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
+#include <limits>
 
 namespace forms {
 
@@ -142,6 +143,7 @@ FormTextBox::FormTextBox(bool multiLine, bool verticalScroll, QWidget* parent) :
     } else {
         m_line = new QLineEdit(this);
         m_line->setFrame(false);
+        m_line->setMaxLength(std::numeric_limits<int>::max()); // no length limit on names
         m_line->setMouseTracking(true);
         connect(m_line, &QLineEdit::textChanged, this, &FormTextBox::Change);
         editor = m_line;
