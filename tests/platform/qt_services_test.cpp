@@ -1,7 +1,6 @@
 #include "platform/qt_services.h"
 #include "shell/setting_encoding.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
@@ -25,17 +24,7 @@ const QString kSection = QStringLiteral("Settings");
 const QString kKey = EncodeSetting(QStringLiteral("Duration"));
 const QString kValue = EncodeSetting(QStringLiteral("2026-12-07T09:30:00"));
 
-TEST(QtSettingsStoreTest, SavedValueOutlivesTheStoreObject) {
-    QTemporaryDir dir;
-    QtSettingsStore(dir.path()).Save(kApp, kSection, kKey, QStringLiteral("old"));
-    QtSettingsStore store(dir.path());
-    EXPECT_EQ(store.Read(kApp, kSection, QStringLiteral("Missing")), QString());
-    EXPECT_EQ(store.Read(QStringLiteral("other"), kSection, kKey), QString());
-    store.Save(kApp, kSection, kKey, kValue);
-    EXPECT_EQ(QtSettingsStore(dir.path()).Read(kApp, kSection, kKey), kValue);
-}
-
-TEST(QtSettingsStoreTest, DamagedFileReadsEmptyAndIsWrittenAfresh) {
+TEST(QtSettingsStoreTest, DamagedFileReadsEmptyAndSavedValueOutlivesTheStoreObject) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath(kApp));
     QFile file(dir.filePath(kApp + QLatin1Char('/') + kApp + QLatin1String(".ini")));
@@ -47,8 +36,12 @@ TEST(QtSettingsStoreTest, DamagedFileReadsEmptyAndIsWrittenAfresh) {
 
     QtSettingsStore store(dir.path());
     EXPECT_EQ(store.Read(kApp, kSection, kKey), QString());
+    store.Save(kApp, kSection, kKey, QStringLiteral("old"));
     store.Save(kApp, kSection, kKey, kValue);
-    EXPECT_EQ(QtSettingsStore(dir.path()).Read(kApp, kSection, kKey), kValue);
+    QtSettingsStore later(dir.path());
+    EXPECT_EQ(later.Read(kApp, kSection, kKey), kValue);
+    EXPECT_EQ(later.Read(kApp, kSection, QStringLiteral("Missing")), QString());
+    EXPECT_EQ(later.Read(QStringLiteral("other"), kSection, kKey), QString());
 }
 
 TEST(QtSettingsStoreTest, UnwritableFolderIsNoFailure) {
@@ -126,49 +119,38 @@ TEST(LockFileGuardTest, UnreadableLockIsTakenOverOnceItIsOld) {
     EXPECT_FALSE(guard.AnotherInstanceRunning());
 }
 
-struct BoxCase {
-    const char* name;
-    platform::MsgButtons buttons;
-    Qt::Key key;
-    platform::MsgAnswer answer;
-};
-
-class QtMessageBoxTest : public testing::TestWithParam<BoxCase> {};
-
-TEST_P(QtMessageBoxTest, ShowsABareCarriageReturnAsALineBreak) {
-    const BoxCase& c = GetParam();
-    QString shownText, shownTitle;
-    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                shownText = box->text();
-                shownTitle = box->windowTitle();
-                shownIcon = box->icon();
-                QTest::keyClick(box, c.key);
-            }
-    });
-    platform::QtMessageBox service;
-    EXPECT_EQ(service.Show(QStringLiteral("First\rSecond"), platform::MsgIcon::Information,
-                           c.buttons, QStringLiteral("Lunavik")),
-              c.answer);
-    EXPECT_EQ(shownText, QStringLiteral("First\nSecond"));
-    EXPECT_EQ(shownTitle, QStringLiteral("Lunavik"));
-    EXPECT_EQ(shownIcon, QMessageBox::Information);
+TEST(QtMessageBoxTest, ShowsABareCarriageReturnAsALineBreakAndAnswersByKey) {
+    const struct {
+        platform::MsgButtons buttons;
+        Qt::Key key;
+        platform::MsgAnswer answer;
+    } cases[] = {{platform::MsgButtons::YesNo, Qt::Key_Return, platform::MsgAnswer::Yes},
+                 {platform::MsgButtons::YesNo, Qt::Key_Escape, platform::MsgAnswer::No},
+                 {platform::MsgButtons::Ok, Qt::Key_Escape, platform::MsgAnswer::Ok}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        QString shownText, shownTitle;
+        QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    shownText = box->text();
+                    shownTitle = box->windowTitle();
+                    shownIcon = box->icon();
+                    QTest::keyClick(box, c.key);
+                }
+        });
+        EXPECT_EQ(platform::QtMessageBox().Show(QStringLiteral("First\rSecond"),
+                                                platform::MsgIcon::Information, c.buttons,
+                                                QStringLiteral("Lunavik")),
+                  c.answer);
+        EXPECT_EQ(shownText, QStringLiteral("First\nSecond"));
+        EXPECT_EQ(shownTitle, QStringLiteral("Lunavik"));
+        EXPECT_EQ(shownIcon, QMessageBox::Information);
+    }
     EXPECT_EQ(platform::QtMessageBox::DisplayText(QStringLiteral("a\r\nb\rc")),
               QStringLiteral("a\nb\nc"));
 }
-
-INSTANTIATE_TEST_SUITE_P(Keys, QtMessageBoxTest,
-                         testing::Values(BoxCase{"EnterIsYes", platform::MsgButtons::YesNo,
-                                                 Qt::Key_Return, platform::MsgAnswer::Yes},
-                                         BoxCase{"EscapeIsNo", platform::MsgButtons::YesNo,
-                                                 Qt::Key_Escape, platform::MsgAnswer::No},
-                                         BoxCase{"EscapeIsOk", platform::MsgButtons::Ok,
-                                                 Qt::Key_Escape, platform::MsgAnswer::Ok}),
-                         [](const testing::TestParamInfo<BoxCase>& info) {
-                             return std::string(info.param.name);
-                         });
 
 TEST(StdRandomGeneratorTest, ValuesLieInTheHalfOpenUnitInterval) {
     platform::StdRandomGenerator random;

@@ -1,90 +1,51 @@
-// The exit promotion screen: hint texts, the e-mail space filter, the appeal drawn at load and
-// leaving the application.
+// The exit promotion screen: hint texts, the e-mail space filter and the appeal drawn at load.
 #include "program_fixture.h"
 #include "ui/captions.h"
 
-#include <QAction>
 #include <array>
-#include <ostream>
 
 namespace {
-
-QString focusedControl(const forms::Form& form) {
-    for (QWidget* w = form.window()->focusWidget(); w; w = w->parentWidget())
-        if (!w->objectName().isEmpty() && form.Control(w->objectName()) == w)
-            return w->objectName();
-    return {};
-}
-
-} // namespace
 
 class ExitScreenTest : public ProgramTest {
 protected:
     frmNagScreen2& nag() { return program->nag; }
     forms::FormTextBox* field(const char* name) { return box(nag(), name); }
-    // Focus events reach the boxes only in the active window; the screen shows without
-    // taking activation, so the test hands it over.
+    // The screen shows without taking activation, so focus events need it handed over.
     void showActive() {
         nag().Show();
-        nag().window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(nag().window()));
-    }
-    void clickButton(const char* name) {
-        QTest::mouseClick(control<QPushButton>(nag(), name), Qt::LeftButton);
-    }
-    // Leaves the main window the way a user does, which brings up the screen.
-    void leaveMainWindow() {
-        start();
-        program->main.MenuEntry(QStringLiteral("mnuExit"))->trigger();
-        ASSERT_TRUE(nag().Visible());
+        activate(nag().window());
     }
 };
 
-// Names a table row in failure output instead of dumping its bytes.
-template <class Case>
-requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
-struct HintCase {
-    const char* name;
-    const char* box;
-    QString before;
-    QString focused; // while the box holds the focus
-    QString left;    // after the focus moved on
-};
-
-class Hint : public ExitScreenTest, public testing::WithParamInterface<HintCase> {};
-
-TEST_P(Hint, ClearsOnFocusAndReturnsWhenLeftEmpty) {
-    const HintCase& c = GetParam();
+TEST_F(ExitScreenTest, HintClearsOnFocusAndReturnsWhenLeftEmpty) {
+    const struct {
+        const char* box;
+        const char *before, *focused, *left; // the text when focused, and after the focus left
+    } cases[] = {
+        {"txtName", "Your Name", "", "Your Name"},
+        {"txtEmail", "Your Email Address", "", "Your Email Address"},
+        {"txtFriendName", "Friend's Name", "", "Friend's Name"},
+        {"txtFriendEmail", "Friend's Email Address", "", "Friend's Email Address"},
+        {"txtName", "  Your Name ", "", "Your Name"},
+        {"txtFriendName", "   ", "   ", "Friend's Name"},
+        {"txtName", "your name", "your name", "your name"},
+        {"txtEmail", "ann@example.org", "ann@example.org", "ann@example.org"},
+        {"txtMessage", "Your Message\r\n", "Your Message\r\n", "Your Message\r\n"},
+    };
     showActive();
-    field(c.box)->SetText(c.before);
-    field(c.box)->setFocus();
-    EXPECT_EQ(focusedControl(nag()), QLatin1String(c.box));
-    EXPECT_EQ(field(c.box)->Text(), c.focused);
-    control<QPushButton>(nag(), "cmdClose")->setFocus();
-    EXPECT_EQ(field(c.box)->Text(), c.left);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.box << " holding '" << c.before << "'");
+        field(c.box)->SetText(QLatin1String(c.before));
+        field(c.box)->setFocus();
+        EXPECT_EQ(focusedControl(nag()), QLatin1String(c.box));
+        EXPECT_EQ(field(c.box)->Text(), QLatin1String(c.focused));
+        control<QWidget>(nag(), "cmdClose")->setFocus();
+        EXPECT_EQ(field(c.box)->Text(), QLatin1String(c.left));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ExitScreen, Hint,
-    testing::Values(HintCase{"Name", "txtName", "Your Name", "", "Your Name"},
-                    HintCase{"Email", "txtEmail", "Your Email Address", "", "Your Email Address"},
-                    HintCase{"FriendName", "txtFriendName", "Friend's Name", "", "Friend's Name"},
-                    HintCase{"FriendEmail", "txtFriendEmail", "Friend's Email Address", "",
-                             "Friend's Email Address"},
-                    HintCase{"HintAmidSpaces", "txtName", "  Your Name ", "", "Your Name"},
-                    HintCase{"SpacesOnly", "txtFriendName", "   ", "   ", "Friend's Name"},
-                    HintCase{"HintInOtherCase", "txtName", "your name", "your name", "your name"},
-                    HintCase{"TypedAddress", "txtEmail", "ann@example.org", "ann@example.org",
-                             "ann@example.org"},
-                    HintCase{"MessageWithLineBreak", "txtMessage", "Your Message\r\n",
-                             "Your Message\r\n", "Your Message\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExitScreenTest, UnseenMessageBoxEmptiedByTabbingGetsItsHintAndFailsRefer) {
     showActive();
-    EXPECT_EQ(field("txtMessage")->Text(), QStringLiteral("Your Message\r\n"));
     field("txtName")->SetText(QStringLiteral("Ann"));
     field("txtEmail")->SetText(QStringLiteral("ann@example.org"));
     field("txtFriendEmail")->SetText(QStringLiteral("bob@example.net"));
@@ -101,114 +62,51 @@ TEST_F(ExitScreenTest, UnseenMessageBoxEmptiedByTabbingGetsItsHintAndFailsRefer)
     EXPECT_NE(focusedControl(nag()), QStringLiteral("txtMessage"));
     EXPECT_EQ(field("txtMessage")->Text(), QStringLiteral("Your Message"));
 
-    clickButton("cmdSubmit");
+    click(nag(), "cmdSubmit");
     EXPECT_EQ(fake.messageBox.texts(), QStringList{QStringLiteral("Please Enter Your Message")});
     EXPECT_TRUE(fake.urls.opened.isEmpty());
 }
 
-struct SpaceCase {
-    const char* name;
-    const char* box;
-    bool refused;
-};
-
-class SpaceFilter : public ExitScreenTest, public testing::WithParamInterface<SpaceCase> {};
-
-TEST_P(SpaceFilter, RefusesSpacesOnlyInAddresses) {
-    const SpaceCase& c = GetParam();
+TEST_F(ExitScreenTest, AddressBoxesRefuseTypedSpaces) {
     showActive();
-    field(c.box)->setFocus();
-    QTest::keyClicks(field(c.box)->editor(), QStringLiteral("ann lee"));
-    EXPECT_EQ(focusedControl(nag()), QLatin1String(c.box));
-    if (!c.refused) {
-        EXPECT_EQ(field(c.box)->Text(), QStringLiteral("ann lee"));
-        EXPECT_TRUE(fake.messageBox.shown.empty());
-        return;
+    for (const char* name : {"txtName", "txtFriendName", "txtEmail", "txtFriendEmail"}) {
+        SCOPED_TRACE(name);
+        const bool address = QByteArray(name).endsWith("Email");
+        field(name)->setFocus();
+        QTest::keyClicks(field(name)->editor(), QStringLiteral("ann lee"));
+        EXPECT_EQ(focusedControl(nag()), QLatin1String(name));
+        EXPECT_EQ(field(name)->Text(), address ? "annlee" : "ann lee");
+        if (address) {
+            expectOneMessage(QStringLiteral("Email Address Cannot Contain Space"),
+                             platform::MsgIcon::Critical);
+            fake.messageBox.shown.clear();
+        }
     }
-    EXPECT_EQ(field(c.box)->Text(), QStringLiteral("annlee"));
-    ASSERT_EQ(fake.messageBox.shown.size(), 1u);
-    const fakes::ShownMessage& shown = fake.messageBox.shown.front();
-    EXPECT_EQ(shown.text, QStringLiteral("Email Address Cannot Contain Space"));
-    EXPECT_EQ(shown.icon, platform::MsgIcon::Critical);
-    EXPECT_EQ(shown.buttons, platform::MsgButtons::Ok);
-    EXPECT_EQ(shown.title, QStringLiteral("Lunavik"));
+    EXPECT_TRUE(fake.messageBox.shown.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ExitScreen, SpaceFilter,
-                         testing::Values(SpaceCase{"Email", "txtEmail", true},
-                                         SpaceCase{"FriendEmail", "txtFriendEmail", true},
-                                         SpaceCase{"Name", "txtName", false},
-                                         SpaceCase{"FriendName", "txtFriendName", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct DrawCase {
-    const char* name;
-    float r;
-    int text;
-};
-
-class Label2Draw : public ExitScreenTest, public testing::WithParamInterface<DrawCase> {};
-
-TEST_P(Label2Draw, ShowsTheAppealOfTheDraw) {
-    fake.random.values = {GetParam().r};
-    nag().Show();
-    EXPECT_EQ(control<forms::FormLabel>(nag(), "Label2")->Caption(),
-              captions::NagLabel2(GetParam().text));
-    EXPECT_EQ(fake.random.randomizes, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(ExitScreen, Label2Draw,
-                         testing::Values(DrawCase{"Zero", 0.0f, 0},
-                                         DrawCase{"JustBelowAQuarter", 0.2499f, 0},
-                                         DrawCase{"AQuarter", 0.25f, 1}, DrawCase{"AHalf", 0.5f, 2},
-                                         DrawCase{"ThreeQuarters", 0.75f, 3},
-                                         DrawCase{"AlmostOne", 0.9999f, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ExitScreenTest, EveryAppealComesUpAboutEquallyOften) {
-    constexpr int kLoads = 400;
-    std::array<int, 4> seen{};
-    for (int i = 0; i < kLoads; ++i) {
-        fake.random.values = {(i + 0.5f) / kLoads};
+TEST_F(ExitScreenTest, EachLoadDrawsOneOfFourAppealsAboutEquallyOften) {
+    auto appealOfDraw = [this](float r) {
+        fake.random.values = {r};
         nag().Load();
-        const QString text = control<forms::FormLabel>(nag(), "Label2")->Caption();
-        for (int k = 0; k < 4; ++k)
-            seen[k] += text == captions::NagLabel2(k);
+        const QString text = label(nag(), "Label2");
         nag().Unload();
-    }
+        for (int k = 0; k < 4; ++k)
+            if (text == captions::NagLabel2(k))
+                return k;
+        return -1;
+    };
+    const std::pair<float, int> boundaries[] = {{0.0f, 0}, {0.2499f, 0}, {0.25f, 1},
+                                                {0.5f, 2}, {0.75f, 3},   {0.9999f, 3}};
+    for (const auto& [r, appeal] : boundaries)
+        EXPECT_EQ(appealOfDraw(r), appeal) << r;
+    EXPECT_EQ(fake.random.randomizes, 6);
+    std::array<int, 4> seen{};
+    for (int i = 0; i < 400; ++i)
+        if (const int k = appealOfDraw((i + 0.5f) / 400); k >= 0)
+            ++seen[k];
     for (int k = 0; k < 4; ++k)
-        EXPECT_NEAR(seen[k], kLoads / 4, kLoads / 40) << "text " << k;
+        EXPECT_NEAR(seen[k], 100, 10) << "appeal " << k;
 }
 
-TEST_F(ExitScreenTest, LoadSetsTheCaptionsAndStaysOnTop) {
-    leaveMainWindow();
-    EXPECT_EQ(nag().window()->windowTitle(), QStringLiteral("Lunavik v1.70"));
-    EXPECT_EQ(control<forms::FormLabel>(nag(), "lblNagScreen2Caption")->Caption(),
-              QStringLiteral("Lunavik v1.70"));
-    EXPECT_TRUE(nag().window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-struct LeaveCase {
-    const char* name;
-    bool closeBox; // otherwise the Exit button
-};
-
-class LeavingTheScreen : public ExitScreenTest, public testing::WithParamInterface<LeaveCase> {};
-
-TEST_P(LeavingTheScreen, UnloadsEveryWindowAndEndsOnce) {
-    leaveMainWindow();
-    if (GetParam().closeBox)
-        nag().window()->close();
-    else
-        clickButton("cmdClose");
-    EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
-    EXPECT_TRUE(program->runtime.Forms().empty());
-    EXPECT_FALSE(program->startup.IsLoaded());
-    EXPECT_FALSE(program->main.IsLoaded());
-    EXPECT_FALSE(nag().IsLoaded());
-}
-
-INSTANTIATE_TEST_SUITE_P(ExitScreen, LeavingTheScreen,
-                         testing::Values(LeaveCase{"ExitButton", false},
-                                         LeaveCase{"CloseBox", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+} // namespace

@@ -1,50 +1,57 @@
-#include "build_config.h"
+// Every link of the working windows and the exit screen, reached the way the user reaches it.
 #include "program_fixture.h"
-
-#include <QUrlQuery>
 
 namespace {
 
-QString pageUrl(const char* key) {
-    return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QLatin1String(key);
-}
-
 struct LinkCase {
     const char* name;
-    void (modHelp::*open)();
-    const char* key;
+    float rnd; // the start-up draw deciding which offer label lies on top of the main window
+    const char* window;
+    const char* control; // a menu entry, a control, or "offer" for whichever offer is on top
+    const char* page;
 };
 
-class LinkProcedures : public ProgramTest, public testing::WithParamInterface<LinkCase> {};
+class Link : public ProgramTest, public testing::WithParamInterface<LinkCase> {};
 
-TEST_P(LinkProcedures, OpenTheirPageOnEveryCall) {
+TEST_P(Link, OpensItsPageAndKeepsTheWindow) {
     const LinkCase& c = GetParam();
-    (program->help.*c.open)();
-    (program->help.*c.open)();
-    EXPECT_EQ(fake.urls.opened, QStringList({pageUrl(c.key), pageUrl(c.key)}));
-    EXPECT_EQ(QUrlQuery(QUrl(fake.urls.opened.front())).queryItemValue(QStringLiteral("page")),
-              QLatin1String(c.key));
+    fake.random.values = {c.rnd};
+    start();
+    forms::Form& f = form(c.window);
+    f.Show();
+    const QString name = QLatin1String(c.control);
+    if (QAction* entry = f.MenuEntry(name)) {
+        entry->trigger();
+    } else if (name == QLatin1String("offer")) {
+        QTest::mouseClick(onTopAt(f, "lblCobrand"), Qt::LeftButton);
+    } else {
+        click(f, c.control);
+    }
+    EXPECT_EQ(fake.urls.opened, QStringList{pageUrl(c.page)});
     EXPECT_TRUE(fake.messageBox.shown.empty());
-    EXPECT_TRUE(program->runtime.Forms().empty());
+    EXPECT_TRUE(f.Visible());
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Pages, LinkProcedures,
-    testing::Values(LinkCase{"Softwares", &modHelp::OpenSoftwaresPage, "orvanethsoftwares"},
-                    LinkCase{"Donate", &modHelp::OpenDonatePage, "donate"},
-                    LinkCase{"Help", &modHelp::OpenHelpPage, "help-web-page"},
-                    LinkCase{"CoBrand", &modHelp::OpenCoBrandPage, "co-brand"},
-                    LinkCase{"FullBrand", &modHelp::OpenFullBrandPage, "fully-branded"},
-                    LinkCase{"Home", &modHelp::OpenHomePage, "home-page"},
-                    LinkCase{"Download", &modHelp::OpenDownloadPage, "download-web-page"}),
-    [](const testing::TestParamInfo<LinkCase>& info) { return std::string(info.param.name); });
+    Links, Link,
+    testing::Values(LinkCase{"Donate", 0, "frmMain", "mnuDonate", "donate"},
+                    LinkCase{"OnlineHelp", 0, "frmMain", "mnuOnline", "help-web-page"},
+                    LinkCase{"VisitUs", 0, "frmMain", "mnuVisit", "home-page"},
+                    LinkCase{"CheckForUpdate", 0, "frmMain", "mnuUpdate", "download-web-page"},
+                    LinkCase{"Banner", 0, "frmMain", "Label61", "home-page"},
+                    LinkCase{"CoBrandOnTop", 0.0f, "frmMain", "offer", "co-brand"},
+                    LinkCase{"FullBrandOnTop", 0.2f, "frmMain", "offer", "fully-branded"},
+                    LinkCase{"ResultBanner", 0, "frmInnerDrmOrPerNo", "Label61", "home-page"},
+                    LinkCase{"ResultOffer", 0.0f, "frmInnerDrmOrPerNo", "offer", "fully-branded"},
+                    LinkCase{"OtherSoftwares", 0, "frmNagScreen2", "lblGoToHome",
+                             "orvanethsoftwares"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 using CheckBoxLink = ProgramTest;
 
-TEST_F(CheckBoxLink, EachClickOpensTheHomePageOnceAndLeavesItUnchecked) {
+TEST_F(CheckBoxLink, OpensTheHomePageOncePerClickAndStaysUnchecked) {
     program->nag.Show();
     auto* check = control<forms::FormCheckButton>(program->nag, "Check1");
-    ASSERT_NE(check, nullptr);
     for (int clicks = 1; clicks <= 2; ++clicks) {
         QTest::mouseClick(check, Qt::LeftButton);
         EXPECT_EQ(fake.urls.opened, QStringList(clicks, pageUrl("home-page")));

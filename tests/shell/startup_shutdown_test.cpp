@@ -24,16 +24,7 @@ bool anyWindowVisible() {
     return false;
 }
 
-// The offer label on top: raising a widget moves it to the end of its parent's children.
-QString frontOffer(frmMain& main) {
-    QWidget* cobrand = main.Control(QStringLiteral("lblCobrand"));
-    QWidget* full = main.Control(QStringLiteral("lblFullBrand"));
-    const QObjectList& order = cobrand->parentWidget()->children();
-    return order.indexOf(cobrand) > order.indexOf(full) ? QStringLiteral("lblCobrand")
-                                                        : QStringLiteral("lblFullBrand");
-}
-
-class StartUp : public ProgramTest {};
+using StartUp = ProgramTest;
 
 TEST_F(StartUp, AsksADueReminderBeforeAnyWindowShows) {
     using settings_encoding::EncodeSetting;
@@ -61,12 +52,8 @@ TEST_F(StartUp, SecondInstanceSaysSoAndEndsWithoutTouchingAnything) {
     fake.instance.anotherRunning = true;
     ShowCounter counter;
     start();
-    ASSERT_EQ(fake.messageBox.shown.size(), 1u);
-    const fakes::ShownMessage& m = fake.messageBox.shown.front();
-    EXPECT_EQ(m.text, QStringLiteral("Application is already running"));
-    EXPECT_EQ(m.icon, platform::MsgIcon::Information);
-    EXPECT_EQ(m.buttons, platform::MsgButtons::Ok);
-    EXPECT_EQ(m.title, QStringLiteral("Lunavik"));
+    expectOneMessage(QStringLiteral("Application is already running"),
+                     platform::MsgIcon::Information);
     EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
     EXPECT_TRUE(counter.shown.isEmpty());
     EXPECT_FALSE(anyWindowVisible());
@@ -75,49 +62,39 @@ TEST_F(StartUp, SecondInstanceSaysSoAndEndsWithoutTouchingAnything) {
     EXPECT_EQ(fake.settings.saves, 0);
 }
 
-struct DrawCase {
-    const char* name;
-    float r;
-    int variant;
-    const char* front;
-};
-
-class CoBrandDraw : public ProgramTest, public testing::WithParamInterface<DrawCase> {};
-
-TEST_P(CoBrandDraw, RoundsHalfToEvenAndRestacksTheOffers) {
-    const DrawCase& c = GetParam();
-    fake.random.values = {c.r};
+TEST_F(StartUp, CoBrandDrawRoundsHalfToEvenAndShowsTheOfferFiveTimesInTwelve) {
+    fake.random.values = {0.25000003f};
     start();
     EXPECT_TRUE(fake.random.values.empty());
-    EXPECT_EQ(program->startup.intCoBrandRandomNumber, c.variant);
-    EXPECT_EQ(frontOffer(program->main), QLatin1String(c.front));
-}
-
-// Each r makes r * 6 + 1, computed in single precision, land just below, exactly on or just
-// above a half.
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, CoBrandDraw,
-    testing::Values(DrawCase{"Zero", 0.0f, 1, "lblCobrand"},
-                    DrawCase{"JustBelowOneAndAHalf", 0.0833333135f, 1, "lblCobrand"},
-                    DrawCase{"OneAndAHalf", 0.0833333209f, 2, "lblFullBrand"},
-                    DrawCase{"TwoAndAHalf", 0.25f, 2, "lblFullBrand"},
-                    DrawCase{"JustAboveTwoAndAHalf", 0.25000003f, 3, "lblCobrand"},
-                    DrawCase{"SixAndAHalf", 0.916666627f, 6, "lblFullBrand"},
-                    DrawCase{"JustAboveSixAndAHalf", 0.916666746f, 7, "lblFullBrand"},
-                    DrawCase{"LargestBelowOne", 0.99999994f, 7, "lblFullBrand"}),
-    [](const testing::TestParamInfo<DrawCase>& info) { return std::string(info.param.name); });
-
-TEST_F(StartUp, CoBrandOfferIsInFrontFiveTimesInTwelve) {
-    start();
-    const int draws = 1200;
-    int cobrand = 0;
-    for (int i = 0; i < draws; ++i) {
+    EXPECT_EQ(program->startup.intCoBrandRandomNumber, 3);
+    // Each r makes r * 6 + 1, computed in single precision, land just below, exactly on or
+    // just above a half.
+    const struct {
+        float r;
+        int variant;
+        const char* front;
+    } draws[] = {{0.0f, 1, "lblCobrand"},
+                 {0.0833333135f, 1, "lblCobrand"},
+                 {0.0833333209f, 2, "lblFullBrand"},
+                 {0.25f, 2, "lblFullBrand"},
+                 {0.25000003f, 3, "lblCobrand"},
+                 {0.916666627f, 6, "lblFullBrand"},
+                 {0.916666746f, 7, "lblFullBrand"},
+                 {0.99999994f, 7, "lblFullBrand"}};
+    auto draw = [&](float r) {
         program->main.BringToFront(QStringLiteral("lblFullBrand")); // the design's stacking
-        fake.random.values = {static_cast<float>(i) / draws};
+        fake.random.values = {r};
         program->startup.CoBrand_Randomize();
-        cobrand += frontOffer(program->main) == QLatin1String("lblCobrand");
+        return onTopAt(program->main, "lblCobrand")->objectName();
+    };
+    for (const auto& d : draws) {
+        EXPECT_EQ(draw(d.r), QLatin1String(d.front)) << d.r;
+        EXPECT_EQ(program->startup.intCoBrandRandomNumber, d.variant) << d.r;
     }
-    EXPECT_NEAR(static_cast<double>(cobrand) / draws, 5.0 / 12.0, 0.005);
+    int cobrand = 0;
+    for (int i = 0; i < 1200; ++i)
+        cobrand += draw(i / 1200.0f) == QLatin1String("lblCobrand");
+    EXPECT_NEAR(cobrand / 1200.0, 5.0 / 12.0, 0.005);
 }
 
 using Shutdown = ProgramTest;

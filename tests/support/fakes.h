@@ -26,13 +26,12 @@ public:
         shown.push_back({text, icon, buttons, title});
         if (onShow)
             onShow(shown.back());
-        if (!answers.empty()) {
-            const auto answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::No
-                                                      : platform::MsgAnswer::Ok;
+        if (answers.empty())
+            return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::No
+                                                          : platform::MsgAnswer::Ok;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     QStringList texts() const {
         QStringList out;
@@ -88,10 +87,9 @@ class Random : public platform::RandomGenerator {
 public:
     void Randomize() override { ++randomizes; }
     float Rnd() override {
-        if (values.empty())
-            return 0.0f;
-        const float r = values.front();
-        values.pop_front();
+        const float r = values.empty() ? 0.0f : values.front();
+        if (!values.empty())
+            values.pop_front();
         return r;
     }
     std::deque<float> values;
