@@ -47,6 +47,18 @@ TEST_F(MainWindowTest, PastedNameKeepsItsCaseAndCountsNothing) {
     EXPECT_EQ(shownResult(), resultText(0));
 }
 
+// Pasted names have no length limit; 300,000 consonants sum to 300,000 and reduce to 3.
+TEST_F(MainWindowTest, HugePastedNameIsCountedWhole) {
+    start();
+    QGuiApplication::clipboard()->setText(QString(300000, QLatin1Char('S')));
+    QTest::keyClick(box(main(), "txtFirstName")->editor(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box(main(), "txtFirstName")->Text().size(), 300000);
+    type(main(), "txtLastName", QStringLiteral("a"));
+    click(main(), "cmdNext");
+    ASSERT_TRUE(result().Visible());
+    EXPECT_EQ(shownResult(), resultText(3));
+}
+
 // Next from the menu, so the focus stays where it was unless validation moves it. Each step
 // fills in one more value, so every failure also carries the failures of the checks after it.
 TEST_F(MainWindowTest, ValidationReportsTheFirstFailureAndAcceptsOnlyRealDates) {
