@@ -9,7 +9,9 @@ SubstructureNotify events itself (Xlib through ctypes) instead of polling with x
 xwininfo: no poll interval to round to, and no helper process competing for the CPU with the
 program being timed. Without a window manager a top-level window is a child of the root, so
 its MapNotify arrives there. Half a second after the map (so the first paint counts too) the
-peak resident set (VmHWM) is read from /proc and the program is killed.
+peak resident set (VmHWM) is read from /proc and the program is asked to end (SIGTERM, as a
+session ending would; a program still there after two seconds is killed), so no stale lock
+is left for the next start.
 
 Prints one line per run and, at the end, the medians and the ratios of every program to the
 last one named (the floor).
@@ -23,6 +25,10 @@ import statistics
 import subprocess
 import sys
 import time
+
+# What a program may cost over the floor: start-up time and peak memory, as ratios of medians.
+TIME_TARGET = 1.20
+MEMORY_TARGET = 1.15
 
 MAP_NOTIFY = 19
 SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
@@ -134,10 +140,13 @@ def run_once(title, command):
     finally:
         # The command runs through the shell's exec, so the pid is the program itself.
         try:
+            os.killpg(process.pid, signal.SIGTERM)
+            process.wait(timeout=2)
+        except subprocess.TimeoutExpired:
             os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
         except ProcessLookupError:
-            pass
-        process.wait()
+            process.wait()
 
 
 def main():
@@ -165,7 +174,9 @@ def main():
     for name, _, _ in programs[:-1]:
         t = statistics.median(times[name]) / statistics.median(times[floor])
         m = statistics.median(memory[name]) / statistics.median(memory[floor])
-        print(f"ratio {name}/{floor}: time {t:.2f}, memory {m:.2f}")
+        verdict = "within" if t <= TIME_TARGET and m <= MEMORY_TARGET else "OVER"
+        print(f"ratio {name}/{floor}: time {t:.2f}, memory {m:.2f} "
+              f"({verdict} the targets {TIME_TARGET:.2f} and {MEMORY_TARGET:.2f})")
 
 
 if __name__ == "__main__":

@@ -12,7 +12,7 @@ export QT_QPA_PLATFORM=offscreen
 # Set before building too: test discovery runs every test executable once at build time.
 # Leak checking stays on; what Qt and the font and graphics libraries keep for the life of
 # the process and never free is listed in the suppressions file, nothing of ours.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1:halt_on_error=1}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:halt_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/sanitize/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 

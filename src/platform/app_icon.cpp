@@ -40,9 +40,15 @@ QImage DrawApplicationIcon(int size) {
 }
 
 QIcon ApplicationIcon() {
-    QIcon icon;
-    for (int size : {32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1/lunavik.png").arg(size), QSize(size, size));
+    // Built once, from the sizes a title bar and a task bar use: every size given here is
+    // decoded at once and sent to the display with each window. The larger renderings are
+    // for the installed desktop icons.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (int size : {32, 48})
+            sizes.addFile(QStringLiteral(":/icons/%1/lunavik.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
     return icon;
 }
 

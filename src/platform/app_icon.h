@@ -9,7 +9,7 @@ namespace platform {
 // silver serif capital D. Drawn here once; the shipped PNGs are rendered from this drawing.
 QImage DrawApplicationIcon(int size);
 
-// The icon as shipped in the resources, every size rendered from the same drawing.
+// The icon windows show, from the PNGs rendered from that drawing.
 QIcon ApplicationIcon();
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -78,7 +79,13 @@ Form::Form(FormsRuntime& runtime) : m_runtime(runtime) {}
 
 Form::~Form() {
     m_runtime.removed(this);
-    delete m_window.data();
+    if (m_window) {
+        // The window's derived part is gone by now: the focus changes that deleting the
+        // widgets causes must not reach its handlers.
+        for (QObject* child : m_window->findChildren<QObject*>())
+            QObject::disconnect(child, nullptr, this, nullptr);
+        delete m_window.data();
+    }
 }
 
 bool Form::Visible() const { return m_window && m_window->isVisible(); }
@@ -211,10 +218,28 @@ void Form::placeCentred() {
 
 namespace {
 
+// The installed face for a design font, looked up once: naming it directly spares Qt working
+// out the substitutes for every control.
+QString installedFamily(const QString& family) {
+    static QHash<QString, QString> resolved;
+    auto it = resolved.find(family);
+    if (it == resolved.end()) {
+        QString face = family;
+        if (!QFontDatabase::hasFamily(family))
+            for (const QString& substitute : QFont::substitutes(family))
+                if (QFontDatabase::hasFamily(substitute)) {
+                    face = substitute;
+                    break;
+                }
+        it = resolved.insert(family, face);
+    }
+    return *it;
+}
+
 QFont makeFont(const FontSpec& spec, const QFont& base) {
     QFont font = base;
     if (!spec.family.isEmpty())
-        font.setFamily(spec.family);
+        font.setFamily(installedFamily(spec.family));
     if (spec.points > 0)
         font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
@@ -355,7 +380,8 @@ QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent) {
     }
     }
 
-    widget->setFont(font);
+    if (font != parent->font())
+        widget->setFont(font);
     QPalette pal = widget->palette();
     const QColor fore = resolve(c.fore, system);
     const QColor back = resolve(c.back, system);

@@ -141,6 +141,7 @@ TEST_F(FormsRuntimeTest, HideKeepsContentsAndReloadStartsFromDesign) {
         loadedDuringHandler = f.IsLoaded();
     };
     form.Unload();
+    form.onUnload = {}; // the handler refers to this test's locals
     EXPECT_EQ(form.unloads, 1);
     EXPECT_TRUE(loadedDuringHandler);
     EXPECT_FALSE(form.IsLoaded());
