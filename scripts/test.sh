@@ -10,3 +10,5 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUNAVIK_BUILD_TESTS=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure --no-tests=error -j "$(nproc)"
+# The same unit tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+bash scripts/sanitize.sh
