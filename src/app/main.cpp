@@ -1,4 +1,5 @@
 #include "platform/app_icon.h"
+#include "platform/light_style.h"
 #include "platform/qt_services.h"
 #include "platform/termination.h"
 #include "shell/program.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new platform::LightStyle);
     QApplication::setApplicationName(QStringLiteral("Lunavik"));
     QApplication::setApplicationVersion(QStringLiteral("1.70"));
     QApplication::setWindowIcon(platform::ApplicationIcon());

@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 
 namespace platform {
 
@@ -45,8 +46,16 @@ QIcon ApplicationIcon() {
     // for the installed desktop icons.
     static const QIcon icon = [] {
         QIcon sizes;
-        for (int size : {32, 48})
-            sizes.addFile(QStringLiteral(":/icons/%1/lunavik.png").arg(size), QSize(size, size));
+        // Bare pixels: reading a PNG would load every image format plugin first.
+        for (int size : {32, 48}) {
+            const QByteArray pixels =
+                QResource(QStringLiteral(":/icons/%1/lunavik.rgb").arg(size)).uncompressedData();
+            if (pixels.size() != size * size * 3)
+                continue;
+            const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
+                               size * 3, QImage::Format_RGB888);
+            sizes.addPixmap(QPixmap::fromImage(image.copy()));
+        }
         return sizes;
     }();
     return icon;
