@@ -90,6 +90,19 @@ struct FormDesign {
     bool handCursor = false; // pointing hand over the window's own background
     std::vector<MenuDesign> menu;
     std::vector<ControlDesign> controls; // in design order: later ones lie on top
+
+    // Appends one row of the design table; the caller fills in the rest of it.
+    ControlDesign& Add(const char* name, Kind kind, const char* container, int left, int top,
+                       int width, int height, int tabIndex) {
+        ControlDesign c;
+        c.name = QLatin1String(name);
+        c.kind = kind;
+        c.container = QLatin1String(container);
+        c.left = left, c.top = top, c.width = width, c.height = height;
+        c.tabIndex = tabIndex;
+        controls.push_back(c);
+        return controls.back();
+    }
 };
 
 // Access keys: "&x" marks x, "&&" is one ampersand. Returns the text to show and the index

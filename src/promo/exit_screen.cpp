@@ -43,39 +43,28 @@ forms::FormDesign frmNagScreen2::Design() const {
     d.font = {QStringLiteral("MS Sans Serif"), 8.25};
     d.icon = false; // assigned at load
 
-    auto row = [&d](const char* name, Kind kind, const char* in, int l, int t, int w, int h,
-                    int tab) -> ControlDesign& {
-        ControlDesign c;
-        c.name = QLatin1String(name);
-        c.kind = kind;
-        c.container = QLatin1String(in);
-        c.left = l, c.top = t, c.width = w, c.height = h;
-        c.tabIndex = tab;
-        d.controls.push_back(c);
-        return d.controls.back();
-    };
     const QString verdana = QStringLiteral("Verdana");
     const auto buttonText = colours::System(forms::SystemColour::ButtonText);
 
-    auto& frame6 = row("Frame6", Kind::Frame, "", 7320, 120, 3735, 4575, 15);
+    auto& frame6 = d.Add("Frame6", Kind::Frame, "", 7320, 120, 3735, 4575, 15);
     frame6.caption = QStringLiteral("Download Orvaneth Softwares");
     frame6.font = {verdana, 9.75, true};
     frame6.back = colours::Navy();
     frame6.fore = colours::White();
-    auto& home = row("lblGoToHome", Kind::Label, "Frame6", 75, 4250, 3585, 210, 17);
+    auto& home = d.Add("lblGoToHome", Kind::Label, "Frame6", 75, 4250, 3585, 210, 17);
     home.caption = QStringLiteral("Click Here To Visit Orvaneth Softwares");
     home.font = {verdana, 9, true, true};
     home.fore = colours::Yellow();
     home.transparent = true;
     home.autoSize = true;
     home.link = true;
-    auto& label3 = row("Label3", Kind::Label, "Frame6", 120, 360, 3495, 3855, 16);
+    auto& label3 = d.Add("Label3", Kind::Label, "Frame6", 120, 360, 3495, 3855, 16);
     label3.caption = captions::NagLabel3();
     label3.font = {verdana, 9};
     label3.fore = colours::White();
     label3.transparent = true;
 
-    auto& frame2 = row("Frame2", Kind::Frame, "", 120, 3240, 7065, 1455, 8);
+    auto& frame2 = d.Add("Frame2", Kind::Frame, "", 120, 3240, 7065, 1455, 8);
     frame2.caption = QStringLiteral("Refer A Friend");
     frame2.font = {verdana, 9.75, true};
     frame2.back = colours::Navy();
@@ -83,7 +72,7 @@ forms::FormDesign frmNagScreen2::Design() const {
 
     auto box = [&](const char* name, int l, int t, int w, int h, int tab,
                    const char* spoken) -> ControlDesign& {
-        auto& c = row(name, Kind::TextBox, "Frame2", l, t, w, h, tab);
+        auto& c = d.Add(name, Kind::TextBox, "Frame2", l, t, w, h, tab);
         c.caption = hintOf(c.name);
         c.accessibleName = QLatin1String(spoken);
         return c;
@@ -96,26 +85,26 @@ forms::FormDesign frmNagScreen2::Design() const {
     box("txtFriendName", 85, 720, 3375, 285, 13, "Friend's name");
     box("txtFriendEmail", 3600, 720, 3375, 285, 12, "Friend's e-mail address");
     box("txtEmail", 3600, 360, 3375, 285, 11, "Your e-mail address");
-    auto& submit = row("cmdSubmit", Kind::Button, "Frame2", 1920, 1080, 3375, 285, 10);
+    auto& submit = d.Add("cmdSubmit", Kind::Button, "Frame2", 1920, 1080, 3375, 285, 10);
     submit.caption = QStringLiteral("Refer A Friend &Now");
     submit.font = {verdana, 8.25, true};
     box("txtName", 85, 360, 3375, 285, 9, "Your name");
 
-    auto& close = row("cmdClose", Kind::Button, "", 6000, 2760, 1245, 375, 0);
+    auto& close = d.Add("cmdClose", Kind::Button, "", 6000, 2760, 1245, 375, 0);
     close.caption = QStringLiteral("E&xit");
-    auto& check = row("Check1", Kind::CheckButton, "", 30, 2040, 7185, 555, 1);
+    auto& check = d.Add("Check1", Kind::CheckButton, "", 30, 2040, 7185, 555, 1);
     check.caption = captions::NagCheck1Caption();
     check.font = {verdana, 14.25};
     check.fore = colours::DeepBlue();
     check.handCursor = true;
-    auto& icon = row("picNagscreen2Icon", Kind::Picture, "", 360, 120, 540, 540, 2);
+    auto& icon = d.Add("picNagscreen2Icon", Kind::Picture, "", 360, 120, 540, 540, 2);
     icon.accessibleName = QStringLiteral("Lunavik icon");
-    auto& label2 = row("Label2", Kind::Label, "", 120, 840, 6975, 1095, 7);
+    auto& label2 = d.Add("Label2", Kind::Label, "", 120, 840, 6975, 1095, 7);
     label2.caption = captions::NagLabel2(1);
     label2.font = {verdana, 9.75, true};
     label2.fore = buttonText;
     label2.transparent = true;
-    auto& title = row("lblNagScreen2Caption", Kind::Label, "", 1080, 240, 720, 435, 6);
+    auto& title = d.Add("lblNagScreen2Caption", Kind::Label, "", 1080, 240, 720, 435, 6);
     title.caption = QStringLiteral("Label1");
     title.font = {QStringLiteral("MS Sans Serif"), 18};
     title.fore = buttonText;

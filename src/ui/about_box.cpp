@@ -20,19 +20,9 @@ forms::FormDesign frmAbout::Design() const {
     d.back = colours::PanelBlue();
     d.font = {QStringLiteral("MS Sans Serif"), 8.25};
 
-    auto row = [&d](const char* name, Kind kind, int l, int t, int w, int h,
-                    int tab) -> ControlDesign& {
-        ControlDesign c;
-        c.name = QLatin1String(name);
-        c.kind = kind;
-        c.left = l, c.top = t, c.width = w, c.height = h;
-        c.tabIndex = tab;
-        d.controls.push_back(c);
-        return d.controls.back();
-    };
     auto text = [&](const char* name, int l, int t, int w, int h, int tab, const QString& caption,
                     forms::FontSpec font) -> ControlDesign& {
-        auto& c = row(name, Kind::Label, l, t, w, h, tab);
+        auto& c = d.Add(name, Kind::Label, "", l, t, w, h, tab);
         c.caption = caption;
         c.font = font;
         c.fore = colours::White();
@@ -41,15 +31,15 @@ forms::FormDesign frmAbout::Design() const {
     };
     const QString verdana = QStringLiteral("Verdana");
 
-    auto& picture = row("Picture1", Kind::Picture, 120, 120, 480, 480, 6);
+    auto& picture = d.Add("Picture1", Kind::Picture, "", 120, 120, 480, 480, 6);
     picture.accessibleName = QStringLiteral("Lunavik icon");
-    auto& ok = row("cmdOK", Kind::Button, 5400, 3360, 1260, 345, 0);
+    auto& ok = d.Add("cmdOK", Kind::Button, "", 5400, 3360, 1260, 345, 0);
     ok.caption = QStringLiteral("OK");
     ok.back = colours::PanelBlue();
     ok.isDefault = true;
     ok.isCancel = true;
     // A rule across the whole window, 2 pixels wide.
-    auto& line = row("Line1", Kind::Line, -60, 3270, 6900, 2, -1);
+    auto& line = d.Add("Line1", Kind::Line, "", -60, 3270, 6900, 2, -1);
     line.back = colours::White();
     line.accessibleName = QStringLiteral("Separator");
     text("Label1", 840, 600, 5415, 1065, 5, captions::AboutDescription(), {verdana, 8.25});

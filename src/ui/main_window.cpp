@@ -9,7 +9,6 @@
 
 #include <QAction>
 
-using forms::ControlDesign;
 using forms::Kind;
 
 namespace {
@@ -53,27 +52,16 @@ forms::FormDesign frmMain::Design() const {
         Entry("mkmoney", "Make Money &Online", false),
     };
 
-    auto row = [&d](const char* name, Kind kind, const char* in, int l, int t, int w, int h,
-                    int tab) -> ControlDesign& {
-        ControlDesign c;
-        c.name = QLatin1String(name);
-        c.kind = kind;
-        c.container = QLatin1String(in);
-        c.left = l, c.top = t, c.width = w, c.height = h;
-        c.tabIndex = tab;
-        d.controls.push_back(c);
-        return d.controls.back();
-    };
     const forms::FontSpec bold{QStringLiteral("Verdana"), 8.25, true};
     const forms::FontSpec caption{QStringLiteral("MS Sans Serif"), 8.25};
 
-    auto& frame5 = row("Frame5", Kind::Frame, "", 0, 2400, 6300, 975, 15);
+    auto& frame5 = d.Add("Frame5", Kind::Frame, "", 0, 2400, 6300, 975, 15);
     frame5.back = colours::PanelBlue();
     frame5.flat = true;
     frame5.accessibleName = QStringLiteral("Offers");
     promo_strips::AddOfferLabels(d.controls, QStringLiteral("Frame5"), 16);
 
-    auto& fraName = row("fraName", Kind::Frame, "", 80, 720, 6255, 1605, 7);
+    auto& fraName = d.Add("fraName", Kind::Frame, "", 80, 720, 6255, 1605, 7);
     fraName.caption = QStringLiteral("Please Fill In The Below Details:");
     fraName.font = bold;
     fraName.back = colours::PanelBlue();
@@ -81,7 +69,7 @@ forms::FormDesign frmMain::Design() const {
     fraName.flat = true;
 
     auto nameBox = [&](const char* name, int left, int width, int tab, const char* spoken) {
-        auto& box = row(name, Kind::TextBox, "fraName", left, 450, width, 345, tab);
+        auto& box = d.Add(name, Kind::TextBox, "fraName", left, 450, width, 345, tab);
         box.back = colours::PanelBlue();
         box.fore = colours::White();
         box.accessibleName = QLatin1String(spoken);
@@ -90,14 +78,14 @@ forms::FormDesign frmMain::Design() const {
     nameBox("txtMiddleName", 2115, 1965, 2, "Middle Name");
     nameBox("txtFirstName", 90, 1905, 0, "First Name");
 
-    auto& fraBirthDay = row("fraBirthDay", Kind::Frame, "fraName", 120, 840, 6045, 645, 9);
+    auto& fraBirthDay = d.Add("fraBirthDay", Kind::Frame, "fraName", 120, 840, 6045, 645, 9);
     fraBirthDay.caption = QStringLiteral("Date Of Birth");
     fraBirthDay.font = bold;
     fraBirthDay.back = colours::PanelBlue();
     fraBirthDay.fore = colours::White();
 
     auto list = [&](const char* name, int left, int width, int tab, const char* spoken) {
-        auto& combo = row(name, Kind::ComboList, "fraBirthDay", left, 210, width, 315, tab);
+        auto& combo = d.Add(name, Kind::ComboList, "fraBirthDay", left, 210, width, 315, tab);
         combo.back = colours::PanelBlue();
         combo.fore = colours::White();
         combo.accessibleName = QLatin1String(spoken);
@@ -106,12 +94,12 @@ forms::FormDesign frmMain::Design() const {
     list("cboMonth", 120, 1455, 6, "Month of birth");
     list("cboYear", 2800, 975, 10, "Year of birth");
 
-    auto& next = row("cmdNext", Kind::Button, "fraBirthDay", 3960, 210, 1965, 315, 11);
+    auto& next = d.Add("cmdNext", Kind::Button, "fraBirthDay", 3960, 210, 1965, 315, 11);
     next.caption = QStringLiteral("&Next");
     next.back = colours::PanelBlue();
 
     auto label = [&](const char* name, int left, int width, int tab, const char* text) {
-        auto& l = row(name, Kind::Label, "fraName", left, 240, width, 195, tab);
+        auto& l = d.Add(name, Kind::Label, "fraName", left, 240, width, 195, tab);
         l.caption = QLatin1String(text);
         l.font = caption;
         l.fore = colours::White();
@@ -122,14 +110,14 @@ forms::FormDesign frmMain::Design() const {
     label("Label4", 2115, 1095, 13, "Middle Name");
     label("Label1", 120, 750, 12, "First Name");
 
-    auto& frame2 = row("Frame2", Kind::Frame, "", 80, 0, 6255, 615, 3);
+    auto& frame2 = d.Add("Frame2", Kind::Frame, "", 80, 0, 6255, 615, 3);
     frame2.back = colours::PanelBlue();
     frame2.flat = true;
     frame2.accessibleName = QStringLiteral("Discussion board banner");
     d.controls.push_back(promo_strips::BannerLabel(QStringLiteral("Frame2"), 50, 140, 5));
 
     // Never seen: File > Exit runs its click routine.
-    auto& exit = row("cmdExit", Kind::Button, "", 3840, 3600, 2085, 315, 1);
+    auto& exit = d.Add("cmdExit", Kind::Button, "", 3840, 3600, 2085, 315, 1);
     exit.caption = QStringLiteral("E&xit");
     exit.back = colours::PanelBlue();
     exit.visible = false;
