@@ -11,7 +11,7 @@ packages=(
     # reading the windows through the accessibility bus in the end-to-end test
     python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
     # checking the desktop entry and AppStream metadata, building the .deb
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do
