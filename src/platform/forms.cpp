@@ -79,13 +79,24 @@ Form::Form(FormsRuntime& runtime) : m_runtime(runtime) {}
 
 Form::~Form() {
     m_runtime.removed(this);
-    if (m_window) {
-        // The window's derived part is gone by now: the focus changes that deleting the
-        // widgets causes must not reach its handlers.
-        for (QObject* child : m_window->findChildren<QObject*>())
-            QObject::disconnect(child, nullptr, this, nullptr);
-        delete m_window.data();
-    }
+    // The derived window is gone by now: nothing may reach its handlers.
+    releaseWindow(true);
+}
+
+void Form::releaseWindow(bool now) {
+    FormWindow* w = m_window;
+    if (!w)
+        return;
+    m_window = nullptr;
+    // Released widgets raise no more events here: hiding or deleting them moves the focus,
+    // and a reloaded window has widgets of its own.
+    for (QObject* child : w->findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+    w->hide();
+    if (now)
+        delete w;
+    else
+        w->deleteLater(); // the unload may run inside one of the window's own events
 }
 
 bool Form::Visible() const { return m_window && m_window->isVisible(); }
@@ -148,11 +159,7 @@ void Form::Unload() {
             form.m_controls.clear();
             form.m_menu.clear();
             form.m_tabStops.clear();
-            if (FormWindow* w = form.m_window) {
-                form.m_window = nullptr;
-                w->hide();
-                w->deleteLater();
-            }
+            form.releaseWindow(false);
             form.m_placed = false;
             form.m_unloading = false;
             emit form.Closed();

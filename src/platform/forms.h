@@ -124,6 +124,7 @@ private:
     QWidget* buildControl(const ControlDesign& c, QWidget* parent);
     void buildMenu(const FormDesign& design);
     void placeCentred();
+    void releaseWindow(bool now);
 
     FormsRuntime& m_runtime;
     QPointer<FormWindow> m_window;
