@@ -55,11 +55,7 @@ forms::FormDesign frmMain::Design() const {
     const forms::FontSpec bold{QStringLiteral("Verdana"), 8.25, true};
     const forms::FontSpec caption{QStringLiteral("MS Sans Serif"), 8.25};
 
-    auto& frame5 = d.Add("Frame5", Kind::Frame, "", 0, 2400, 6300, 975, 15);
-    frame5.back = colours::PanelBlue();
-    frame5.flat = true;
-    frame5.accessibleName = QStringLiteral("Offers");
-    promo_strips::AddOfferLabels(d.controls, QStringLiteral("Frame5"), 16);
+    promo_strips::AddOfferStrip(d, 0, 2400, 15);
 
     auto& fraName = d.Add("fraName", Kind::Frame, "", 80, 720, 6255, 1605, 7);
     fraName.caption = QStringLiteral("Please Fill In The Below Details:");
@@ -110,11 +106,7 @@ forms::FormDesign frmMain::Design() const {
     label("Label4", 2115, 1095, 13, "Middle Name");
     label("Label1", 120, 750, 12, "First Name");
 
-    auto& frame2 = d.Add("Frame2", Kind::Frame, "", 80, 0, 6255, 615, 3);
-    frame2.back = colours::PanelBlue();
-    frame2.flat = true;
-    frame2.accessibleName = QStringLiteral("Discussion board banner");
-    d.controls.push_back(promo_strips::BannerLabel(QStringLiteral("Frame2"), 50, 140, 5));
+    promo_strips::AddBannerStrip(d, 80, 6255, 3, 50, 140, 5);
 
     // Never seen: File > Exit runs its click routine.
     auto& exit = d.Add("cmdExit", Kind::Button, "", 3840, 3600, 2085, 315, 1);

@@ -5,37 +5,46 @@
 
 namespace promo_strips {
 
-void AddOfferLabels(std::vector<forms::ControlDesign>& controls, const QString& container,
-                    int firstTabIndex) {
-    forms::ControlDesign offer;
-    offer.kind = forms::Kind::Label;
-    offer.container = container;
-    offer.left = 120, offer.top = 240, offer.width = 5985, offer.height = 615;
-    offer.font = {QStringLiteral("Verdana"), 8.25, true, true};
-    offer.fore = colours::LinkBlue();
-    offer.back = colours::System(forms::SystemColour::ButtonFace);
-    offer.link = true;
-    offer.centred = true;
+namespace {
+forms::ControlDesign& addStrip(forms::FormDesign& d, const char* name, int left, int top, int width,
+                               int height, int tab, const char* spoken) {
+    auto& frame = d.Add(name, forms::Kind::Frame, "", left, top, width, height, tab);
+    frame.back = colours::PanelBlue();
+    frame.flat = true;
+    frame.accessibleName = QLatin1String(spoken);
+    return frame;
+}
+} // namespace
 
-    offer.name = QStringLiteral("lblCobrand");
-    offer.caption = captions::CoBrandOffer();
-    offer.accessibleName = QStringLiteral("Co-branding offer");
-    offer.tabIndex = firstTabIndex;
-    controls.push_back(offer);
-
-    offer.name = QStringLiteral("lblFullBrand");
-    offer.caption = captions::FullBrandOffer();
-    offer.accessibleName = QStringLiteral("Fully-branded offer");
-    offer.tabIndex = firstTabIndex + 1;
-    controls.push_back(offer);
+void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab) {
+    addStrip(d, "Frame5", left, top, 6300, 975, frameTab, "Offers");
+    struct Offer {
+        const char* name;
+        QString caption;
+        const char* spoken;
+    };
+    const Offer offers[] = {
+        {"lblCobrand", captions::CoBrandOffer(), "Co-branding offer"},
+        {"lblFullBrand", captions::FullBrandOffer(), "Fully-branded offer"},
+    };
+    int tab = frameTab + 1;
+    for (const Offer& o : offers) {
+        auto& offer = d.Add(o.name, forms::Kind::Label, "Frame5", 120, 240, 5985, 615, tab++);
+        offer.caption = o.caption;
+        offer.accessibleName = QLatin1String(o.spoken);
+        offer.font = {QStringLiteral("Verdana"), 8.25, true, true};
+        offer.fore = colours::LinkBlue();
+        offer.back = colours::System(forms::SystemColour::ButtonFace);
+        offer.link = true;
+        offer.centred = true;
+    }
 }
 
-forms::ControlDesign BannerLabel(const QString& container, int left, int top, int tabIndex) {
-    forms::ControlDesign banner;
-    banner.name = QStringLiteral("Label61");
-    banner.kind = forms::Kind::Label;
-    banner.container = container;
-    banner.left = left, banner.top = top, banner.width = 6120, banner.height = 585;
+void AddBannerStrip(forms::FormDesign& d, int left, int width, int frameTab, int labelLeft,
+                    int labelTop, int labelTab) {
+    addStrip(d, "Frame2", left, 0, width, 615, frameTab, "Discussion board banner");
+    auto& banner =
+        d.Add("Label61", forms::Kind::Label, "Frame2", labelLeft, labelTop, 6120, 585, labelTab);
     banner.caption = captions::BoardBanner();
     banner.accessibleName = QStringLiteral("Discussion board");
     banner.font = {QStringLiteral("Verdana"), 9, false, true};
@@ -43,8 +52,6 @@ forms::ControlDesign BannerLabel(const QString& container, int left, int top, in
     banner.transparent = true;
     banner.link = true;
     banner.centred = true;
-    banner.tabIndex = tabIndex;
-    return banner;
 }
 
 } // namespace promo_strips

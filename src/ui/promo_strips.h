@@ -2,13 +2,14 @@
 
 #include "platform/design.h"
 
-// The banner and the two overlapping offer labels that the main and result windows share.
+// The two strips the main and result windows share, each a flat panel-blue frame with its
+// labels, appended in design order.
 namespace promo_strips {
 
-// lblCobrand then lblFullBrand, in that design order, covering the same rectangle.
-void AddOfferLabels(std::vector<forms::ControlDesign>& controls, const QString& container,
-                    int firstTabIndex);
-// Label61, the discussion-board banner.
-forms::ControlDesign BannerLabel(const QString& container, int left, int top, int tabIndex);
+// Frame5 at the bottom, holding lblCobrand then lblFullBrand over the same rectangle.
+void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab);
+// Frame2 at the top, holding Label61, the discussion-board banner.
+void AddBannerStrip(forms::FormDesign& d, int left, int width, int frameTab, int labelLeft,
+                    int labelTop, int labelTab);
 
 } // namespace promo_strips

@@ -5,7 +5,6 @@
 #include "ui/colours.h"
 #include "ui/promo_strips.h"
 
-using forms::ControlDesign;
 using forms::Kind;
 
 frmInnerDrmOrPerNo::frmInnerDrmOrPerNo(Program& program)
@@ -20,46 +19,21 @@ forms::FormDesign frmInnerDrmOrPerNo::Design() const {
     d.back = colours::PanelBlue();
     d.font = {QStringLiteral("Verdana"), 8.25};
 
-    ControlDesign frame5;
-    frame5.name = QStringLiteral("Frame5");
-    frame5.kind = Kind::Frame;
-    frame5.left = 60, frame5.top = 4200, frame5.width = 6300, frame5.height = 975;
-    frame5.back = colours::PanelBlue();
-    frame5.flat = true;
-    frame5.tabIndex = 5;
-    frame5.accessibleName = QStringLiteral("Offers");
-    d.controls.push_back(frame5);
-    promo_strips::AddOfferLabels(d.controls, QStringLiteral("Frame5"), 6);
+    promo_strips::AddOfferStrip(d, 60, 4200, 5);
 
-    ControlDesign display;
-    display.name = QStringLiteral("txtDisplay");
-    display.kind = Kind::TextBox;
-    display.left = 60, display.top = 690, display.width = 6300, display.height = 2955;
+    auto& display = d.Add("txtDisplay", Kind::TextBox, "", 60, 690, 6300, 2955, 4);
     display.back = colours::PanelBlue();
     display.fore = colours::White();
     display.multiLine = true;
     display.verticalScroll = true;
     display.readOnly = true;
-    display.tabIndex = 4;
     display.accessibleName = QStringLiteral("Result");
-    d.controls.push_back(display);
 
-    ControlDesign frame2 = frame5;
-    frame2.name = QStringLiteral("Frame2");
-    frame2.top = 0, frame2.height = 615;
-    frame2.tabIndex = 2;
-    frame2.accessibleName = QStringLiteral("Discussion board banner");
-    d.controls.push_back(frame2);
-    d.controls.push_back(promo_strips::BannerLabel(QStringLiteral("Frame2"), 120, 135, 3));
+    promo_strips::AddBannerStrip(d, 60, 6300, 2, 120, 135, 3);
 
-    ControlDesign back;
-    back.name = QStringLiteral("cmdback");
-    back.kind = Kind::Button;
-    back.left = 5250, back.top = 3780, back.width = 1095, back.height = 375;
+    auto& back = d.Add("cmdback", Kind::Button, "", 5250, 3780, 1095, 375, 1);
     back.caption = QStringLiteral("&Back");
     back.back = colours::PanelBlue();
-    back.tabIndex = 1;
-    d.controls.push_back(back);
     return d;
 }
 
