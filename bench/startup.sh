@@ -26,12 +26,10 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch" "$runtime"' EXIT INT TERM
-export DISPLAY="$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+source scripts/xvfb.sh
+xvfb_pid=""
+trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$scratch" "$runtime"' EXIT INT TERM
+start_xvfb 1280x1024x24
 
 # A session bus of its own, as on a desktop: without one every start would autolaunch a bus
 # daemon (and leave it behind once killed), which is no part of either program's start-up.

@@ -12,12 +12,10 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 echo "No display found: starting Lunavik on a virtual X server (Xvfb)."
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT INT TERM
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source scripts/xvfb.sh
+app="" xvfb_pid=""
+trap 'kill $app "$xvfb_pid" 2>/dev/null || true' EXIT INT TERM
+start_xvfb 1024x768x24
 ./build/src/app/lunavik &
 app=$!
 shot="$PWD/build/lunavik-main-window.png"
@@ -28,5 +26,5 @@ done
 sleep 0.5
 import -window root "$shot"
 echo "Screenshot of the main window: $shot"
-echo "Lunavik is running on $display; press Ctrl+C to stop it."
+echo "Lunavik is running on $DISPLAY; press Ctrl+C to stop it."
 wait "$app"
