@@ -12,17 +12,9 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
+from checks import check, finish
+
 ICON_SIZES = (32, 48, 64, 128, 256)
-failures = []
-
-
-def check(ok, message):
-    if not ok:
-        failures.append(message)
-        print("FAIL:", message)
-    return ok
-
-
 def png_size(path):
     with open(path, "rb") as f:
         head = f.read(24)
@@ -89,7 +81,4 @@ def main():
 
 if __name__ == "__main__":
     main()
-    if failures:
-        print("%d problem(s) in the installed tree" % len(failures))
-        sys.exit(1)
-    print("installed tree OK")
+    finish("installed tree")

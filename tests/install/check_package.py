@@ -10,15 +10,7 @@ import subprocess
 import sys
 import tempfile
 
-failures = []
-
-
-def check(ok, message):
-    if not ok:
-        failures.append(message)
-        print("FAIL:", message)
-    return ok
-
+from checks import check, finish
 
 def field(deb, name):
     return subprocess.run(["dpkg-deb", "-f", deb, name], capture_output=True, text=True,
@@ -65,7 +57,4 @@ def main():
 
 if __name__ == "__main__":
     main()
-    if failures:
-        print("%d problem(s) in the package" % len(failures))
-        sys.exit(1)
-    print("package OK")
+    finish("package")
