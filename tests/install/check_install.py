@@ -15,6 +15,8 @@ import xml.etree.ElementTree as ET
 from checks import check, finish
 
 ICON_SIZES = (32, 48, 64, 128, 256)
+
+
 def png_size(path):
     with open(path, "rb") as f:
         head = f.read(24)
