@@ -12,6 +12,7 @@ import tempfile
 
 from checks import check, finish
 
+
 def field(deb, name):
     return subprocess.run(["dpkg-deb", "-f", deb, name], capture_output=True, text=True,
                           check=True).stdout.strip()
