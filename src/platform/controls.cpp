@@ -16,25 +16,12 @@
 namespace forms {
 
 namespace {
-QString ToDisplayBreaks(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
 QString ToStoredBreaks(QString text) {
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return text;
 }
-} // namespace
 
-FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
-    setWordWrap(true);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
-
-namespace {
 // Word wrapping here lets a run of spaces hang past the line end; the designs use such runs to
 // push the following text onto a new line, so the run is kept together as one wide word.
 QString KeepSpaceRuns(QString text) {
@@ -45,6 +32,12 @@ QString KeepSpaceRuns(QString text) {
     return text;
 }
 } // namespace
+
+FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
 
 void FormLabel::SetCaption(const QString& caption) {
     // A label named after its caption keeps telling screen readers what it shows.
@@ -163,7 +156,7 @@ QString FormTextBox::Text() const {
 
 void FormTextBox::SetText(const QString& text) {
     if (m_plain)
-        m_plain->setPlainText(ToDisplayBreaks(text));
+        m_plain->setPlainText(LineFeedsOnly(text));
     else
         m_line->setText(text);
 }
@@ -171,7 +164,7 @@ void FormTextBox::SetText(const QString& text) {
 void FormTextBox::SetSelText(const QString& text) {
     if (m_plain) {
         QTextCursor cursor = m_plain->textCursor();
-        cursor.insertText(ToDisplayBreaks(text));
+        cursor.insertText(LineFeedsOnly(text));
         m_plain->setTextCursor(cursor);
     } else {
         m_line->insert(text);

@@ -1,5 +1,7 @@
 #include "platform/qt_services.h"
 
+#include "platform/design.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -15,10 +17,7 @@
 namespace platform {
 
 QString QtMessageBox::DisplayText(const QString& text) {
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    return forms::LineFeedsOnly(text);
 }
 
 MsgAnswer QtMessageBox::Show(const QString& text, MsgIcon icon, MsgButtons buttons,
