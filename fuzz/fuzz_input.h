@@ -25,12 +25,12 @@ inline std::vector<std::u16string> SplitFields(const uint8_t* data, size_t size,
 }
 
 // Stops the run with a message libFuzzer keeps next to the crashing input.
-#define FUZZ_CHECK(cond, ...)                                                                   \
-    do {                                                                                        \
-        if (!(cond)) {                                                                          \
-            std::fprintf(stderr, "check failed: %s\n  ", #cond);                               \
-            std::fprintf(stderr, __VA_ARGS__);                                                  \
-            std::fprintf(stderr, "\n");                                                         \
-            std::abort();                                                                       \
-        }                                                                                       \
+#define FUZZ_CHECK(cond, ...)                                                                      \
+    do {                                                                                           \
+        if (!(cond)) {                                                                             \
+            std::fprintf(stderr, "check failed: %s\n  ", #cond);                                   \
+            std::fprintf(stderr, __VA_ARGS__);                                                     \
+            std::fprintf(stderr, "\n");                                                            \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)

@@ -60,8 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::int64_t sum = 0;
     for (const auto& field : fields) {
         const std::u16string t = engine::TrimSpaces(field);
-        FUZZ_CHECK(t == trimmed(field), "TrimSpaces differs on a field of %zu units",
-                   field.size());
+        FUZZ_CHECK(t == trimmed(field), "TrimSpaces differs on a field of %zu units", field.size());
         for (char16_t c : field) {
             FUZZ_CHECK(engine::ConsonantValue(c) == expectedValue(c), "value of U+%04X",
                        static_cast<unsigned>(c));
@@ -73,8 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                static_cast<long long>(sum));
 
     const int number = engine::InnerDreamsNumber(fields[0], fields[1], fields[2]);
-    FUZZ_CHECK((number >= 0 && number <= 9) || number == 11 || number == 22, "number %d",
-               number);
+    FUZZ_CHECK((number >= 0 && number <= 9) || number == 11 || number == 22, "number %d", number);
     FUZZ_CHECK(number == expectedReduction(sum), "number %d for raw sum %lld", number,
                static_cast<long long>(sum));
     return 0;

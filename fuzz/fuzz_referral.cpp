@@ -13,14 +13,12 @@ QString fromUnits(const std::u16string& units) {
     return QString(reinterpret_cast<const QChar*>(units.data()), qsizetype(units.size()));
 }
 
-QByteArray show(const QString& s) {
-    return s.toUtf8().toPercentEncoding();
-}
+QByteArray show(const QString& s) { return s.toUtf8().toPercentEncoding(); }
 
 bool unreserved(QChar c) {
     const char16_t u = c.unicode();
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') ||
-           u == '-' || u == '.' || u == '_' || u == '~';
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '-' ||
+           u == '.' || u == '_' || u == '~';
 }
 
 bool upperHex(QChar c) {
@@ -41,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Printable ASCII only: no space, no control character, nothing a browser would mangle.
     for (QChar c : url)
-        FUZZ_CHECK(c.unicode() > 0x20 && c.unicode() < 0x7F, "U+%04X in %s",
-                   unsigned(c.unicode()), show(url).constData());
+        FUZZ_CHECK(c.unicode() > 0x20 && c.unicode() < 0x7F, "U+%04X in %s", unsigned(c.unicode()),
+                   show(url).constData());
     FUZZ_CHECK(!url.contains(QLatin1Char('#')), "fragment in %s", show(url).constData());
 
     // Each typed value sits between its own key and the next one, made of unreserved
@@ -56,8 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(start >= 0, "no %s in %s", show(keys[i]).constData(), show(url).constData());
         const qsizetype begin = start + keys[i].size();
         const qsizetype end = url.indexOf(keys[i + 1], begin);
-        FUZZ_CHECK(end >= 0, "no %s in %s", show(keys[i + 1]).constData(),
-                   show(url).constData());
+        FUZZ_CHECK(end >= 0, "no %s in %s", show(keys[i + 1]).constData(), show(url).constData());
         for (qsizetype k = begin; k < end; ++k) {
             const QChar c = url.at(k);
             if (c == QLatin1Char('%')) {
@@ -66,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            show(url).constData());
                 k += 2;
             } else {
-                FUZZ_CHECK(unreserved(c), "raw '%c' in value %d of %s", char(c.unicode()),
-                           i + 1, show(url).constData());
+                FUZZ_CHECK(unreserved(c), "raw '%c' in value %d of %s", char(c.unicode()), i + 1,
+                           show(url).constData());
             }
         }
         from = end;

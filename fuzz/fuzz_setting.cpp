@@ -15,9 +15,7 @@ QString fromUnits(const std::u16string& units) {
     return QString(reinterpret_cast<const QChar*>(units.data()), qsizetype(units.size()));
 }
 
-QByteArray show(const QString& s) {
-    return s.toUtf8().toPercentEncoding(" :-+/.,");
-}
+QByteArray show(const QString& s) { return s.toUtf8().toPercentEncoding(" :-+/.,"); }
 
 // The locales whose short formats differ most: day/month order, separators, 2-digit years,
 // AM/PM, non-Latin digits.

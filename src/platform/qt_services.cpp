@@ -16,9 +16,7 @@
 
 namespace platform {
 
-QString QtMessageBox::DisplayText(const QString& text) {
-    return forms::LineFeedsOnly(text);
-}
+QString QtMessageBox::DisplayText(const QString& text) { return forms::LineFeedsOnly(text); }
 
 MsgAnswer QtMessageBox::Show(const QString& text, MsgIcon icon, MsgButtons buttons,
                              const QString& title) {
