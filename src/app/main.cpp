@@ -1,8 +1,8 @@
+#include "app/program.h"
 #include "platform/app_icon.h"
 #include "platform/light_style.h"
 #include "platform/qt_services.h"
 #include "platform/termination.h"
-#include "shell/program.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "promo/exit_screen.h"
 
+#include "app/program.h"
 #include "promo/refer_a_friend.h"
-#include "shell/program.h"
 #include "ui/captions.h"
 #include "ui/colours.h"
 

@@ -1,7 +1,7 @@
 #include "promo/refer_a_friend.h"
 
+#include "app/program.h"
 #include "build_config.h"
-#include "shell/program.h"
 #include "ui/colours.h"
 
 #include <QUrl>

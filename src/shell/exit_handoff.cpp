@@ -1,7 +1,7 @@
 #include "shell/exit_handoff.h"
 
+#include "app/program.h"
 #include "shell/carry_on.h"
-#include "shell/program.h"
 
 namespace exit_handoff {
 

@@ -1,7 +1,7 @@
+#include "app/program.h"
 #include "build_config.h"
 #include "platform/controls.h"
 #include "shell/mod_help.h"
-#include "shell/program.h"
 
 QString modHelp::PageUrl(const char* pageKey) {
     return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QLatin1String(pageKey);

@@ -1,6 +1,6 @@
+#include "app/program.h"
 #include "shell/carry_on.h"
 #include "shell/mod_help.h"
-#include "shell/program.h"
 
 void modHelp::UnloadAllAndEnd() {
     m_shuttingDown = true;

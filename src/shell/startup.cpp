@@ -1,7 +1,7 @@
 #include "shell/startup.h"
 
+#include "app/program.h"
 #include "shell/carry_on.h"
-#include "shell/program.h"
 #include "ui/colours.h"
 
 #include <cmath>

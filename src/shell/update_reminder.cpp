@@ -1,5 +1,5 @@
+#include "app/program.h"
 #include "shell/mod_help.h"
-#include "shell/program.h"
 #include "shell/setting_encoding.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "ui/about_box.h"
 
-#include "shell/program.h"
+#include "app/program.h"
 #include "ui/captions.h"
 #include "ui/colours.h"
 

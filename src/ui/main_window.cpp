@@ -1,9 +1,9 @@
 #include "ui/main_window.h"
 
+#include "app/program.h"
 #include "engine/inner_dreams.h"
 #include "engine/interpretation.h"
 #include "shell/exit_handoff.h"
-#include "shell/program.h"
 #include "ui/colours.h"
 #include "ui/promo_strips.h"
 

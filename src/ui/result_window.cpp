@@ -1,7 +1,7 @@
 #include "ui/result_window.h"
 
+#include "app/program.h"
 #include "shell/exit_handoff.h"
-#include "shell/program.h"
 #include "ui/colours.h"
 #include "ui/promo_strips.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/program.h"
 #include "build_config.h"
 #include "fakes.h"
-#include "shell/program.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Renders each window to a PNG without a display, to look at the layouts:
 //   render_windows <output folder> [name]
+#include "app/program.h"
 #include "fakes.h"
-#include "shell/program.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/program.h"
+#include "app/program.h"
 
 #include "platform/app_icon.h"
 #include "ui/colours.h"
