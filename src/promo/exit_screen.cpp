@@ -1,8 +1,8 @@
 #include "promo/exit_screen.h"
 
 #include "app/program.h"
+#include "promo/exit_texts.h"
 #include "promo/refer_a_friend.h"
-#include "ui/captions.h"
 #include "ui/colours.h"
 
 #include <QLabel>
@@ -59,7 +59,7 @@ forms::FormDesign frmNagScreen2::Design() const {
     home.autoSize = true;
     home.link = true;
     auto& label3 = d.Add("Label3", Kind::Label, "Frame6", 120, 360, 3495, 3855, 16);
-    label3.caption = captions::NagLabel3();
+    label3.caption = exit_texts::OtherSoftwaresPromotion();
     label3.font = {verdana, 9};
     label3.fore = colours::White();
     label3.transparent = true;
@@ -93,14 +93,14 @@ forms::FormDesign frmNagScreen2::Design() const {
     auto& close = d.Add("cmdClose", Kind::Button, "", 6000, 2760, 1245, 375, 0);
     close.caption = QStringLiteral("E&xit");
     auto& check = d.Add("Check1", Kind::CheckButton, "", 30, 2040, 7185, 555, 1);
-    check.caption = captions::NagCheck1Caption();
+    check.caption = exit_texts::VisitBoardCaption();
     check.font = {verdana, 14.25};
     check.fore = colours::DeepBlue();
     check.handCursor = true;
     auto& icon = d.Add("picNagscreen2Icon", Kind::Picture, "", 360, 120, 540, 540, 2);
     icon.accessibleName = QStringLiteral("Lunavik icon");
     auto& label2 = d.Add("Label2", Kind::Label, "", 120, 840, 6975, 1095, 7);
-    label2.caption = captions::NagLabel2(1);
+    label2.caption = exit_texts::BoardAppeal(1);
     label2.font = {verdana, 9.75, true};
     label2.fore = buttonText;
     label2.transparent = true;
@@ -149,7 +149,7 @@ void frmNagScreen2::Form_Load() {
     platform::RandomGenerator& random = m_program.platform.random;
     random.Randomize();
     const int k = static_cast<int>(random.Rnd() * 4.0f);
-    Control<forms::FormLabel>(QStringLiteral("Label2"))->SetCaption(captions::NagLabel2(k));
+    Control<forms::FormLabel>(QStringLiteral("Label2"))->SetCaption(exit_texts::BoardAppeal(k));
     SetTopmost();
 }
 

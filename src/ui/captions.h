@@ -20,16 +20,4 @@ QString AboutDescription();
 QString AboutFullBrandText();
 QString AboutHomePageLink();
 
-// Exit screen: the promotion of the maker's other programs. Its two paragraphs are joined by a
-// run of spaces instead of a line break; word wrapping in the label starts the second one on a
-// new line.
-QString NagLabel3();
-
-// Exit screen: one of the four appeals to visit the discussion board, index 0 to 3; any other
-// index gives the text of index 0.
-QString NagLabel2(int index);
-
-// Exit screen: caption of the check box that opens the maker's site.
-QString NagCheck1Caption();
-
 } // namespace captions

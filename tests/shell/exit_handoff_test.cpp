@@ -1,7 +1,7 @@
 // Leaving the working windows hands over to the exit promotion screen; only leaving that
 // screen ends the process.
 #include "program_fixture.h"
-#include "ui/captions.h"
+#include "promo/exit_texts.h"
 
 namespace {
 
@@ -69,11 +69,11 @@ TEST_F(ExitHandoffTest, BackThenExitReachesTheReadyExitScreenAndItsExitEndsOnce)
     click(program->result, "cmdback");
     EXPECT_EQ(visibleWindows(), QStringList{QStringLiteral("frmMain")});
     ASSERT_TRUE(nag().IsLoaded());
-    EXPECT_EQ(label(nag(), "Label2"), captions::NagLabel2(2));
+    EXPECT_EQ(label(nag(), "Label2"), exit_texts::BoardAppeal(2));
 
     program->main.MenuEntry(QStringLiteral("mnuExit"))->trigger();
     expectOnlyTheExitScreen();
-    EXPECT_EQ(label(nag(), "Label2"), captions::NagLabel2(2));
+    EXPECT_EQ(label(nag(), "Label2"), exit_texts::BoardAppeal(2));
     EXPECT_EQ(box(nag(), "txtName")->Text(), QStringLiteral("Your Name"));
     leaveTheExitScreen();
     EXPECT_TRUE(visibleWindows().isEmpty());

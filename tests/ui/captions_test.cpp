@@ -1,3 +1,4 @@
+#include "promo/exit_texts.h"
 #include "ui/captions.h"
 
 #include "build_config.h"
@@ -23,16 +24,16 @@ TEST(Captions, HaveTheirLengthOpeningAndHost) {
         {captions::AboutDescription(), 209, "Lunavik Software helps you to uncover your secret ",
          false},
         {captions::BoardBanner(), 115, "", true},
-        {captions::NagLabel3(), 615,
+        {exit_texts::OtherSoftwaresPromotion(), 615,
          "If you have enjoyed this software you will surely be interested in our other Orvaneth "
          "Softwares. ",
          false},
-        {captions::NagLabel2(0), 227,
+        {exit_texts::BoardAppeal(0), 227,
          "Orvaneth Softwares, such as this can be created and maintained only with your support. ",
          true},
-        {captions::NagLabel2(1), 211, "", true},
-        {captions::NagLabel2(2), 160, "", true},
-        {captions::NagLabel2(3), 196, "", true},
+        {exit_texts::BoardAppeal(1), 211, "", true},
+        {exit_texts::BoardAppeal(2), 160, "", true},
+        {exit_texts::BoardAppeal(3), 196, "", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(qPrintable(c.text));
@@ -43,21 +44,21 @@ TEST(Captions, HaveTheirLengthOpeningAndHost) {
         EXPECT_FALSE(c.text.contains(u'\n') || c.text.contains(u'\r') || c.text.contains(u'\t'));
     }
     for (const int index : {-1, 4, 100})
-        EXPECT_EQ(captions::NagLabel2(index), captions::NagLabel2(0)) << index;
+        EXPECT_EQ(exit_texts::BoardAppeal(index), exit_texts::BoardAppeal(0)) << index;
 }
 
 TEST(Captions, HostAndAmpersandsAppearWhereDesigned) {
     EXPECT_EQ(captions::AboutFullBrandText() + "Click here for more details.",
               captions::FullBrandOffer());
-    EXPECT_EQ(captions::NagCheck1Caption(), "Click Here To Visit " + kHost + " Now");
+    EXPECT_EQ(exit_texts::VisitBoardCaption(), "Click Here To Visit " + kHost + " Now");
     EXPECT_TRUE(captions::BoardBanner().endsWith(kHost));
     EXPECT_EQ(captions::CoBrandOffer().count(QStringLiteral("&&")), 1);
     EXPECT_EQ(captions::CoBrandOffer().count(u'&'), 2);
     EXPECT_FALSE(captions::BoardBanner().contains(u'&'));
 }
 
-TEST(Captions, Label3SeparatesItsParagraphsWithSixtyOneSpaces) {
-    QString text = captions::NagLabel3();
+TEST(Captions, OtherSoftwaresPromotionSeparatesItsParagraphsWithSixtyOneSpaces) {
+    QString text = exit_texts::OtherSoftwaresPromotion();
     const QString run(61, u' ');
     const qsizetype at = text.indexOf(run);
     ASSERT_GT(at, 0);
