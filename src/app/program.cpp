@@ -1,17 +1,13 @@
 #include "app/program.h"
 
 #include "platform/app_icon.h"
-#include "ui/colours.h"
 
-Program::Program(platform::Platform& platform)
-    : platform(platform), runtime(platform), help(*this), tellAFriend(*this), startup(*this),
-      main(*this), result(*this), about(*this), nag(*this) {
+Program::Program(platform::Platform& services)
+    : platform(services), runtime(services), help(services, runtime), tellAFriend(services),
+      main(runtime, help, handoff, result, about), result(runtime, help, handoff),
+      about(runtime, help, main), startup(runtime, help, main, main),
+      nag(runtime, help, tellAFriend, startup), handoff(help, startup, main, result, nag) {
     runtime.SetApplicationIcon(platform::ApplicationIcon());
-}
-
-platform::MsgAnswer Program::Message(const QString& text, platform::MsgIcon icon,
-                                     platform::MsgButtons buttons) {
-    return platform.messageBox.Show(text, icon, buttons, QString::fromLatin1(kAppTitle));
 }
 
 void Program::Start() { startup.Load(); }

@@ -3,6 +3,7 @@
 #include "platform/forms.h"
 #include "promo/exit_screen.h"
 #include "promo/refer_a_friend.h"
+#include "shell/exit_handoff.h"
 #include "shell/mod_help.h"
 #include "shell/startup.h"
 #include "ui/about_box.h"
@@ -10,10 +11,11 @@
 #include "ui/result_window.h"
 
 // The whole application: its windows, each existing once, and its modules, over one set of
-// platform services. Windows reach each other through it.
+// platform services. This is the one place that knows them all; each window is handed the
+// few others it works with.
 class Program {
 public:
-    explicit Program(platform::Platform& platform);
+    explicit Program(platform::Platform& services);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -21,16 +23,15 @@ public:
     forms::FormsRuntime runtime;
     modHelp help;
     modTellAFriend tellAFriend;
-    frmStartup startup;
+    // Declared so that every window is built before anything converts it to a forms::Form
+    // or an OfferWindow; plain references to windows built later are fine.
     frmMain main;
     frmInnerDrmOrPerNo result;
     frmAbout about;
+    frmStartup startup;
     frmNagScreen2 nag;
+    ExitHandoff handoff;
 
     // Loads the start-up window; its load handler is the start-up sequence.
     void Start();
-
-    // A modal message box titled with the application title.
-    platform::MsgAnswer Message(const QString& text, platform::MsgIcon icon,
-                                platform::MsgButtons buttons = platform::MsgButtons::Ok);
 };

@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -151,31 +152,42 @@ void Form::Unload() {
     if (!IsLoaded() || m_unloading)
         return;
     m_unloading = true;
-    struct Finish {
-        Form& form;
-        ~Finish() {
-            // The widgets go even when the unload handler failed: a reload must start afresh.
-            form.m_runtime.removed(&form);
-            form.m_controls.clear();
-            form.m_menu.clear();
-            form.m_tabStops.clear();
-            form.releaseWindow(false);
-            form.m_placed = false;
-            form.m_unloading = false;
-            emit form.Closed();
-        }
-    } finish{*this};
+    // The widgets go even when the unload handler failed: a reload must start afresh.
+    const auto finish = qScopeGuard([this] {
+        m_runtime.removed(this);
+        Unbind();
+        m_controls.clear();
+        m_menu.clear();
+        m_tabStops.clear();
+        releaseWindow(false);
+        m_placed = false;
+        m_unloading = false;
+        emit Closed();
+    });
     Form_Unload();
 }
 
 QWidget* Form::Control(const QString& name) const {
     const auto it = m_controls.find(name);
-    return it == m_controls.end() ? nullptr : it->second;
+    return it == m_controls.end() ? nullptr : it->second.data();
 }
 
 QAction* Form::MenuEntry(const QString& name) const {
     const auto it = m_menu.find(name);
     return it == m_menu.end() ? nullptr : it->second;
+}
+
+QAction* Form::RequireEntry(const char* name) const {
+    QAction* entry = MenuEntry(QLatin1String(name));
+    if (!entry)
+        missing("menu entry", name);
+    return entry;
+}
+
+void Form::missing(const char* what, const char* name) const {
+    const QString window = m_window ? m_window->objectName() : Design().name;
+    qFatal("Window %s has no %s %s of the kind its code expects", qUtf8Printable(window), what,
+           name);
 }
 
 void Form::BringToFront(const QString& name) {

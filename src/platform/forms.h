@@ -96,6 +96,16 @@ public:
         return qobject_cast<T*>(Control(name));
     }
     QAction* MenuEntry(const QString& name) const;
+    // The control of that name as a T, for a window's typed controls: a missing or misspelt
+    // name, or a control of another kind, aborts naming the window and the control, so the
+    // first load of the window in any test catches it.
+    template <class T> T* Require(const char* name) const {
+        T* control = Control<T>(QLatin1String(name));
+        if (!control)
+            missing("control", name);
+        return control;
+    }
+    QAction* RequireEntry(const char* name) const;
 
     // Brings a control to the front of its container's stacking.
     void BringToFront(const QString& name);
@@ -114,8 +124,10 @@ protected:
     FormsRuntime& runtime() const { return m_runtime; }
     platform::Platform& platform() const { return m_runtime.platform(); }
     virtual QWidget* owner() const { return nullptr; }
-    // Connects the handlers to freshly built widgets.
+    // Takes hold of freshly built widgets and connects the handlers.
     virtual void Bind() {}
+    // Lets go of the widgets Bind took hold of; they are released right after.
+    virtual void Unbind() {}
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
@@ -125,10 +137,12 @@ private:
     void buildMenu(const FormDesign& design);
     void placeCentred();
     void releaseWindow(bool now);
+    [[noreturn]] void missing(const char* what, const char* name) const;
 
     FormsRuntime& m_runtime;
     QPointer<FormWindow> m_window;
-    std::map<QString, QWidget*> m_controls;
+    // Guarded: a widget deleted behind the runtime's back reads as missing, not dangling.
+    std::map<QString, QPointer<QWidget>> m_controls;
     std::map<QString, QAction*> m_menu;
     std::vector<std::pair<int, QWidget*>> m_tabStops;
     bool m_unloading = false;

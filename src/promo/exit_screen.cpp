@@ -1,8 +1,10 @@
 #include "promo/exit_screen.h"
 
-#include "app/program.h"
 #include "promo/exit_texts.h"
 #include "promo/refer_a_friend.h"
+#include "shell/app_title.h"
+#include "shell/mod_help.h"
+#include "shell/startup.h"
 #include "ui/colours.h"
 
 #include <QLabel>
@@ -11,27 +13,9 @@ using forms::ControlDesign;
 using forms::FormTextBox;
 using forms::Kind;
 
-namespace {
-struct HintedBox {
-    const char* name;
-    const char* hint;
-};
-const HintedBox kHintedBoxes[] = {
-    {"txtName", "Your Name"},
-    {"txtEmail", "Your Email Address"},
-    {"txtMessage", "Your Message"},
-    {"txtFriendName", "Friend's Name"},
-    {"txtFriendEmail", "Friend's Email Address"},
-};
-QString hintOf(const QString& box) {
-    for (const HintedBox& h : kHintedBoxes)
-        if (box == QLatin1String(h.name))
-            return QLatin1String(h.hint);
-    return {};
-}
-} // namespace
-
-frmNagScreen2::frmNagScreen2(Program& program) : forms::Form(program.runtime), m_program(program) {}
+frmNagScreen2::frmNagScreen2(forms::FormsRuntime& runtime, modHelp& help,
+                             modTellAFriend& tellAFriend, frmStartup& startup)
+    : forms::Form(runtime), m_help(help), m_tellAFriend(tellAFriend), m_startup(startup) {}
 
 forms::FormDesign frmNagScreen2::Design() const {
     forms::FormDesign d;
@@ -70,25 +54,26 @@ forms::FormDesign frmNagScreen2::Design() const {
     frame2.back = colours::Navy();
     frame2.fore = colours::White();
 
+    // Each box starts out showing its hint.
     auto box = [&](const char* name, int l, int t, int w, int h, int tab,
-                   const char* spoken) -> ControlDesign& {
+                   const ReferralField& field, const char* spoken) -> ControlDesign& {
         auto& c = d.Add(name, Kind::TextBox, "Frame2", l, t, w, h, tab);
-        c.caption = hintOf(c.name);
+        c.caption = QLatin1String(field.hint);
         c.accessibleName = QLatin1String(spoken);
         return c;
     };
     // Below the frame's bottom edge: it takes the focus but is never seen.
-    auto& message = box("txtMessage", 4800, 3600, 1815, 495, 14, "Message");
-    message.caption = QStringLiteral("Your Message\r\n");
+    auto& message = box("txtMessage", 4800, 3600, 1815, 495, 14, kMessage, "Message");
+    message.caption += QStringLiteral("\r\n");
     message.multiLine = true;
     message.verticalScroll = true;
-    box("txtFriendName", 85, 720, 3375, 285, 13, "Friend's name");
-    box("txtFriendEmail", 3600, 720, 3375, 285, 12, "Friend's e-mail address");
-    box("txtEmail", 3600, 360, 3375, 285, 11, "Your e-mail address");
+    box("txtFriendName", 85, 720, 3375, 285, 13, kFriendName, "Friend's name");
+    box("txtFriendEmail", 3600, 720, 3375, 285, 12, kFriendEmail, "Friend's e-mail address");
+    box("txtEmail", 3600, 360, 3375, 285, 11, kSenderEmail, "Your e-mail address");
     auto& submit = d.Add("cmdSubmit", Kind::Button, "Frame2", 1920, 1080, 3375, 285, 10);
     submit.caption = QStringLiteral("Refer A Friend &Now");
     submit.font = {verdana, 8.25, true};
-    box("txtName", 85, 360, 3375, 285, 9, "Your name");
+    box("txtName", 85, 360, 3375, 285, 9, kSenderName, "Your name");
 
     auto& close = d.Add("cmdClose", Kind::Button, "", 6000, 2760, 1245, 375, 0);
     close.caption = QStringLiteral("E&xit");
@@ -113,96 +98,96 @@ forms::FormDesign frmNagScreen2::Design() const {
     return d;
 }
 
-QString frmNagScreen2::text(const char* box) const {
-    return Control<FormTextBox>(QLatin1String(box))->Text();
+void frmNagScreen2::Bind() {
+    m_ui = {.txtName = Require<FormTextBox>("txtName"),
+            .txtEmail = Require<FormTextBox>("txtEmail"),
+            .txtMessage = Require<FormTextBox>("txtMessage"),
+            .txtFriendName = Require<FormTextBox>("txtFriendName"),
+            .txtFriendEmail = Require<FormTextBox>("txtFriendEmail"),
+            .Check1 = Require<forms::FormCheckButton>("Check1"),
+            .lblNagScreen2Caption = Require<forms::FormLabel>("lblNagScreen2Caption"),
+            .Label2 = Require<forms::FormLabel>("Label2"),
+            .picNagscreen2Icon = Require<QLabel>("picNagscreen2Icon")};
+    m_ui.fields = {{{&kSenderName, m_ui.txtName},
+                    {&kSenderEmail, m_ui.txtEmail},
+                    {&kMessage, m_ui.txtMessage},
+                    {&kFriendName, m_ui.txtFriendName},
+                    {&kFriendEmail, m_ui.txtFriendEmail}}};
+    connect(Require<QPushButton>("cmdClose"), &QPushButton::clicked, this,
+            &frmNagScreen2::cmdClose_Click);
+    connect(Require<QPushButton>("cmdSubmit"), &QPushButton::clicked, this,
+            &frmNagScreen2::cmdSubmit_Click);
+    connect(Require<forms::FormLabel>("lblGoToHome"), &forms::FormLabel::Click, this,
+            &frmNagScreen2::lblGoToHome_Click);
+    connect(m_ui.Check1, &forms::FormCheckButton::Click, this, &frmNagScreen2::Check1_Click);
+    for (const auto& [field, box] : m_ui.fields) {
+        connect(box, &FormTextBox::GotFocus, this,
+                [this, field, box] { hintGotFocus(box, *field); });
+        connect(box, &FormTextBox::LostFocus, this,
+                [this, field, box] { hintLostFocus(box, *field); });
+    }
+    for (FormTextBox* email : {m_ui.txtEmail, m_ui.txtFriendEmail})
+        connect(email, &FormTextBox::KeyPress, this,
+                [this, email](int& keyAscii) { emailKeyPress(email, keyAscii); });
 }
 
-void frmNagScreen2::Bind() {
-    connect(Control<QPushButton>(QStringLiteral("cmdClose")), &QPushButton::clicked, this,
-            &frmNagScreen2::cmdClose_Click);
-    connect(Control<QPushButton>(QStringLiteral("cmdSubmit")), &QPushButton::clicked, this,
-            &frmNagScreen2::cmdSubmit_Click);
-    connect(Control<forms::FormLabel>(QStringLiteral("lblGoToHome")), &forms::FormLabel::Click,
-            this, &frmNagScreen2::lblGoToHome_Click);
-    connect(Control<forms::FormCheckButton>(QStringLiteral("Check1")),
-            &forms::FormCheckButton::Click, this, &frmNagScreen2::Check1_Click);
-    for (const HintedBox& h : kHintedBoxes) {
-        const QString name = QLatin1String(h.name);
-        auto* box = Control<FormTextBox>(name);
-        connect(box, &FormTextBox::GotFocus, this, [this, name] { hintGotFocus(name); });
-        connect(box, &FormTextBox::LostFocus, this, [this, name] { hintLostFocus(name); });
-    }
-    for (const char* email : {"txtEmail", "txtFriendEmail"}) {
-        const QString name = QLatin1String(email);
-        connect(Control<FormTextBox>(name), &FormTextBox::KeyPress, this,
-                [this, name](int& keyAscii) { emailKeyPress(name, keyAscii); });
-    }
-}
+void frmNagScreen2::Unbind() { m_ui = {}; }
 
 void frmNagScreen2::Form_Load() {
     const QString caption = QString::fromLatin1(kWindowCaption);
     SetCaption(caption);
-    Control<forms::FormLabel>(QStringLiteral("lblNagScreen2Caption"))->SetCaption(caption);
-    const QIcon icon = m_program.startup.IMGIcon(1);
+    m_ui.lblNagScreen2Caption->SetCaption(caption);
+    const QIcon icon = m_startup.IMGIcon(1);
     SetIcon(icon);
-    Control<QLabel>(QStringLiteral("picNagscreen2Icon"))->setPixmap(icon.pixmap(32, 32));
-    platform::RandomGenerator& random = m_program.platform.random;
+    m_ui.picNagscreen2Icon->setPixmap(icon.pixmap(32, 32));
+    platform::RandomGenerator& random = platform().random;
     random.Randomize();
     const int k = static_cast<int>(random.Rnd() * 4.0f);
-    Control<forms::FormLabel>(QStringLiteral("Label2"))->SetCaption(exit_texts::BoardAppeal(k));
+    m_ui.Label2->SetCaption(exit_texts::BoardAppeal(k));
     SetTopmost();
 }
 
-void frmNagScreen2::Form_Unload() { m_program.help.UnloadAllAndEnd(); }
+void frmNagScreen2::Form_Unload() { m_help.UnloadAllAndEnd(); }
 
-void frmNagScreen2::cmdClose_Click() { m_program.help.UnloadAllAndEnd(); }
+void frmNagScreen2::cmdClose_Click() { m_help.UnloadAllAndEnd(); }
 
-void frmNagScreen2::lblGoToHome_Click() { m_program.help.OpenSoftwaresPage(); }
+void frmNagScreen2::lblGoToHome_Click() { m_help.OpenSoftwaresPage(); }
 
-void frmNagScreen2::Check1_Click() {
-    m_program.help.CheckBoxLink_Click(*Control<forms::FormCheckButton>(QStringLiteral("Check1")));
+void frmNagScreen2::Check1_Click() { m_help.CheckBoxLink_Click(*m_ui.Check1); }
+
+void frmNagScreen2::hintGotFocus(FormTextBox* box, const ReferralField& field) {
+    if (TrimSpaces(box->Text()) == QLatin1String(field.hint))
+        box->SetText(QString());
 }
 
-void frmNagScreen2::hintGotFocus(const QString& box) {
-    auto* c = Control<FormTextBox>(box);
-    if (c && TrimSpaces(c->Text()) == hintOf(box))
-        c->SetText(QString());
-}
-
-void frmNagScreen2::hintLostFocus(const QString& box) {
-    auto* c = Control<FormTextBox>(box);
-    if (c && TrimSpaces(c->Text()).isEmpty())
-        c->SetText(hintOf(box));
+void frmNagScreen2::hintLostFocus(FormTextBox* box, const ReferralField& field) {
+    if (TrimSpaces(box->Text()).isEmpty())
+        box->SetText(QLatin1String(field.hint));
 }
 
 void frmNagScreen2::report(const char* message) {
-    m_program.Message(QLatin1String(message), platform::MsgIcon::Critical);
+    MsgBox(platform(), QLatin1String(message), platform::MsgIcon::Critical);
 }
 
-void frmNagScreen2::emailKeyPress(const QString& box, int& keyAscii) {
-    if (keyAscii != 32)
+void frmNagScreen2::emailKeyPress(FormTextBox* box, int& keyAscii) {
+    if (keyAscii != ' ')
         return;
     report("Email Address Cannot Contain Space");
     keyAscii = 0;
-    if (QWidget* w = Control(box))
-        w->setFocus(Qt::OtherFocusReason);
+    box->setFocus(Qt::OtherFocusReason);
 }
 
 void frmNagScreen2::cmdSubmit_Click() {
-    modTellAFriend& taf = m_program.tellAFriend;
-    taf.strSenderName = TrimSpaces(text("txtName"));
-    taf.strSenderEmail = TrimSpaces(text("txtEmail"));
-    taf.strMessage = TrimSpaces(text("txtMessage"));
-    taf.strFriendName = TrimSpaces(text("txtFriendName"));
-    taf.strFriendEmail = TrimSpaces(text("txtFriendEmail"));
+    for (const auto& [field, box] : m_ui.fields)
+        m_tellAFriend.*field->value = TrimSpaces(box->Text());
 
-    const QString email = TrimSpaces(text("txtEmail"));
-    const QString friendEmail = TrimSpaces(text("txtFriendEmail"));
+    const QString email = TrimSpaces(m_ui.txtEmail->Text());
+    const QString friendEmail = TrimSpaces(m_ui.txtFriendEmail->Text());
     if (email == friendEmail)
         return report("Please Enter Distinct Email Addresses");
     if (!email.contains(QLatin1Char('@')) || !friendEmail.contains(QLatin1Char('@')))
         return report("Please Enter Proper Email Address");
     if (!email.contains(QLatin1Char('.')) || !friendEmail.contains(QLatin1Char('.')))
         return report("Please Enter Proper Email Address");
-    taf.SubmitReferral();
+    m_tellAFriend.SubmitReferral();
 }

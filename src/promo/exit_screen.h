@@ -2,13 +2,20 @@
 
 #include "platform/forms.h"
 
-class Program;
+#include <array>
+#include <utility>
+
+class frmStartup;
+class modHelp;
+class modTellAFriend;
+struct ReferralField;
 
 // The exit promotion screen: shown when the user leaves; leaving it ends the process.
 class frmNagScreen2 : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmNagScreen2(Program& program);
+    frmNagScreen2(forms::FormsRuntime& runtime, modHelp& help, modTellAFriend& tellAFriend,
+                  frmStartup& startup);
     forms::FormDesign Design() const override;
 
     void cmdClose_Click();
@@ -18,17 +25,34 @@ public:
 
 protected:
     void Bind() override;
+    void Unbind() override;
     void Form_Load() override;
     void Form_Unload() override;
 
 private:
     // A box holding its hint is cleared on focus; an empty one gets its hint back on leaving.
-    void hintGotFocus(const QString& box);
-    void hintLostFocus(const QString& box);
+    void hintGotFocus(forms::FormTextBox* box, const ReferralField& field);
+    void hintLostFocus(forms::FormTextBox* box, const ReferralField& field);
     // Spaces typed into an e-mail box are refused with a message.
-    void emailKeyPress(const QString& box, int& keyAscii);
-    QString text(const char* box) const;
+    void emailKeyPress(forms::FormTextBox* box, int& keyAscii);
     void report(const char* message);
 
-    Program& m_program;
+    // The controls the handlers work with; null while the screen is not loaded.
+    struct Controls {
+        forms::FormTextBox* txtName = nullptr;
+        forms::FormTextBox* txtEmail = nullptr;
+        forms::FormTextBox* txtMessage = nullptr;
+        forms::FormTextBox* txtFriendName = nullptr;
+        forms::FormTextBox* txtFriendEmail = nullptr;
+        forms::FormCheckButton* Check1 = nullptr;
+        forms::FormLabel* lblNagScreen2Caption = nullptr;
+        forms::FormLabel* Label2 = nullptr;
+        QLabel* picNagscreen2Icon = nullptr;
+        // Each referral value with the box it is typed into, in checking order.
+        std::array<std::pair<const ReferralField*, forms::FormTextBox*>, 5> fields{};
+    } m_ui;
+
+    modHelp& m_help;
+    modTellAFriend& m_tellAFriend;
+    frmStartup& m_startup;
 };

@@ -1,19 +1,10 @@
 #include "promo/refer_a_friend.h"
 
-#include "app/program.h"
 #include "build_config.h"
-#include "ui/colours.h"
+#include "platform/services.h"
+#include "shell/app_title.h"
 
 #include <QUrl>
-
-QString TrimSpaces(const QString& text) {
-    qsizetype first = 0, last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 namespace {
 QString encoded(const QString& value) {
@@ -34,22 +25,10 @@ QString modTellAFriend::BuildReferralUrl(const QString& senderName, const QStrin
 }
 
 void modTellAFriend::SubmitReferral() {
-    struct Check {
-        const QString& value;
-        const char* hint;
-        const char* message;
-    };
-    const Check checks[] = {
-        {strSenderName, "Your Name", "Please Enter Your Name"},
-        {strSenderEmail, "Your Email Address", "Please Enter Your Email"},
-        {strMessage, "Your Message", "Please Enter Your Message"},
-        {strFriendName, "Friend's Name", "Please Enter Your Friend's Name"},
-        {strFriendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
-    };
-    for (const Check& check : checks) {
-        const QString trimmed = TrimSpaces(check.value);
-        if (trimmed.isEmpty() || trimmed == QLatin1String(check.hint)) {
-            m_program.Message(QLatin1String(check.message), platform::MsgIcon::Critical);
+    for (const ReferralField* field : kReferralFields) {
+        const QString trimmed = TrimSpaces(this->*field->value);
+        if (trimmed.isEmpty() || trimmed == QLatin1String(field->hint)) {
+            MsgBox(m_platform, QLatin1String(field->missing), platform::MsgIcon::Critical);
             return;
         }
     }
@@ -58,4 +37,4 @@ void modTellAFriend::SubmitReferral() {
     OpenReferralUrl();
 }
 
-void modTellAFriend::OpenReferralUrl() { m_program.platform.urls.Open(strReferralURL); }
+void modTellAFriend::OpenReferralUrl() { m_platform.urls.Open(strReferralURL); }

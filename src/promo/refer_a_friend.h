@@ -1,13 +1,19 @@
 #pragma once
 
-#include <QString>
+#include "engine/inner_dreams.h"
 
-class Program;
+#include <QString>
+#include <QStringView>
+#include <array>
+
+namespace platform {
+struct Platform;
+}
 
 // Turns the refer-a-friend form into one address on the maker's site and opens it.
 class modTellAFriend {
 public:
-    explicit modTellAFriend(Program& program) : m_program(program) {}
+    explicit modTellAFriend(platform::Platform& platform) : m_platform(platform) {}
 
     // Written by the exit screen's Refer button, each trimmed of spaces.
     QString strSenderName;
@@ -30,8 +36,33 @@ public:
                                     const QString& friendEmail);
 
 private:
-    Program& m_program;
+    platform::Platform& m_platform;
 };
 
-// Leading and trailing spaces removed; tabs and line breaks stay.
-QString TrimSpaces(const QString& text);
+// One value of the referral form: where the Refer button stores it, the hint its box shows
+// while it holds no input, and the message when it is left empty or at its hint.
+struct ReferralField {
+    QString modTellAFriend::*value;
+    const char* hint;
+    const char* missing;
+};
+inline constexpr ReferralField kSenderName{&modTellAFriend::strSenderName, "Your Name",
+                                           "Please Enter Your Name"};
+inline constexpr ReferralField kSenderEmail{&modTellAFriend::strSenderEmail, "Your Email Address",
+                                            "Please Enter Your Email"};
+inline constexpr ReferralField kMessage{&modTellAFriend::strMessage, "Your Message",
+                                        "Please Enter Your Message"};
+inline constexpr ReferralField kFriendName{&modTellAFriend::strFriendName, "Friend's Name",
+                                           "Please Enter Your Friend's Name"};
+inline constexpr ReferralField kFriendEmail{
+    &modTellAFriend::strFriendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"};
+// In the order SubmitReferral checks them.
+inline constexpr std::array<const ReferralField*, 5> kReferralFields = {
+    &kSenderName, &kSenderEmail, &kMessage, &kFriendName, &kFriendEmail};
+
+// The engine's trim for the windows' texts: leading and trailing spaces go; tabs and line
+// breaks stay.
+inline QString TrimSpaces(const QString& text) {
+    return QString::fromStdU16String(
+        engine::TrimSpaces(std::u16string_view(QStringView(text).utf16(), text.size())));
+}

@@ -1,34 +1,29 @@
 #include "shell/exit_handoff.h"
 
-#include "app/program.h"
+#include "platform/forms.h"
 #include "shell/carry_on.h"
+#include "shell/mod_help.h"
 
-namespace exit_handoff {
-
-namespace {
 // While the process is ending, a window's unload must not bring the exit screen up again.
-void showExitScreen(Program& program) {
-    if (!program.help.IsShuttingDown())
-        program.nag.Show();
+void ExitHandoff::showExitScreen() {
+    if (!m_help.IsShuttingDown())
+        m_exitScreen.Show();
 }
-} // namespace
 
-void Run(Program& program, forms::Form& leaving) {
-    showExitScreen(program);
-    program.startup.Hide();
+void ExitHandoff::Run(forms::Form& leaving) {
+    showExitScreen();
+    m_startup.Hide();
     leaving.Unload();
 }
 
-void RunForResultWindow(Program& program) {
-    CarryOn([&] { showExitScreen(program); });
-    CarryOn([&] { program.startup.Hide(); });
+void ExitHandoff::RunForResultWindow() {
+    CarryOn([this] { showExitScreen(); });
+    CarryOn([this] { m_startup.Hide(); });
 }
 
-void Back(Program& program) {
-    CarryOn([&] { program.result.Unload(); });
-    CarryOn([&] { program.main.Show(); });
-    CarryOn([&] { program.startup.Hide(); });
-    CarryOn([&] { program.nag.Hide(); });
+void ExitHandoff::Back() {
+    CarryOn([this] { m_result.Unload(); });
+    CarryOn([this] { m_main.Show(); });
+    CarryOn([this] { m_startup.Hide(); });
+    CarryOn([this] { m_exitScreen.Hide(); });
 }
-
-} // namespace exit_handoff

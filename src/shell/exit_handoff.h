@@ -1,20 +1,33 @@
 #pragma once
 
-class Program;
+class modHelp;
 namespace forms {
 class Form;
 }
 
 // Leaving a working window hands over to the exit promotion screen; the process ends only
-// when the user leaves that screen.
-namespace exit_handoff {
+// when the user leaves that screen. It moves windows about and needs nothing else of them.
+class ExitHandoff {
+public:
+    ExitHandoff(modHelp& help, forms::Form& startup, forms::Form& main, forms::Form& result,
+                forms::Form& exitScreen)
+        : m_help(help), m_startup(startup), m_main(main), m_result(result),
+          m_exitScreen(exitScreen) {}
 
-// Shows the exit screen, hides the start-up window and unloads the window being left.
-void Run(Program& program, forms::Form& leaving);
-// The result window's unload: the first two steps of Run, each carrying on past a failure.
-void RunForResultWindow(Program& program);
-// The result window's Back: unload it, show the main window, then hide the start-up window
-// and the exit screen again. Each step runs even if the one before failed.
-void Back(Program& program);
+    // Shows the exit screen, hides the start-up window and unloads the window being left.
+    void Run(forms::Form& leaving);
+    // The result window's unload: the first two steps of Run, each carrying on past a failure.
+    void RunForResultWindow();
+    // The result window's Back: unload it, show the main window, then hide the start-up window
+    // and the exit screen again. Each step runs even if the one before failed.
+    void Back();
 
-} // namespace exit_handoff
+private:
+    void showExitScreen();
+
+    modHelp& m_help;
+    forms::Form& m_startup;
+    forms::Form& m_main;
+    forms::Form& m_result;
+    forms::Form& m_exitScreen;
+};

@@ -1,13 +1,13 @@
-#include "app/program.h"
 #include "build_config.h"
 #include "platform/controls.h"
+#include "platform/services.h"
 #include "shell/mod_help.h"
 
 QString modHelp::PageUrl(const char* pageKey) {
     return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QLatin1String(pageKey);
 }
 
-void modHelp::open(const char* pageKey) { m_program.platform.urls.Open(PageUrl(pageKey)); }
+void modHelp::open(const char* pageKey) { m_platform.urls.Open(PageUrl(pageKey)); }
 
 void modHelp::OpenSoftwaresPage() { open("orvanethsoftwares"); }
 void modHelp::OpenDonatePage() { open("donate"); }

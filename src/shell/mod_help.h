@@ -2,15 +2,19 @@
 
 #include <QString>
 
-class Program;
 namespace forms {
 class FormCheckButton;
+class FormsRuntime;
+} // namespace forms
+namespace platform {
+struct Platform;
 }
 
 // Links to the maker's pages, the update reminder and the shutdown sequence.
 class modHelp {
 public:
-    explicit modHelp(Program& program) : m_program(program) {}
+    modHelp(platform::Platform& platform, forms::FormsRuntime& runtime)
+        : m_platform(platform), m_runtime(runtime) {}
 
     void OpenSoftwaresPage();
     void OpenDonatePage();
@@ -40,7 +44,8 @@ private:
     void open(const char* pageKey);
     void storeNow();
 
-    Program& m_program;
+    platform::Platform& m_platform;
+    forms::FormsRuntime& m_runtime;
     bool m_shuttingDown = false;
     bool m_ended = false;
 };

@@ -1,11 +1,11 @@
-#include "app/program.h"
+#include "platform/forms.h"
 #include "shell/carry_on.h"
 #include "shell/mod_help.h"
 
 void modHelp::UnloadAllAndEnd() {
     m_shuttingDown = true;
     // A copy: unloading changes the collection under our feet.
-    const std::vector<forms::Form*> loaded = m_program.runtime.Forms();
+    const std::vector<forms::Form*> loaded = m_runtime.Forms();
     for (forms::Form* form : loaded) {
         if (m_ended)
             break; // a nested run already finished the job
@@ -15,6 +15,6 @@ void modHelp::UnloadAllAndEnd() {
     }
     if (!m_ended) {
         m_ended = true;
-        m_program.platform.ender.End(0);
+        m_platform.ender.End(0);
     }
 }

@@ -1,12 +1,14 @@
 #include "shell/startup.h"
 
-#include "app/program.h"
+#include "shell/app_title.h"
 #include "shell/carry_on.h"
-#include "ui/colours.h"
+#include "shell/mod_help.h"
 
 #include <cmath>
 
-frmStartup::frmStartup(Program& program) : forms::Form(program.runtime), m_program(program) {}
+frmStartup::frmStartup(forms::FormsRuntime& runtime, modHelp& help, forms::Form& main,
+                       OfferWindow& offers)
+    : forms::Form(runtime), m_help(help), m_main(main), m_offers(offers) {}
 
 forms::FormDesign frmStartup::Design() const {
     forms::FormDesign d;
@@ -23,26 +25,26 @@ QIcon frmStartup::IMGIcon(int index) const {
 
 void frmStartup::Form_Load() {
     m_icons = {runtime().applicationIcon()};
-    platform::Platform& p = m_program.platform;
+    platform::Platform& p = platform();
     if (p.instance.AnotherInstanceRunning()) {
         CarryOn([&] {
-            m_program.Message(QStringLiteral("Application is already running"),
-                              platform::MsgIcon::Information);
+            MsgBox(p, QStringLiteral("Application is already running"),
+                   platform::MsgIcon::Information);
         });
-        m_program.help.UnloadAllAndEnd();
+        m_help.UnloadAllAndEnd();
         return;
     }
     CarryOn([&] { p.random.Randomize(); });
-    CarryOn([&] { m_program.help.CheckForUpdate(); });
-    CarryOn([&] { m_program.main.Show(); });
-    CarryOn([&] { Hide(); });
-    CarryOn([&] { CoBrand_Randomize(); });
+    CarryOn([this] { m_help.CheckForUpdate(); });
+    CarryOn([this] { m_main.Show(); });
+    CarryOn([this] { Hide(); });
+    CarryOn([this] { CoBrand_Randomize(); });
 }
 
-void frmStartup::Form_Unload() { m_program.help.UnloadAllAndEnd(); }
+void frmStartup::Form_Unload() { m_help.UnloadAllAndEnd(); }
 
 void frmStartup::CoBrand_Randomize() {
-    const float r = m_program.platform.random.Rnd();
+    const float r = platform().random.Rnd();
     // Nearest integer with halves to even, in single precision.
     const float v = std::nearbyint(r * 6.0f + 1.0f);
     intCoBrandRandomNumber = static_cast<qint16>(v);
@@ -50,12 +52,12 @@ void frmStartup::CoBrand_Randomize() {
     case 1:
     case 3:
     case 5:
-        m_program.main.BringToFront(QStringLiteral("lblCobrand"));
+        m_offers.BringOfferToFront(OfferWindow::Offer::CoBrand);
         break;
     case 2:
     case 4:
     case 6:
-        m_program.main.BringToFront(QStringLiteral("lblFullBrand"));
+        m_offers.BringOfferToFront(OfferWindow::Offer::FullBrand);
         break;
     default:
         break; // 7: the design's stacking stays

@@ -5,14 +5,25 @@
 #include <QIcon>
 #include <QList>
 
-class Program;
+class modHelp;
+
+// The main window's two overlapping offers, as the start-up draw sees them.
+class OfferWindow {
+public:
+    enum class Offer { CoBrand, FullBrand };
+    virtual void BringOfferToFront(Offer offer) = 0;
+
+protected:
+    ~OfferWindow() = default;
+};
 
 // The start-up window: never shown; its load is the start-up sequence. It stays loaded and
 // hidden for the whole process and holds the icon list and the drawn offer variant.
 class frmStartup : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmStartup(Program& program);
+    // main and offers are the main window, seen as a window and as its offers.
+    frmStartup(forms::FormsRuntime& runtime, modHelp& help, forms::Form& main, OfferWindow& offers);
     forms::FormDesign Design() const override;
 
     // Draws which of the main window's two offer labels lies in front.
@@ -28,6 +39,8 @@ protected:
     void Form_Unload() override;
 
 private:
-    Program& m_program;
+    modHelp& m_help;
+    forms::Form& m_main;
+    OfferWindow& m_offers;
     QList<QIcon> m_icons;
 };

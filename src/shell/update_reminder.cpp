@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "shell/app_title.h"
 #include "shell/mod_help.h"
 #include "shell/setting_encoding.h"
 
@@ -11,13 +11,13 @@ const QString kSection = QStringLiteral("Settings");
 }
 
 void modHelp::storeNow() {
-    platform::Platform& p = m_program.platform;
+    platform::Platform& p = m_platform;
     p.settings.Save(p.appName, kSection, EncodeSetting(QStringLiteral("Duration")),
                     EncodeSetting(DateToSetting(p.clock.Now())));
 }
 
 void modHelp::CheckForUpdate() {
-    platform::Platform& p = m_program.platform;
+    platform::Platform& p = m_platform;
     const QString stored = DecodeSetting(
         p.settings.Read(p.appName, kSection, EncodeSetting(QStringLiteral("Duration"))));
     const QDateTime last = stored.isEmpty() ? QDateTime() : DateFromSetting(stored, QLocale());
@@ -30,9 +30,10 @@ void modHelp::CheckForUpdate() {
     if (days >= -14 && days <= 14)
         return;
     const platform::MsgAnswer answer =
-        m_program.Message(QStringLiteral("There maybe an update to this software available\r"
-                                         "Do you want to check for an update?"),
-                          platform::MsgIcon::Information, platform::MsgButtons::YesNo);
+        MsgBox(p,
+               QStringLiteral("There maybe an update to this software available\r"
+                              "Do you want to check for an update?"),
+               platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     storeNow();
     if (answer == platform::MsgAnswer::Yes)
         OpenDownloadPage();

@@ -1,15 +1,18 @@
 #include "ui/about_box.h"
 
-#include "app/program.h"
+#include "shell/app_title.h"
+#include "shell/mod_help.h"
 #include "ui/captions.h"
 #include "ui/colours.h"
+#include "ui/main_window.h"
 
 #include <QLabel>
 
 using forms::ControlDesign;
 using forms::Kind;
 
-frmAbout::frmAbout(Program& program) : forms::Form(program.runtime), m_program(program) {}
+frmAbout::frmAbout(forms::FormsRuntime& runtime, modHelp& help, frmMain& main)
+    : forms::Form(runtime), m_help(help), m_main(main) {}
 
 forms::FormDesign frmAbout::Design() const {
     forms::FormDesign d;
@@ -60,20 +63,19 @@ forms::FormDesign frmAbout::Design() const {
 
 QWidget* frmAbout::owner() const {
     // A dialog of the main window: modal over it, and without a task-bar button of its own.
-    return m_program.main.window();
+    return m_main.window();
 }
 
+// Nothing outside this step touches the about box's controls, so it keeps no typed set of them.
 void frmAbout::Bind() {
-    if (auto* picture = Control<QLabel>(QStringLiteral("Picture1")))
-        picture->setPixmap(runtime().applicationIcon().pixmap(32, 32));
-    connect(Control<QPushButton>(QStringLiteral("cmdOK")), &QPushButton::clicked, this,
-            &frmAbout::cmdOK_Click);
-    connect(Control<forms::FormLabel>(QStringLiteral("lblCobrand")), &forms::FormLabel::Click, this,
-            &frmAbout::lblCobrand_Click);
-    connect(Control<forms::FormLabel>(QStringLiteral("lblHomePage")), &forms::FormLabel::Click,
-            this, &frmAbout::lblHomePage_Click);
+    using forms::FormLabel;
+    Require<QLabel>("Picture1")->setPixmap(runtime().applicationIcon().pixmap(32, 32));
+    connect(Require<QPushButton>("cmdOK"), &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(Require<FormLabel>("lblCobrand"), &FormLabel::Click, this, &frmAbout::lblCobrand_Click);
+    connect(Require<FormLabel>("lblHomePage"), &FormLabel::Click, this,
+            &frmAbout::lblHomePage_Click);
 }
 
 void frmAbout::cmdOK_Click() { Unload(); }
-void frmAbout::lblCobrand_Click() { m_program.help.OpenFullBrandPage(); }
-void frmAbout::lblHomePage_Click() { m_program.help.OpenHomePage(); }
+void frmAbout::lblCobrand_Click() { m_help.OpenFullBrandPage(); }
+void frmAbout::lblHomePage_Click() { m_help.OpenHomePage(); }

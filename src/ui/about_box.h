@@ -2,13 +2,14 @@
 
 #include "platform/forms.h"
 
-class Program;
+class frmMain;
+class modHelp;
 
 // The modal about box: name, version, description and two links.
 class frmAbout : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmAbout(Program& program);
+    frmAbout(forms::FormsRuntime& runtime, modHelp& help, frmMain& main);
     forms::FormDesign Design() const override;
 
     void cmdOK_Click();
@@ -20,5 +21,6 @@ protected:
     void Bind() override;
 
 private:
-    Program& m_program;
+    modHelp& m_help;
+    frmMain& m_main;
 };

@@ -13,7 +13,3 @@ inline forms::Colour Yellow() { return rgb(255, 255, 0); }
 inline forms::Colour DeepBlue() { return rgb(0, 0, 192); }
 inline forms::Colour System(forms::SystemColour role) { return {std::nullopt, role}; }
 } // namespace colours
-
-// The window caption every window shows.
-inline const char* const kWindowCaption = "Lunavik v1.70";
-inline const char* const kAppTitle = "Lunavik";

@@ -1,11 +1,14 @@
 #include "ui/main_window.h"
 
-#include "app/program.h"
 #include "engine/inner_dreams.h"
 #include "engine/interpretation.h"
+#include "shell/app_title.h"
 #include "shell/exit_handoff.h"
+#include "shell/mod_help.h"
+#include "ui/about_box.h"
 #include "ui/colours.h"
 #include "ui/promo_strips.h"
+#include "ui/result_window.h"
 
 #include <QAction>
 
@@ -15,8 +18,8 @@ namespace {
 
 // Typed a-z become A-Z; nothing else changes.
 void UpperCaseTyped(int& keyAscii) {
-    if (keyAscii >= 97 && keyAscii <= 122)
-        keyAscii -= 32;
+    if (keyAscii >= 'a' && keyAscii <= 'z')
+        keyAscii -= 'a' - 'A';
 }
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -27,7 +30,9 @@ const char* const kMonths[] = {"January",   "February", "March",    "April",
 
 } // namespace
 
-frmMain::frmMain(Program& program) : forms::Form(program.runtime), m_program(program) {}
+frmMain::frmMain(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& handoff,
+                 frmInnerDrmOrPerNo& result, frmAbout& about)
+    : forms::Form(runtime), m_help(help), m_handoff(handoff), m_result(result), m_about(about) {}
 
 forms::FormDesign frmMain::Design() const {
     forms::FormDesign d;
@@ -119,97 +124,87 @@ forms::FormDesign frmMain::Design() const {
 void frmMain::Bind() {
     using forms::FormLabel;
     using forms::FormTextBox;
-    connect(Control<QPushButton>(QStringLiteral("cmdNext")), &QPushButton::clicked, this,
-            &frmMain::cmdNext_Click);
-    connect(Control<QPushButton>(QStringLiteral("cmdExit")), &QPushButton::clicked, this,
-            &frmMain::cmdExit_Click);
-    connect(Control<FormTextBox>(QStringLiteral("txtFirstName")), &FormTextBox::KeyPress, this,
-            &frmMain::txtFirstName_KeyPress);
-    connect(Control<FormTextBox>(QStringLiteral("txtMiddleName")), &FormTextBox::KeyPress, this,
-            &frmMain::txtMiddleName_KeyPress);
-    connect(Control<FormTextBox>(QStringLiteral("txtLastName")), &FormTextBox::KeyPress, this,
-            &frmMain::txtLastName_KeyPress);
-    connect(Control<FormLabel>(QStringLiteral("Label61")), &FormLabel::Click, this,
-            &frmMain::Label61_Click);
-    connect(Control<FormLabel>(QStringLiteral("lblCobrand")), &FormLabel::Click, this,
-            &frmMain::lblCobrand_Click);
-    connect(Control<FormLabel>(QStringLiteral("lblFullBrand")), &FormLabel::Click, this,
-            &frmMain::lblFullBrand_Click);
-    connect(MenuEntry(QStringLiteral("mnuNext")), &QAction::triggered, this,
-            &frmMain::mnuNext_Click);
-    connect(MenuEntry(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &frmMain::mnuExit_Click);
-    connect(MenuEntry(QStringLiteral("mnuOnline")), &QAction::triggered, this,
-            &frmMain::mnuOnline_Click);
-    connect(MenuEntry(QStringLiteral("mnuVisit")), &QAction::triggered, this,
-            &frmMain::mnuVisit_Click);
-    connect(MenuEntry(QStringLiteral("mnuUpdate")), &QAction::triggered, this,
-            &frmMain::mnuUpdate_Click);
-    connect(MenuEntry(QStringLiteral("mnuAbout")), &QAction::triggered, this,
-            &frmMain::mnuAbout_Click);
-    connect(MenuEntry(QStringLiteral("mnuDonate")), &QAction::triggered, this,
-            &frmMain::mnuDonate_Click);
-    connect(MenuEntry(QStringLiteral("mkmoney")), &QAction::triggered, this,
-            &frmMain::mkmoney_Click);
+    m_ui = {.txtFirstName = Require<FormTextBox>("txtFirstName"),
+            .txtMiddleName = Require<FormTextBox>("txtMiddleName"),
+            .txtLastName = Require<FormTextBox>("txtLastName"),
+            .cboDate = Require<QComboBox>("cboDate"),
+            .cboMonth = Require<QComboBox>("cboMonth"),
+            .cboYear = Require<QComboBox>("cboYear"),
+            .lblCobrand = Require<FormLabel>("lblCobrand"),
+            .lblFullBrand = Require<FormLabel>("lblFullBrand")};
+    connect(Require<QPushButton>("cmdNext"), &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(Require<QPushButton>("cmdExit"), &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(m_ui.txtFirstName, &FormTextBox::KeyPress, this, &frmMain::txtFirstName_KeyPress);
+    connect(m_ui.txtMiddleName, &FormTextBox::KeyPress, this, &frmMain::txtMiddleName_KeyPress);
+    connect(m_ui.txtLastName, &FormTextBox::KeyPress, this, &frmMain::txtLastName_KeyPress);
+    connect(Require<FormLabel>("Label61"), &FormLabel::Click, this, &frmMain::Label61_Click);
+    connect(m_ui.lblCobrand, &FormLabel::Click, this, &frmMain::lblCobrand_Click);
+    connect(m_ui.lblFullBrand, &FormLabel::Click, this, &frmMain::lblFullBrand_Click);
+    connect(RequireEntry("mnuNext"), &QAction::triggered, this, &frmMain::mnuNext_Click);
+    connect(RequireEntry("mnuExit"), &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(RequireEntry("mnuOnline"), &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(RequireEntry("mnuVisit"), &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(RequireEntry("mnuUpdate"), &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(RequireEntry("mnuAbout"), &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(RequireEntry("mnuDonate"), &QAction::triggered, this, &frmMain::mnuDonate_Click);
+    connect(RequireEntry("mkmoney"), &QAction::triggered, this, &frmMain::mkmoney_Click);
 }
+
+void frmMain::Unbind() { m_ui = {}; }
 
 void frmMain::Form_Load() {
-    m_program.help.CheckForUpdate();
-    auto* day = Control<QComboBox>(QStringLiteral("cboDate"));
-    auto* month = Control<QComboBox>(QStringLiteral("cboMonth"));
-    auto* year = Control<QComboBox>(QStringLiteral("cboYear"));
+    m_help.CheckForUpdate();
     for (int i = 1; i <= 31; ++i)
-        day->addItem(QString::number(i));
+        m_ui.cboDate->addItem(QString::number(i));
     for (const char* name : kMonths)
-        month->addItem(QLatin1String(name));
+        m_ui.cboMonth->addItem(QLatin1String(name));
     for (int i = 1900; i <= 2050; ++i)
-        year->addItem(QString::number(i));
-    day->setCurrentIndex(0);
-    month->setCurrentIndex(0);
-    year->setCurrentIndex(0);
+        m_ui.cboYear->addItem(QString::number(i));
+    m_ui.cboDate->setCurrentIndex(0);
+    m_ui.cboMonth->setCurrentIndex(0);
+    m_ui.cboYear->setCurrentIndex(0);
 }
 
-void frmMain::Form_Unload() { exit_handoff::Run(m_program, *this); }
+void frmMain::Form_Unload() { m_handoff.Run(*this); }
+
+void frmMain::BringOfferToFront(Offer offer) {
+    forms::FormLabel* label = offer == Offer::CoBrand ? m_ui.lblCobrand : m_ui.lblFullBrand;
+    if (label)
+        label->raise();
+}
 
 void frmMain::txtFirstName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
 void frmMain::txtMiddleName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
 void frmMain::txtLastName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
 
-bool frmMain::fail(const QString& message, const QString& focusTo) {
-    m_program.Message(message, platform::MsgIcon::Information);
-    if (!focusTo.isEmpty())
-        if (QWidget* w = Control(focusTo))
-            w->setFocus(Qt::OtherFocusReason);
+bool frmMain::fail(const QString& message, QWidget* focusTo) {
+    MsgBox(platform(), message, platform::MsgIcon::Information);
+    if (focusTo)
+        focusTo->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
 bool frmMain::ValidateInput() {
-    auto text = [this](const char* name) {
-        return Control<forms::FormTextBox>(QLatin1String(name))->Text();
-    };
-    auto* day = Control<QComboBox>(QStringLiteral("cboDate"));
-    auto* month = Control<QComboBox>(QStringLiteral("cboMonth"));
-    auto* year = Control<QComboBox>(QStringLiteral("cboYear"));
+    const Controls& c = m_ui;
+    if (c.txtFirstName->Text().isEmpty())
+        return fail(QStringLiteral("Please Enter Your First Name"), c.txtFirstName);
+    if (c.txtLastName->Text().isEmpty())
+        return fail(QStringLiteral("Please Enter Your Last Name"), c.txtLastName);
+    if (c.cboDate->currentText().isEmpty())
+        return fail(QStringLiteral("Please Specify Your Birth Date"), c.cboDate);
+    if (c.cboMonth->currentText().isEmpty())
+        return fail(QStringLiteral("Please Specify Your Birth Month"), c.cboMonth);
+    if (c.cboYear->currentText().isEmpty())
+        return fail(QStringLiteral("Please Specify Your Birth Year"), c.cboYear);
 
-    if (text("txtFirstName").isEmpty())
-        return fail(QStringLiteral("Please Enter Your First Name"), QStringLiteral("txtFirstName"));
-    if (text("txtLastName").isEmpty())
-        return fail(QStringLiteral("Please Enter Your Last Name"), QStringLiteral("txtLastName"));
-    if (day->currentText().isEmpty())
-        return fail(QStringLiteral("Please Specify Your Birth Date"), QStringLiteral("cboDate"));
-    if (month->currentText().isEmpty())
-        return fail(QStringLiteral("Please Specify Your Birth Month"), QStringLiteral("cboMonth"));
-    if (year->currentText().isEmpty())
-        return fail(QStringLiteral("Please Specify Your Birth Year"), QStringLiteral("cboYear"));
-
-    const int y = year->currentText().toInt();
-    const int m = month->currentIndex();
-    const int d = day->currentIndex();
+    const int y = c.cboYear->currentText().toInt();
+    const int m = c.cboMonth->currentIndex();
+    const int d = c.cboDate->currentIndex();
     // The Gregorian rule: 1900 was no leap year, 2000 was.
     if (m == 1 && (IsLeapYear(y) ? d >= 29 : d >= 28))
-        return fail(QStringLiteral("Please Enter Correct Date Or Month!"), {});
+        return fail(QStringLiteral("Please Enter Correct Date Or Month!"), nullptr);
     if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
-        return fail(QStringLiteral("Please Enter Correct Date Or Month !"), {});
+        return fail(QStringLiteral("Please Enter Correct Date Or Month !"), nullptr);
     return true;
 }
 
@@ -217,15 +212,12 @@ void frmMain::cmdNext_Click() {
     if (!ValidateInput())
         return;
     Hide();
-    frmInnerDrmOrPerNo& result = m_program.result;
-    result.Show();
-    auto text = [this](const char* name) {
-        return Control<forms::FormTextBox>(QLatin1String(name))->Text().toStdU16String();
-    };
-    const int number =
-        engine::InnerDreamsNumber(text("txtFirstName"), text("txtMiddleName"), text("txtLastName"));
+    m_result.Show();
+    const int number = engine::InnerDreamsNumber(m_ui.txtFirstName->Text().toStdU16String(),
+                                                 m_ui.txtMiddleName->Text().toStdU16String(),
+                                                 m_ui.txtLastName->Text().toStdU16String());
     const engine::ResultPieces pieces = engine::ResultTextPieces(number);
-    forms::FormTextBox* display = result.Display();
+    forms::FormTextBox* display = m_result.Display();
     if (!display)
         return;
     for (const std::u16string* piece :
@@ -236,16 +228,16 @@ void frmMain::cmdNext_Click() {
 
 void frmMain::mnuNext_Click() { cmdNext_Click(); }
 
-void frmMain::cmdExit_Click() { exit_handoff::Run(m_program, *this); }
+void frmMain::cmdExit_Click() { m_handoff.Run(*this); }
 void frmMain::mnuExit_Click() { cmdExit_Click(); }
 
-void frmMain::mnuAbout_Click() { m_program.about.Show(ShowMode::Modal); }
+void frmMain::mnuAbout_Click() { m_about.Show(ShowMode::Modal); }
 
-void frmMain::Label61_Click() { m_program.help.OpenHomePage(); }
-void frmMain::lblCobrand_Click() { m_program.help.OpenCoBrandPage(); }
-void frmMain::lblFullBrand_Click() { m_program.help.OpenFullBrandPage(); }
-void frmMain::mkmoney_Click() { m_program.help.OpenFullBrandPage(); }
-void frmMain::mnuDonate_Click() { m_program.help.OpenDonatePage(); }
-void frmMain::mnuOnline_Click() { m_program.help.OpenHelpPage(); }
-void frmMain::mnuVisit_Click() { m_program.help.OpenHomePage(); }
-void frmMain::mnuUpdate_Click() { m_program.help.OpenDownloadPage(); }
+void frmMain::Label61_Click() { m_help.OpenHomePage(); }
+void frmMain::lblCobrand_Click() { m_help.OpenCoBrandPage(); }
+void frmMain::lblFullBrand_Click() { m_help.OpenFullBrandPage(); }
+void frmMain::mkmoney_Click() { m_help.OpenFullBrandPage(); }
+void frmMain::mnuDonate_Click() { m_help.OpenDonatePage(); }
+void frmMain::mnuOnline_Click() { m_help.OpenHelpPage(); }
+void frmMain::mnuVisit_Click() { m_help.OpenHomePage(); }
+void frmMain::mnuUpdate_Click() { m_help.OpenDownloadPage(); }

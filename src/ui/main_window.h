@@ -1,14 +1,19 @@
 #pragma once
 
 #include "platform/forms.h"
+#include "shell/startup.h"
 
-class Program;
+class ExitHandoff;
+class frmAbout;
+class frmInnerDrmOrPerNo;
+class modHelp;
 
 // The input window: first, middle and last name and the date of birth, then Next.
-class frmMain : public forms::Form {
+class frmMain : public forms::Form, public OfferWindow {
     Q_OBJECT
 public:
-    explicit frmMain(Program& program);
+    frmMain(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& handoff,
+            frmInnerDrmOrPerNo& result, frmAbout& about);
     forms::FormDesign Design() const override;
 
     void cmdNext_Click();
@@ -27,8 +32,11 @@ public:
     void mnuVisit_Click();
     void mnuUpdate_Click();
 
+    void BringOfferToFront(Offer offer) override;
+
 protected:
     void Bind() override;
+    void Unbind() override;
     void Form_Load() override;
     void Form_Unload() override;
 
@@ -36,7 +44,22 @@ private:
     void txtFirstName_KeyPress(int& keyAscii);
     void txtMiddleName_KeyPress(int& keyAscii);
     void txtLastName_KeyPress(int& keyAscii);
-    bool fail(const QString& message, const QString& focusTo);
+    bool fail(const QString& message, QWidget* focusTo);
 
-    Program& m_program;
+    // The controls the handlers work with; null while the window is not loaded.
+    struct Controls {
+        forms::FormTextBox* txtFirstName = nullptr;
+        forms::FormTextBox* txtMiddleName = nullptr;
+        forms::FormTextBox* txtLastName = nullptr;
+        QComboBox* cboDate = nullptr;
+        QComboBox* cboMonth = nullptr;
+        QComboBox* cboYear = nullptr;
+        forms::FormLabel* lblCobrand = nullptr;
+        forms::FormLabel* lblFullBrand = nullptr;
+    } m_ui;
+
+    modHelp& m_help;
+    ExitHandoff& m_handoff;
+    frmInnerDrmOrPerNo& m_result;
+    frmAbout& m_about;
 };

@@ -1,14 +1,16 @@
 #include "ui/result_window.h"
 
-#include "app/program.h"
+#include "shell/app_title.h"
 #include "shell/exit_handoff.h"
+#include "shell/mod_help.h"
 #include "ui/colours.h"
 #include "ui/promo_strips.h"
 
 using forms::Kind;
 
-frmInnerDrmOrPerNo::frmInnerDrmOrPerNo(Program& program)
-    : forms::Form(program.runtime), m_program(program) {}
+frmInnerDrmOrPerNo::frmInnerDrmOrPerNo(forms::FormsRuntime& runtime, modHelp& help,
+                                       ExitHandoff& handoff)
+    : forms::Form(runtime), m_help(help), m_handoff(handoff) {}
 
 forms::FormDesign frmInnerDrmOrPerNo::Design() const {
     forms::FormDesign d;
@@ -37,39 +39,38 @@ forms::FormDesign frmInnerDrmOrPerNo::Design() const {
     return d;
 }
 
-forms::FormTextBox* frmInnerDrmOrPerNo::Display() const {
-    return Control<forms::FormTextBox>(QStringLiteral("txtDisplay"));
-}
-
 void frmInnerDrmOrPerNo::Bind() {
     using forms::FormLabel;
     using forms::FormTextBox;
-    FormTextBox* display = Display();
+    m_ui = {.txtDisplay = Require<FormTextBox>("txtDisplay")};
+    FormTextBox* display = m_ui.txtDisplay;
     connect(display, &FormTextBox::Change, this, &frmInnerDrmOrPerNo::txtDisplay_Change);
     connect(display, &FormTextBox::Click, this, &frmInnerDrmOrPerNo::txtDisplay_Click);
     connect(display, &FormTextBox::MouseDown, this, &frmInnerDrmOrPerNo::txtDisplay_MouseDown);
     connect(display, &FormTextBox::MouseMove, this, &frmInnerDrmOrPerNo::txtDisplay_MouseMove);
     connect(display, &FormTextBox::MouseUp, this, &frmInnerDrmOrPerNo::txtDisplay_MouseUp);
-    connect(Control<QPushButton>(QStringLiteral("cmdback")), &QPushButton::clicked, this,
+    connect(Require<QPushButton>("cmdback"), &QPushButton::clicked, this,
             &frmInnerDrmOrPerNo::cmdback_Click);
-    connect(Control<FormLabel>(QStringLiteral("Label61")), &FormLabel::Click, this,
+    connect(Require<FormLabel>("Label61"), &FormLabel::Click, this,
             &frmInnerDrmOrPerNo::Label61_Click);
-    connect(Control<FormLabel>(QStringLiteral("lblCobrand")), &FormLabel::Click, this,
+    connect(Require<FormLabel>("lblCobrand"), &FormLabel::Click, this,
             &frmInnerDrmOrPerNo::lblCobrand_Click);
-    connect(Control<FormLabel>(QStringLiteral("lblFullBrand")), &FormLabel::Click, this,
+    connect(Require<FormLabel>("lblFullBrand"), &FormLabel::Click, this,
             &frmInnerDrmOrPerNo::lblFullBrand_Click);
 }
 
-void frmInnerDrmOrPerNo::Form_Unload() { exit_handoff::RunForResultWindow(m_program); }
+void frmInnerDrmOrPerNo::Unbind() { m_ui = {}; }
 
-void frmInnerDrmOrPerNo::cmdback_Click() { exit_handoff::Back(m_program); }
+void frmInnerDrmOrPerNo::Form_Unload() { m_handoff.RunForResultWindow(); }
 
-void frmInnerDrmOrPerNo::txtDisplay_Change() { m_program.platform.clipboard.Clear(); }
-void frmInnerDrmOrPerNo::txtDisplay_Click() { m_program.platform.clipboard.Clear(); }
-void frmInnerDrmOrPerNo::txtDisplay_MouseDown() { m_program.platform.clipboard.Clear(); }
-void frmInnerDrmOrPerNo::txtDisplay_MouseMove() { m_program.platform.clipboard.Clear(); }
-void frmInnerDrmOrPerNo::txtDisplay_MouseUp() { m_program.platform.clipboard.Clear(); }
+void frmInnerDrmOrPerNo::cmdback_Click() { m_handoff.Back(); }
 
-void frmInnerDrmOrPerNo::Label61_Click() { m_program.help.OpenHomePage(); }
-void frmInnerDrmOrPerNo::lblCobrand_Click() { m_program.help.OpenCoBrandPage(); }
-void frmInnerDrmOrPerNo::lblFullBrand_Click() { m_program.help.OpenFullBrandPage(); }
+void frmInnerDrmOrPerNo::txtDisplay_Change() { platform().clipboard.Clear(); }
+void frmInnerDrmOrPerNo::txtDisplay_Click() { platform().clipboard.Clear(); }
+void frmInnerDrmOrPerNo::txtDisplay_MouseDown() { platform().clipboard.Clear(); }
+void frmInnerDrmOrPerNo::txtDisplay_MouseMove() { platform().clipboard.Clear(); }
+void frmInnerDrmOrPerNo::txtDisplay_MouseUp() { platform().clipboard.Clear(); }
+
+void frmInnerDrmOrPerNo::Label61_Click() { m_help.OpenHomePage(); }
+void frmInnerDrmOrPerNo::lblCobrand_Click() { m_help.OpenCoBrandPage(); }
+void frmInnerDrmOrPerNo::lblFullBrand_Click() { m_help.OpenFullBrandPage(); }

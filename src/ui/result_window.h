@@ -2,17 +2,18 @@
 
 #include "platform/forms.h"
 
-class Program;
+class ExitHandoff;
+class modHelp;
 
 // Shows the result text for one name; Back returns to the main window.
 class frmInnerDrmOrPerNo : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmInnerDrmOrPerNo(Program& program);
+    frmInnerDrmOrPerNo(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& handoff);
     forms::FormDesign Design() const override;
 
     // The read-only text box the main window writes the result into; null while not loaded.
-    forms::FormTextBox* Display() const;
+    forms::FormTextBox* Display() const { return m_ui.txtDisplay; }
 
     void cmdback_Click();
     void Label61_Click();
@@ -21,6 +22,7 @@ public:
 
 protected:
     void Bind() override;
+    void Unbind() override;
     void Form_Unload() override;
 
 private:
@@ -32,5 +34,10 @@ private:
     void txtDisplay_MouseMove();
     void txtDisplay_MouseUp();
 
-    Program& m_program;
+    struct Controls {
+        forms::FormTextBox* txtDisplay = nullptr;
+    } m_ui;
+
+    modHelp& m_help;
+    ExitHandoff& m_handoff;
 };

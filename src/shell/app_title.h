@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QString>
+
+// The application title, on every message box, and the caption its windows show.
+inline const char* const kAppTitle = "Lunavik";
+inline const char* const kWindowCaption = "Lunavik v1.70";
+
+// A modal message box titled with the application title.
+inline platform::MsgAnswer MsgBox(platform::Platform& platform, const QString& text,
+                                  platform::MsgIcon icon,
+                                  platform::MsgButtons buttons = platform::MsgButtons::Ok) {
+    return platform.messageBox.Show(text, icon, buttons, QString::fromLatin1(kAppTitle));
+}
