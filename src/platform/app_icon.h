@@ -6,10 +6,11 @@
 namespace platform {
 
 // The application icon: a dark teal square, a thin white frame with rounded corners and a
-// silver serif capital D. Drawn here once; the shipped PNGs are rendered from this drawing.
+// silver serif capital D. The shipped PNGs and raw pixel files are rendered from this drawing.
 QImage DrawApplicationIcon(int size);
 
-// The icon windows show, from the PNGs rendered from that drawing.
+// The icon windows show: the 32 and 48 pixel renderings, read as raw 24-bit pixels from the
+// resources so that no image format plugin loads.
 QIcon ApplicationIcon();
 
 } // namespace platform
