@@ -63,7 +63,7 @@ TEST_F(ExitScreenTest, UnseenMessageBoxEmptiedByTabbingGetsItsHintAndFailsRefer)
     EXPECT_EQ(field("txtMessage")->Text(), QStringLiteral("Your Message"));
 
     click(nag(), "cmdSubmit");
-    EXPECT_EQ(fake.messageBox.texts(), QStringList{QStringLiteral("Please Enter Your Message")});
+    expectMessage(QStringLiteral("Please Enter Your Message"), platform::MsgIcon::Critical);
     EXPECT_TRUE(fake.urls.opened.isEmpty());
 }
 
@@ -77,12 +77,11 @@ TEST_F(ExitScreenTest, AddressBoxesRefuseTypedSpaces) {
         EXPECT_EQ(focusedControl(nag()), QLatin1String(name));
         EXPECT_EQ(field(name)->Text(), address ? "annlee" : "ann lee");
         if (address) {
-            expectOneMessage(QStringLiteral("Email Address Cannot Contain Space"),
-                             platform::MsgIcon::Critical);
-            fake.messageBox.shown.clear();
+            expectMessage(QStringLiteral("Email Address Cannot Contain Space"),
+                          platform::MsgIcon::Critical);
         }
     }
-    EXPECT_TRUE(fake.messageBox.shown.empty());
+    expectNoMessage();
 }
 
 TEST_F(ExitScreenTest, EachLoadDrawsOneOfFourAppealsAboutEquallyOften) {

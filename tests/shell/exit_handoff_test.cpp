@@ -3,6 +3,8 @@
 #include "program_fixture.h"
 #include "promo/exit_texts.h"
 
+#include <stdexcept>
+
 namespace {
 
 class ExitHandoffTest : public ProgramTest {
@@ -77,6 +79,16 @@ TEST_F(ExitHandoffTest, BackThenExitReachesTheReadyExitScreenAndItsExitEndsOnce)
     EXPECT_EQ(box(nag(), "txtName")->Text(), QStringLiteral("Your Name"));
     leaveTheExitScreen();
     EXPECT_TRUE(visibleWindows().isEmpty());
+}
+
+// Back carries on past a failing step: here the exit screen's load fails halfway.
+TEST_F(ExitHandoffTest, BackCarriesOnPastAFailingStep) {
+    startAndNext();
+    fake.random.onRandomize = [] { throw std::runtime_error("no system timer"); };
+    click(program->result, "cmdback");
+    EXPECT_EQ(visibleWindows(), QStringList{QStringLiteral("frmMain")});
+    EXPECT_FALSE(program->result.IsLoaded());
+    EXPECT_EQ(box(program->main, "txtFirstName")->Text(), QStringLiteral("JOHN"));
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 // Every link of the working windows and the exit screen, reached the way the user reaches it.
 #include "program_fixture.h"
 
+#include <QDesktopServices>
+#include <QUrl>
+
 namespace {
 
 struct LinkCase {
@@ -28,7 +31,7 @@ TEST_P(Link, OpensItsPageAndKeepsTheWindow) {
         click(f, c.control);
     }
     EXPECT_EQ(fake.urls.opened, QStringList{pageUrl(c.page)});
-    EXPECT_TRUE(fake.messageBox.shown.empty());
+    expectNoMessage();
     EXPECT_TRUE(f.Visible());
 }
 
@@ -61,4 +64,30 @@ TEST_F(CheckBoxLink, OpensTheHomePageOncePerClickAndStaysUnchecked) {
     EXPECT_TRUE(program->nag.Visible());
 }
 
+// Stands in for the desktop's browser: receives what the real URL service hands over.
+class Browser : public QObject {
+    Q_OBJECT
+public:
+    QStringList opened;
+public slots:
+    void open(const QUrl& url) { opened << url.toString(QUrl::FullyEncoded); }
+};
+
+TEST(DesktopUrlService, HandsThePageAndReferralAddressesOverUnchanged) {
+    const QStringList addresses = {
+        pageUrl("home-page"),
+        modTellAFriend::BuildReferralUrl(QStringLiteral("Ann Lee"), QStringLiteral("a@b.org"),
+                                         QStringLiteral("Tom & Jerry #1 100%\r\nbye"),
+                                         QStringLiteral("Zo\u00eb"), QStringLiteral("z@y.net"))};
+    const QString scheme = QUrl(addresses.front()).scheme();
+    Browser browser;
+    QDesktopServices::setUrlHandler(scheme, &browser, "open");
+    for (const QString& address : addresses)
+        platform::DesktopUrlService().Open(address);
+    QDesktopServices::unsetUrlHandler(scheme);
+    EXPECT_EQ(browser.opened, addresses);
+}
+
 } // namespace
+
+#include "links_test.moc"

@@ -1,5 +1,12 @@
+#include "platform/termination.h"
 #include "program_fixture.h"
 #include "shell/setting_encoding.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -39,7 +46,9 @@ TEST_F(StartUp, AsksADueReminderBeforeAnyWindowShows) {
     };
     ShowCounter counter;
     start();
-    EXPECT_EQ(fake.messageBox.shown.size(), 1u);
+    expectMessage(QStringLiteral("There maybe an update to this software available\r"
+                                 "Do you want to check for an update?"),
+                  platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     EXPECT_EQ(randomizedBefore, 1);
     EXPECT_FALSE(windowUp);
     EXPECT_TRUE(program->main.Visible());
@@ -52,8 +61,7 @@ TEST_F(StartUp, SecondInstanceSaysSoAndEndsWithoutTouchingAnything) {
     fake.instance.anotherRunning = true;
     ShowCounter counter;
     start();
-    expectOneMessage(QStringLiteral("Application is already running"),
-                     platform::MsgIcon::Information);
+    expectMessage(QStringLiteral("Application is already running"), platform::MsgIcon::Information);
     EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
     EXPECT_TRUE(counter.shown.isEmpty());
     EXPECT_FALSE(anyWindowVisible());
@@ -97,6 +105,17 @@ TEST_F(StartUp, CoBrandDrawRoundsHalfToEvenAndShowsTheOfferFiveTimesInTwelve) {
     EXPECT_NEAR(cobrand / 1200.0, 5.0 / 12.0, 0.005);
 }
 
+// The sequence skips a failing step and runs the rest: here seeding the generator fails.
+TEST_F(StartUp, CarriesOnPastAFailingStep) {
+    fake.random.onRandomize = [] { throw std::runtime_error("no system timer"); };
+    fake.random.values = {0.0f};
+    start();
+    EXPECT_TRUE(program->main.Visible());
+    EXPECT_FALSE(program->startup.Visible());
+    EXPECT_EQ(program->startup.intCoBrandRandomNumber, 1);
+    EXPECT_EQ(onTopAt(program->main, "lblCobrand")->objectName(), "lblCobrand");
+}
+
 using Shutdown = ProgramTest;
 
 TEST_F(Shutdown, UnloadsEveryWindowAndEndsOnce) {
@@ -112,6 +131,60 @@ TEST_F(Shutdown, UnloadsEveryWindowAndEndsOnce) {
     EXPECT_TRUE(counter.shown.isEmpty());
     settle();
     EXPECT_FALSE(anyWindowVisible());
+}
+
+// The real process ender and the real services in a child process: leaving the exit screen
+// ends the process with status 0, drops the instance lock and keeps the stored reminder date;
+// a termination signal ends it the same way instead of killing it.
+class ShutdownDeathTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    const QString app = QStringLiteral("lunavik");
+    QString lockPath() const { return dir.filePath(app + QStringLiteral(".lock")); }
+    QString storedReminder() {
+        return platform::QtSettingsStore(dir.path())
+            .Read(app, QStringLiteral("Settings"),
+                  settings_encoding::EncodeSetting(QStringLiteral("Duration")));
+    }
+    // Runs the program over the real settings, lock and ender, in the temporary folder.
+    template <class Then> void runProgram(Then then) {
+        fakes::TestPlatform fake;
+        platform::LockFileInstanceGuard instance(app, dir.path());
+        platform::QtSettingsStore settings(dir.path());
+        platform::ExitProcessEnder ender(settings, instance);
+        platform::Platform services{fake.messageBox, fake.urls,  settings,
+                                    fake.clipboard,  fake.clock, fake.random,
+                                    instance,        ender,      app};
+        Program program(services);
+        program.Start();
+        if (!program.main.Visible() || !QFile::exists(lockPath()))
+            std::_Exit(2);
+        then(program, ender);
+        std::_Exit(3); // the process should have ended before this
+    }
+};
+
+TEST_F(ShutdownDeathTest, ExitOnTheExitScreenEndsTheProcessAndDropsTheLock) {
+    GTEST_FLAG_SET(death_test_style, "fast"); // the child must see this test's folder
+    EXPECT_EXIT(runProgram([](Program& program, platform::ProcessEnder&) {
+                    program.main.MenuEntry(QStringLiteral("mnuExit"))->trigger();
+                    QTest::mouseClick(program.nag.Control(QStringLiteral("cmdClose")),
+                                      Qt::LeftButton);
+                }),
+                ::testing::ExitedWithCode(0), "");
+    EXPECT_FALSE(QFile::exists(lockPath()));
+    EXPECT_FALSE(storedReminder().isEmpty());
+}
+
+TEST_F(ShutdownDeathTest, TerminationSignalEndsThroughTheEnder) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(runProgram([](Program&, platform::ProcessEnder& ender) {
+                    platform::EndOnTermination(ender);
+                    std::raise(SIGTERM);
+                    QTest::qWait(5000); // the event loop hands the signal to the ender
+                }),
+                ::testing::ExitedWithCode(0), "");
+    EXPECT_FALSE(QFile::exists(lockPath()));
 }
 
 } // namespace

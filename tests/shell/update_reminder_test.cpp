@@ -25,16 +25,15 @@ protected:
         return it == fake.settings.values.end() ? QString() : DecodeSetting(it->second);
     }
     void expectReminderShown() {
-        expectOneMessage(QStringLiteral("There maybe an update to this software available\r"
-                                        "Do you want to check for an update?"),
-                         platform::MsgIcon::Information, platform::MsgButtons::YesNo);
+        expectMessage(QStringLiteral("There maybe an update to this software available\r"
+                                     "Do you want to check for an update?"),
+                      platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     }
 };
 
 TEST_F(UpdateReminder, StoresTheMomentAfterTheBoxClosedOpensTheDownloadPageOnYesAndAsksOnce) {
     for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
         SCOPED_TRACE(answer == MsgAnswer::Yes ? "Yes" : "No");
-        fake.messageBox.shown.clear();
         fake.urls.opened.clear();
         fake.clock.now = at(2026, 12, 7);
         store(at(2026, 10, 1));
@@ -71,7 +70,6 @@ TEST_F(UpdateReminder, CountsCalendarDaysEitherWay) {
     for (const auto& c : cases) {
         SCOPED_TRACE(
             qPrintable(c.stored.toString(Qt::ISODate) + " at " + c.now.toString(Qt::ISODate)));
-        fake.messageBox.shown.clear();
         fake.settings.saves = 0;
         fake.clock.now = c.now;
         store(c.stored);
@@ -80,7 +78,7 @@ TEST_F(UpdateReminder, CountsCalendarDaysEitherWay) {
             expectReminderShown();
             EXPECT_EQ(storedText(), c.now.toString(Qt::ISODate));
         } else {
-            EXPECT_TRUE(fake.messageBox.shown.empty());
+            expectNoMessage();
             EXPECT_EQ(fake.settings.saves, 0);
         }
     }
@@ -93,7 +91,7 @@ TEST_F(UpdateReminder, ReadsARecentRegionalValueAsRecent) {
     storeText(EncodeSetting(QLocale().toString(at(2026, 11, 30), QLocale::ShortFormat)));
     program->help.CheckForUpdate();
     QLocale::setDefault(previous);
-    EXPECT_TRUE(fake.messageBox.shown.empty());
+    expectNoMessage();
     EXPECT_EQ(fake.settings.saves, 0);
 }
 
@@ -106,13 +104,13 @@ TEST_F(UpdateReminder, FirstRunOrDamagedValueStoresNowWithoutAskingAndStartsUp) 
         SCOPED_TRACE(raw.toStdString());
         storeText(raw);
         program->help.CheckForUpdate();
-        EXPECT_TRUE(fake.messageBox.shown.empty());
+        expectNoMessage();
         EXPECT_EQ(storedText(), QStringLiteral("2026-12-07T09:30:00"));
         EXPECT_TRUE(fake.urls.opened.isEmpty());
     }
     storeText(EncodeSetting(QStringLiteral("garbage")));
     start();
-    EXPECT_TRUE(fake.messageBox.shown.empty());
+    expectNoMessage();
     EXPECT_TRUE(program->main.Visible());
 }
 

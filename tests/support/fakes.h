@@ -1,15 +1,16 @@
 #pragma once
 
+#include "platform/qt_services.h"
 #include "platform/services.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
-// Test doubles for every platform service: they record what they were asked and answer from
-// a script, so no test blocks on a dialog, opens a browser or touches the user's files.
+// Test doubles for the platform services: they record what they were asked and answer from a
+// script, so no test blocks on a dialog, opens a browser or touches the user's files. The
+// clipboard is the real one, which works offscreen.
 namespace fakes {
 
 struct ShownMessage {
@@ -23,9 +24,9 @@ class MessageBox : public platform::MessageBoxService {
 public:
     platform::MsgAnswer Show(const QString& text, platform::MsgIcon icon,
                              platform::MsgButtons buttons, const QString& title) override {
-        shown.push_back({text, icon, buttons, title});
+        pending.push_back({text, icon, buttons, title});
         if (onShow)
-            onShow(shown.back());
+            onShow(pending.back());
         if (answers.empty())
             return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::No
                                                           : platform::MsgAnswer::Ok;
@@ -33,13 +34,9 @@ public:
         answers.pop_front();
         return answer;
     }
-    QStringList texts() const {
-        QStringList out;
-        for (const auto& m : shown)
-            out << m.text;
-        return out;
-    }
-    std::vector<ShownMessage> shown;
+    // The boxes shown that the test has not yet checked, oldest first; the fixture fails a
+    // test that leaves any.
+    std::deque<ShownMessage> pending;
     std::deque<platform::MsgAnswer> answers;
     std::function<void(const ShownMessage&)> onShow; // runs while the "box" is up
 };
@@ -67,12 +64,12 @@ public:
     int reads = 0, saves = 0, flushes = 0;
 };
 
-// Clears the real (in-process, offscreen) clipboard too, so copy and clear can be observed.
-class Clipboard : public platform::ClipboardService {
+// The real clipboard service, counted: tests observe what it leaves on the clipboard.
+class Clipboard : public platform::QtClipboard {
 public:
     void Clear() override {
         ++clears;
-        QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+        QtClipboard::Clear();
     }
     int clears = 0;
 };
@@ -85,7 +82,11 @@ public:
 
 class Random : public platform::RandomGenerator {
 public:
-    void Randomize() override { ++randomizes; }
+    void Randomize() override {
+        ++randomizes;
+        if (onRandomize)
+            onRandomize(); // may throw, to stand for a failing step
+    }
     float Rnd() override {
         const float r = values.empty() ? 0.0f : values.front();
         if (!values.empty())
@@ -94,6 +95,7 @@ public:
     }
     std::deque<float> values;
     int randomizes = 0;
+    std::function<void()> onRandomize;
 };
 
 class Instance : public platform::InstanceGuard {

@@ -7,10 +7,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 // Failure output shows texts rather than their bytes.
@@ -22,11 +25,53 @@ inline QString pageUrl(const char* key) {
     return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QLatin1String(key);
 }
 
+// What a real message box showed.
+struct SeenBox {
+    QString text, title;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+};
+
+// Reads and answers the real message boxes a test causes: while it lives, a timer looks for
+// an open box, records what it shows and presses the answer key in it.
+class MessageBoxReader : public QObject {
+public:
+    explicit MessageBoxReader(Qt::Key answer = Qt::Key_Return) {
+        connect(&m_timer, &QTimer::timeout, this, [this, answer] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    seen.push_back({box->text(), box->windowTitle(), box->icon(),
+                                    box->standardButtons(),
+                                    box->standardButton(box->defaultButton())});
+                    QTest::keyClick(box, answer);
+                }
+        });
+        m_timer.start(10);
+    }
+    std::vector<SeenBox> seen;
+
+private:
+    QTimer m_timer;
+};
+
 // A whole program over test doubles. Nothing is loaded until a test says so.
 class ProgramTest : public ::testing::Test {
 protected:
     fakes::TestPlatform fake;
+    platform::QtMessageBox realMessageBox;
+    std::unique_ptr<platform::Platform> withRealBoxes;
     std::unique_ptr<Program> program = std::make_unique<Program>(fake.platform);
+
+    // Starts over with a program that shows real message boxes; read them with a
+    // MessageBoxReader.
+    void useRealMessageBoxes() {
+        program.reset();
+        withRealBoxes = std::make_unique<platform::Platform>(
+            platform::Platform{realMessageBox, fake.urls, fake.settings, fake.clipboard, fake.clock,
+                               fake.random, fake.instance, fake.ender, fake.platform.appName});
+        program = std::make_unique<Program>(*withRealBoxes);
+    }
 
     void start() { program->Start(); }
 
@@ -45,6 +90,7 @@ protected:
     void click(forms::Form& form, const char* name) {
         QTest::mouseClick(form.Control(QLatin1String(name)), Qt::LeftButton);
     }
+    // A window by its design name; a name that is none of them fails the test.
     forms::Form& form(const std::string& designName) {
         if (designName == "frmMain")
             return program->main;
@@ -52,7 +98,19 @@ protected:
             return program->result;
         if (designName == "frmAbout")
             return program->about;
-        return program->nag;
+        if (designName == "frmNagScreen2")
+            return program->nag;
+        if (designName == "frmStartup")
+            return program->startup;
+        throw std::invalid_argument("no window is named " + designName);
+    }
+    // Selects the list item with exactly this text. Unlike setCurrentText, which keeps the old
+    // selection when there is no such item, a missing item stops the test.
+    static void pick(QComboBox* list, const QString& text) {
+        const int index = list->findText(text, Qt::MatchExactly);
+        ASSERT_GE(index, 0) << qPrintable(list->objectName()) << " has no item "
+                            << qPrintable(text);
+        list->setCurrentIndex(index);
     }
     // JOHN SMITH: consonants 1+8+5 + 1+4+2+8 = 29, reduced to 2.
     void startWithJohnSmith() {
@@ -65,16 +123,29 @@ protected:
         click(program->main, "cmdNext");
         ASSERT_TRUE(program->result.Visible());
     }
-    void expectOneMessage(const QString& text, platform::MsgIcon icon,
-                          platform::MsgButtons buttons = platform::MsgButtons::Ok) {
-        ASSERT_EQ(fake.messageBox.shown.size(), 1u)
-            << qPrintable(fake.messageBox.texts().join('|'));
-        const fakes::ShownMessage& m = fake.messageBox.shown.front();
+    // Checks the oldest message box the test has not checked yet, titled with the program's
+    // title. Every box a test causes must be checked, or taken, before it ends.
+    void expectMessage(const QString& text, platform::MsgIcon icon,
+                       platform::MsgButtons buttons = platform::MsgButtons::Ok) {
+        auto& pending = fake.messageBox.pending;
+        ASSERT_FALSE(pending.empty()) << "no message box shown; expected " << qPrintable(text);
+        const fakes::ShownMessage m = pending.front();
+        pending.pop_front();
         EXPECT_EQ(m.text, text);
         EXPECT_EQ(m.icon, icon);
         EXPECT_EQ(m.buttons, buttons);
         EXPECT_EQ(m.title, QStringLiteral("Lunavik"));
     }
+    // The texts of the message boxes not checked yet, which count as checked from now on.
+    QStringList takeMessages() {
+        QStringList texts;
+        for (const fakes::ShownMessage& m : fake.messageBox.pending)
+            texts << m.text;
+        fake.messageBox.pending.clear();
+        return texts;
+    }
+    void expectNoMessage() { EXPECT_EQ(takeMessages(), QStringList()); }
+
     // Whichever control a click at the centre of the named one lands on.
     static QWidget* onTopAt(const forms::Form& form, const char* name) {
         QWidget* c = form.Control(QLatin1String(name));
@@ -98,6 +169,7 @@ protected:
         QApplication::processEvents();
     }
     void TearDown() override {
+        EXPECT_EQ(takeMessages(), QStringList()) << "message boxes the test did not expect";
         program.reset();
         settle();
     }

@@ -3,6 +3,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -97,6 +98,28 @@ TEST_F(LayoutTest, FocusFollowsTabOrderStartsOnTheFirstAndTabWalksIt) {
             names << w->objectName();
         EXPECT_EQ(names, orders[i]);
         EXPECT_EQ(focused, orders[i].front());
+    }
+}
+
+// Moved away by the user, unloaded and shown again, a window is back in the centre of the
+// screen's free area, its frame included.
+TEST_F(LayoutTest, EachLoadShowsTheWindowCentred) {
+    for (const char* name : {"frmMain", "frmInnerDrmOrPerNo", "frmNagScreen2"}) {
+        SCOPED_TRACE(name);
+        program = std::make_unique<Program>(fake.platform);
+        forms::Form& f = form(name);
+        for (int load = 1; load <= 2; ++load) {
+            SCOPED_TRACE(load);
+            f.Show();
+            QWidget* window = f.window();
+            const QRect area = window->screen()->availableGeometry();
+            const QPoint offCentre = window->frameGeometry().center() - area.center();
+            EXPECT_LE(offCentre.manhattanLength(), 1)
+                << offCentre.x() << "," << offCentre.y() << " from the centre";
+            window->move(area.topLeft());
+            f.Unload();
+            settle();
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // The main window, the result window and the about box, driven through their widgets.
 #include "engine/interpretation.h"
 #include "program_fixture.h"
+#include "shell/setting_encoding.h"
 
 #include <QClipboard>
 #include <QPlainTextEdit>
@@ -18,9 +19,15 @@ protected:
     frmInnerDrmOrPerNo& result() { return program->result; }
     QComboBox* list(const char* name) { return control<QComboBox>(main(), name); }
     void pickDate(int day, const char* month, int year) {
-        list("cboDate")->setCurrentText(QString::number(day));
-        list("cboMonth")->setCurrentText(QLatin1String(month));
-        list("cboYear")->setCurrentText(QString::number(year));
+        pick(list("cboDate"), QString::number(day));
+        pick(list("cboMonth"), QLatin1String(month));
+        pick(list("cboYear"), QString::number(year));
+    }
+    static QStringList items(QComboBox* list) {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+        return texts;
     }
     QString shownResult() { return result().Display()->Text(); }
     QPlainTextEdit* display() {
@@ -28,12 +35,33 @@ protected:
     }
 };
 
+// a and z are the ends of the range; the characters just outside it stay as typed.
 TEST_F(MainWindowTest, TypedLowerCaseLettersShowAsCapitals) {
     start();
     for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
-        type(main(), name, QStringLiteral("john o'neil-2"));
-        EXPECT_EQ(box(main(), name)->Text(), QStringLiteral("JOHN O'NEIL-2")) << name;
+        type(main(), name, QStringLiteral("zoe o'neil-2 `az{ Ab"));
+        EXPECT_EQ(box(main(), name)->Text(), QStringLiteral("ZOE O'NEIL-2 `AZ{ AB")) << name;
     }
+}
+
+TEST_F(MainWindowTest, DateListsHoldEveryDayMonthAndYearAndOpenOnTheFirst) {
+    start();
+    QStringList days, years;
+    for (int day = 1; day <= 31; ++day)
+        days << QString::number(day);
+    for (int year = 1900; year <= 2050; ++year)
+        years << QString::number(year);
+    EXPECT_EQ(items(list("cboDate")), days);
+    EXPECT_EQ(items(list("cboMonth")),
+              QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
+                           "September", "October", "November", "December"}));
+    EXPECT_EQ(items(list("cboYear")), years);
+    EXPECT_EQ(years.size(), 151);
+    for (const char* name : {"cboDate", "cboMonth", "cboYear"})
+        EXPECT_FALSE(list(name)->isEditable()) << name;
+    EXPECT_EQ(list("cboDate")->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(list("cboMonth")->currentText(), QStringLiteral("January"));
+    EXPECT_EQ(list("cboYear")->currentText(), QStringLiteral("1900"));
 }
 
 TEST_F(MainWindowTest, PastedNameKeepsItsCaseAndCountsNothing) {
@@ -65,12 +93,12 @@ TEST_F(MainWindowTest, ValidationReportsTheFirstFailureAndAcceptsOnlyRealDates) 
     const char* const february = "Please Enter Correct Date Or Month!";
     const char* const thirtyDays = "Please Enter Correct Date Or Month !";
     auto next = [this] {
-        fake.messageBox.shown.clear();
         box(main(), "txtMiddleName")->setFocus();
         main().MenuEntry(QStringLiteral("mnuNext"))->trigger();
     };
     auto expectRefused = [this](const char* message, const char* focus) {
-        expectOneMessage(QLatin1String(message), platform::MsgIcon::Information);
+        expectMessage(QLatin1String(message), platform::MsgIcon::Information);
+        expectNoMessage();
         EXPECT_EQ(focusedControl(main()), QLatin1String(focus));
         EXPECT_TRUE(main().Visible());
         EXPECT_FALSE(result().IsLoaded());
@@ -86,10 +114,10 @@ TEST_F(MainWindowTest, ValidationReportsTheFirstFailureAndAcceptsOnlyRealDates) 
     type(main(), "txtLastName", QStringLiteral("smith"));
     next();
     expectRefused("Please Specify Your Birth Date", "cboDate");
-    list("cboDate")->setCurrentText(QStringLiteral("31"));
+    pick(list("cboDate"), QStringLiteral("31"));
     next();
     expectRefused("Please Specify Your Birth Month", "cboMonth");
-    list("cboMonth")->setCurrentText(QStringLiteral("April"));
+    pick(list("cboMonth"), QStringLiteral("April"));
     next();
     expectRefused("Please Specify Your Birth Year", "cboYear");
     const struct {
@@ -111,7 +139,7 @@ TEST_F(MainWindowTest, ValidationReportsTheFirstFailureAndAcceptsOnlyRealDates) 
             expectRefused(c.message, "txtMiddleName");
             continue;
         }
-        EXPECT_TRUE(fake.messageBox.shown.empty()) << qPrintable(fake.messageBox.texts().join('|'));
+        expectNoMessage();
         ASSERT_TRUE(result().Visible());
         EXPECT_FALSE(main().Visible());
         click(result(), "cmdback");
@@ -178,6 +206,47 @@ TEST_F(MainWindowTest, ResultCannotBeEditedAndACopyLastsOnlyUntilTheMouseMovesOv
     EXPECT_FALSE(QGuiApplication::clipboard()->text().isEmpty());
     QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+// The real message box service: the reminder asks with the information icon and Yes as the
+// default, validation informs, the exit screen's checks show the critical-error icon.
+TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
+    using settings_encoding::EncodeSetting;
+    fake.settings
+        .values[QStringLiteral("lunavik/Settings/") + EncodeSetting(QStringLiteral("Duration"))] =
+        EncodeSetting(QStringLiteral("2026-10-01T09:30:00"));
+    useRealMessageBoxes();
+    MessageBoxReader reader; // presses Enter in each box
+    start();
+    click(main(), "cmdNext");
+    program->nag.Show();
+    click(program->nag, "cmdSubmit");
+    ASSERT_EQ(reader.seen.size(), 3u);
+    const struct {
+        const char* text;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton; // NoButton: Enter presses the only one
+    } expected[] = {
+        {"There maybe an update to this software available\nDo you want to check for an update?",
+         QMessageBox::Information, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes},
+        {"Please Enter Your First Name", QMessageBox::Information, QMessageBox::Ok,
+         QMessageBox::NoButton},
+        {"Please Enter Proper Email Address", QMessageBox::Critical, QMessageBox::Ok,
+         QMessageBox::NoButton},
+    };
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(expected[i].text);
+        const SeenBox& box = reader.seen[i];
+        EXPECT_EQ(box.text, QLatin1String(expected[i].text));
+        EXPECT_EQ(box.title, QStringLiteral("Lunavik"));
+        EXPECT_EQ(box.icon, expected[i].icon);
+        EXPECT_EQ(box.buttons, expected[i].buttons);
+        if (expected[i].defaultButton != QMessageBox::NoButton)
+            EXPECT_EQ(box.defaultButton, expected[i].defaultButton);
+    }
+    // Enter took the reminder's default, Yes.
+    EXPECT_EQ(fake.urls.opened, QStringList{pageUrl("download-web-page")});
 }
 
 class AboutBoxTest : public MainWindowTest {
