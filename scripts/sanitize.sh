@@ -17,6 +17,6 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/sanitize/lsan.supp:p
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUNAVIK_SANITIZE=ON \
-    -DLUNAVIK_BUILD_TESTS=ON >/dev/null
+    -DLUNAVIK_BUILD_TESTS=ON -DLUNAVIK_WERROR=ON >/dev/null
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" -LE 'e2e|install'

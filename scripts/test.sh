@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 export QT_QPA_PLATFORM=offscreen
 # Tests switched on explicitly: run.sh configures the same folder without them.
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUNAVIK_BUILD_TESTS=ON >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUNAVIK_BUILD_TESTS=ON -DLUNAVIK_WERROR=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure --no-tests=error -j "$(nproc)"
 # The same unit tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer.

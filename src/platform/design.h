@@ -92,10 +92,10 @@ struct FormDesign {
     std::vector<ControlDesign> controls; // in design order: later ones lie on top
 
     // Appends one row of the design table; the caller fills in the rest of it.
-    ControlDesign& Add(const char* name, Kind kind, const char* container, int left, int top,
+    ControlDesign& Add(const char* controlName, Kind kind, const char* container, int left, int top,
                        int width, int height, int tabIndex) {
         ControlDesign c;
-        c.name = QLatin1String(name);
+        c.name = QLatin1String(controlName);
         c.kind = kind;
         c.container = QLatin1String(container);
         c.left = left, c.top = top, c.width = width, c.height = height;

@@ -98,7 +98,9 @@ TEST(Forms, AccessKeysAreStrippedAndFound) {
                  {"Save&", "Save&", -1}};
     for (const auto& c : cases) {
         int marked = -2;
-        EXPECT_EQ(StripAccessKeys(QString::fromUtf8(c.caption), &marked), c.shown) << c.caption;
+        EXPECT_EQ(StripAccessKeys(QString::fromUtf8(c.caption), &marked),
+                  QString::fromUtf8(c.shown))
+            << c.caption;
         EXPECT_EQ(marked, c.marked) << c.caption;
     }
 }
@@ -106,7 +108,9 @@ TEST(Forms, AccessKeysAreStrippedAndFound) {
 TEST_F(FormsRuntimeTest, ShowLoadsOnceFormsListsInLoadOrderAndCloseBoxUnloads) {
     ProbeForm other(runtime, QStringLiteral("frmOther"));
     bool controlsBuiltBeforeLoad = false;
-    form.onLoad = [&](ProbeForm& f) { controlsBuiltBeforeLoad = f.Control("txtLine") != nullptr; };
+    form.onLoad = [&](ProbeForm& f) {
+        controlsBuiltBeforeLoad = f.Control(QStringLiteral("txtLine")) != nullptr;
+    };
     EXPECT_TRUE(runtime.Forms().empty());
     other.Load();
     form.Show();
@@ -126,12 +130,12 @@ TEST_F(FormsRuntimeTest, ShowLoadsOnceFormsListsInLoadOrderAndCloseBoxUnloads) {
 
 TEST_F(FormsRuntimeTest, HideKeepsContentsAndReloadStartsFromDesign) {
     form.Show();
-    QTest::keyClicks(box("txtLine")->editor(), "typed");
+    QTest::keyClicks(box("txtLine")->editor(), QStringLiteral("typed"));
     form.Hide();
     EXPECT_TRUE(form.IsLoaded());
     EXPECT_FALSE(form.Visible());
     form.Show();
-    EXPECT_EQ(box("txtLine")->Text(), "hinttyped");
+    EXPECT_EQ(box("txtLine")->Text(), QStringLiteral("hinttyped"));
     EXPECT_EQ(form.loads, 1);
 
     // An unload from inside the unload handler does nothing more.
@@ -148,14 +152,14 @@ TEST_F(FormsRuntimeTest, HideKeepsContentsAndReloadStartsFromDesign) {
     EXPECT_EQ(form.Control(QStringLiteral("txtLine")), nullptr);
     form.Load();
     EXPECT_EQ(form.loads, 2);
-    EXPECT_EQ(box("txtLine")->Text(), "hint");
+    EXPECT_EQ(box("txtLine")->Text(), QStringLiteral("hint"));
 }
 
 TEST_F(FormsRuntimeTest, BringToFrontChangesWhichLabelIsOnTop) {
     form.Load();
     QWidget* back = form.Control(QStringLiteral("lblBack"));
     auto onTop = [back] { return back->parentWidget()->childAt(back->geometry().center()); };
-    EXPECT_EQ(onTop()->objectName(), "lblFront"); // later in design order
+    EXPECT_EQ(onTop()->objectName(), QStringLiteral("lblFront")); // later in design order
     form.BringToFront(QStringLiteral("lblBack"));
     EXPECT_EQ(onTop(), back);
 }
@@ -172,18 +176,18 @@ TEST_F(FormsRuntimeTest, KeyPressFiltersTypedCharactersOnly) {
             key -= 32;
     });
     line->SetText(QString());
-    QTest::keyClicks(line->editor(), "ab1c");
-    EXPECT_EQ(line->Text(), "ABC");
-    EXPECT_EQ(seen, "ab1c");
+    QTest::keyClicks(line->editor(), QStringLiteral("ab1c"));
+    EXPECT_EQ(line->Text(), QStringLiteral("ABC"));
+    EXPECT_EQ(seen, QStringLiteral("ab1c"));
 
     line->SetText(QStringLiteral("set1x"));
-    EXPECT_EQ(line->Text(), "set1x");
+    EXPECT_EQ(line->Text(), QStringLiteral("set1x"));
     QGuiApplication::clipboard()->setText(QStringLiteral("pa1d"));
     QTest::keyClick(line->editor(), Qt::Key_End);
     // Desktop platforms deliver Ctrl+V with the control character as its text.
     QTest::sendKeyEvent(QTest::Click, line->editor(), Qt::Key_V, QString(QChar(0x16)),
                         Qt::ControlModifier);
-    EXPECT_EQ(line->Text(), "set1xpa1d");
+    EXPECT_EQ(line->Text(), QStringLiteral("set1xpa1d"));
 }
 
 TEST_F(FormsRuntimeTest, MultiLineBoxKeepsCrLfWithoutStrayCharacters) {
@@ -192,22 +196,22 @@ TEST_F(FormsRuntimeTest, MultiLineBoxKeepsCrLfWithoutStrayCharacters) {
     auto* editor = qobject_cast<QPlainTextEdit*>(memo->editor());
     ASSERT_NE(editor, nullptr);
     memo->SetText(QStringLiteral("one\r\ntwo\r\n"));
-    EXPECT_EQ(memo->Text(), "one\r\ntwo\r\n");
-    EXPECT_EQ(editor->toPlainText(), "one\ntwo\n");
+    EXPECT_EQ(memo->Text(), QStringLiteral("one\r\ntwo\r\n"));
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("one\ntwo\n"));
 
     memo->SetText(QString());
-    QTest::keyClicks(editor, "a");
+    QTest::keyClicks(editor, QStringLiteral("a"));
     QTest::keyClick(editor, Qt::Key_Return);
-    QTest::keyClicks(editor, "b");
-    EXPECT_EQ(memo->Text(), "a\r\nb");
+    QTest::keyClicks(editor, QStringLiteral("b"));
+    EXPECT_EQ(memo->Text(), QStringLiteral("a\r\nb"));
     EXPECT_FALSE(editor->toPlainText().contains(QLatin1Char('\r')));
 }
 
 TEST(Forms, LabelShowsDoubledAmpersandOnce) {
     FormLabel label;
     label.SetCaption(QStringLiteral("Tom && Jerry"));
-    EXPECT_EQ(label.text(), "Tom & Jerry");
-    EXPECT_EQ(label.Caption(), "Tom && Jerry");
+    EXPECT_EQ(label.text(), QStringLiteral("Tom & Jerry"));
+    EXPECT_EQ(label.Caption(), QStringLiteral("Tom && Jerry"));
 }
 
 TEST(Forms, CheckButtonValueFromCodeRaisesClick) {

@@ -75,7 +75,7 @@ TEST_F(ExitScreenTest, AddressBoxesRefuseTypedSpaces) {
         field(name)->setFocus();
         QTest::keyClicks(field(name)->editor(), QStringLiteral("ann lee"));
         EXPECT_EQ(focusedControl(nag()), QLatin1String(name));
-        EXPECT_EQ(field(name)->Text(), address ? "annlee" : "ann lee");
+        EXPECT_EQ(field(name)->Text(), QLatin1String(address ? "annlee" : "ann lee"));
         if (address) {
             expectMessage(QStringLiteral("Email Address Cannot Contain Space"),
                           platform::MsgIcon::Critical);

@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LinkCase{"ResultOffer", 0.0f, "frmInnerDrmOrPerNo", "offer", "fully-branded"},
                     LinkCase{"OtherSoftwares", 0, "frmNagScreen2", "lblGoToHome",
                              "orvanethsoftwares"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 using CheckBoxLink = ProgramTest;
 

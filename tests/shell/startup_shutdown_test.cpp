@@ -113,7 +113,7 @@ TEST_F(StartUp, CarriesOnPastAFailingStep) {
     EXPECT_TRUE(program->main.Visible());
     EXPECT_FALSE(program->startup.Visible());
     EXPECT_EQ(program->startup.intCoBrandRandomNumber, 1);
-    EXPECT_EQ(onTopAt(program->main, "lblCobrand")->objectName(), "lblCobrand");
+    EXPECT_EQ(onTopAt(program->main, "lblCobrand")->objectName(), QStringLiteral("lblCobrand"));
 }
 
 using Shutdown = ProgramTest;

@@ -68,8 +68,8 @@ TEST_F(UpdateReminder, CountsCalendarDaysEitherWay) {
         {at(2027, 1, 5), at(2026, 12, 21), true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(
-            qPrintable(c.stored.toString(Qt::ISODate) + " at " + c.now.toString(Qt::ISODate)));
+        SCOPED_TRACE(qPrintable(c.stored.toString(Qt::ISODate) + QStringLiteral(" at ") +
+                                c.now.toString(Qt::ISODate)));
         fake.settings.saves = 0;
         fake.clock.now = c.now;
         store(c.stored);

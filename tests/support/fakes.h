@@ -51,13 +51,13 @@ class Settings : public platform::SettingsStore {
 public:
     QString Read(const QString& app, const QString& section, const QString& key) override {
         ++reads;
-        const auto it = values.find(app + '/' + section + '/' + key);
+        const auto it = values.find(app + u'/' + section + u'/' + key);
         return it == values.end() ? QString() : it->second;
     }
     void Save(const QString& app, const QString& section, const QString& key,
               const QString& value) override {
         ++saves;
-        values[app + '/' + section + '/' + key] = value;
+        values[app + u'/' + section + u'/' + key] = value;
     }
     void Flush() override { ++flushes; }
     std::map<QString, QString> values;

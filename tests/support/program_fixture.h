@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
@@ -19,6 +20,14 @@
 // Failure output shows texts rather than their bytes.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
+}
+
+// A list of texts written as plain literals.
+inline QStringList texts(std::initializer_list<const char*> items) {
+    QStringList out;
+    for (const char* item : items)
+        out << QString::fromUtf8(item);
+    return out;
 }
 
 inline QString pageUrl(const char* key) {

@@ -48,9 +48,10 @@ TEST(Captions, HaveTheirLengthOpeningAndHost) {
 }
 
 TEST(Captions, HostAndAmpersandsAppearWhereDesigned) {
-    EXPECT_EQ(captions::AboutFullBrandText() + "Click here for more details.",
+    EXPECT_EQ(captions::AboutFullBrandText() + QStringLiteral("Click here for more details."),
               captions::FullBrandOffer());
-    EXPECT_EQ(exit_texts::VisitBoardCaption(), "Click Here To Visit " + kHost + " Now");
+    EXPECT_EQ(exit_texts::VisitBoardCaption(),
+              QStringLiteral("Click Here To Visit ") + kHost + QStringLiteral(" Now"));
     EXPECT_TRUE(captions::BoardBanner().endsWith(kHost));
     EXPECT_EQ(captions::CoBrandOffer().count(QStringLiteral("&&")), 1);
     EXPECT_EQ(captions::CoBrandOffer().count(u'&'), 2);
@@ -75,7 +76,7 @@ TEST(Captions, AboutLinkNamesTheSiteWithoutItsScheme) {
     ASSERT_TRUE(link.startsWith(prefix));
     const QString address = link.mid(prefix.size());
     EXPECT_FALSE(address.isEmpty() || address.contains(QStringLiteral("://")));
-    EXPECT_TRUE(QStringLiteral(LUNAVIK_SITE_BASE).endsWith("://" + address));
+    EXPECT_TRUE(QStringLiteral(LUNAVIK_SITE_BASE).endsWith(QStringLiteral("://") + address));
 }
 
 } // namespace

@@ -53,21 +53,22 @@ TEST_F(LayoutTest, ControlsSitAtTheirDesignPlacesInPixels) {
         SCOPED_TRACE(p.control);
         QWidget* c = loaded(p.window).Control(QLatin1String(p.control));
         ASSERT_NE(c, nullptr);
-        EXPECT_EQ(c->parentWidget()->objectName(), p.container);
+        EXPECT_EQ(c->parentWidget()->objectName(), QLatin1String(p.container));
         EXPECT_EQ(c->geometry(), p.pixels);
     }
     // The message box lies below its frame's bottom edge, out of sight.
-    EXPECT_GE(program->nag.Control("txtMessage")->y(), program->nag.Control("Frame2")->height());
+    EXPECT_GE(program->nag.Control(QStringLiteral("txtMessage"))->y(),
+              program->nag.Control(QStringLiteral("Frame2"))->height());
 }
 
 TEST_F(LayoutTest, FocusFollowsTabOrderStartsOnTheFirstAndTabWalksIt) {
     const QStringList orders[] = {
-        {"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear",
-         "cmdNext"},
-        {"cmdback", "txtDisplay"},
-        {"cmdOK"},
-        {"cmdClose", "Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
-         "txtFriendName", "txtMessage"},
+        texts({"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear",
+               "cmdNext"}),
+        texts({"cmdback", "txtDisplay"}),
+        texts({"cmdOK"}),
+        texts({"cmdClose", "Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
+               "txtFriendName", "txtMessage"}),
     };
     // Real Tab presses walk the main window in that order and wrap around.
     program->main.Show();
@@ -133,34 +134,35 @@ TEST_F(LayoutTest, MainMenuBarHasTheDesignEntries) {
         if (top->menu())
             all += top->menu()->actions();
         for (QAction* a : all) {
-            entries << (a->isSeparator() ? QStringLiteral("-") : a->text()) + "=" + a->objectName();
+            entries << (a->isSeparator() ? QStringLiteral("-") : a->text()) + u'=' +
+                           a->objectName();
             EXPECT_TRUE(a->shortcut().isEmpty()) << qPrintable(entries.back());
             EXPECT_FALSE(a->isCheckable()) << qPrintable(entries.back());
             EXPECT_TRUE(a->isVisible()) << qPrintable(entries.back());
             EXPECT_EQ(a->isEnabled(), a->objectName() != QLatin1String("mkmoney"));
         }
         if (top->menu())
-            entries << "]";
+            entries << QStringLiteral("]");
     }
-    EXPECT_EQ(entries,
-              QStringList({"&File=nuFile", "&Next=mnuNext", "E&xit=mnuExit", "]", "&Help=mnuHelp",
-                           "&Online Help=mnuOnline", "&Visit Us Online=mnuVisit", "-=mnuFileSep1",
-                           "&Check for Software Update=mnuUpdate", "-=mnuFileSep2",
-                           "&About Software=mnuAbout", "]", "&Donate=mnuDonate",
-                           "Make Money &Online=mkmoney"}));
+    EXPECT_EQ(
+        entries,
+        texts({"&File=nuFile", "&Next=mnuNext", "E&xit=mnuExit", "]", "&Help=mnuHelp",
+               "&Online Help=mnuOnline", "&Visit Us Online=mnuVisit", "-=mnuFileSep1",
+               "&Check for Software Update=mnuUpdate", "-=mnuFileSep2", "&About Software=mnuAbout",
+               "]", "&Donate=mnuDonate", "Make Money &Online=mkmoney"}));
 }
 
 TEST_F(LayoutTest, ResultWindowShowsFullBrandOfferEvenWhenMainShowsCoBrand) {
     fake.random.values = {0.0f}; // the draw that brings the co-branding offer to the front
     start();
     program->result.Load();
-    EXPECT_EQ(onTopAt(program->main, "lblCobrand")->objectName(), "lblCobrand");
-    EXPECT_EQ(onTopAt(program->result, "lblCobrand")->objectName(), "lblFullBrand");
+    EXPECT_EQ(onTopAt(program->main, "lblCobrand")->objectName(), QStringLiteral("lblCobrand"));
+    EXPECT_EQ(onTopAt(program->result, "lblCobrand")->objectName(), QStringLiteral("lblFullBrand"));
 }
 
 TEST_F(LayoutTest, MainExitButtonIsNeverSeen) {
     program->main.Show();
-    QWidget* exit = program->main.Control("cmdExit");
+    QWidget* exit = program->main.Control(QStringLiteral("cmdExit"));
     EXPECT_FALSE(exit->isVisible());
     EXPECT_GE(exit->y(), program->main.window()->client()->height());
 }

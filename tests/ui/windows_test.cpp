@@ -53,8 +53,8 @@ TEST_F(MainWindowTest, DateListsHoldEveryDayMonthAndYearAndOpenOnTheFirst) {
         years << QString::number(year);
     EXPECT_EQ(items(list("cboDate")), days);
     EXPECT_EQ(items(list("cboMonth")),
-              QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
-                           "September", "October", "November", "December"}));
+              texts({"January", "February", "March", "April", "May", "June", "July", "August",
+                     "September", "October", "November", "December"}));
     EXPECT_EQ(items(list("cboYear")), years);
     EXPECT_EQ(years.size(), 151);
     for (const char* name : {"cboDate", "cboMonth", "cboYear"})
@@ -174,7 +174,7 @@ TEST_F(MainWindowTest, BackBringsTheEntriesBackAndNextAgainShowsTheResultOnce) {
         entries << box(main(), name)->Text();
     for (const char* name : {"cboDate", "cboMonth", "cboYear"})
         entries << list(name)->currentText();
-    EXPECT_EQ(entries, QStringList({"JOHN", "LEE", "SMITH", "15", "March", "1985"}));
+    EXPECT_EQ(entries, texts({"JOHN", "LEE", "SMITH", "15", "March", "1985"}));
     settle();
     click(main(), "cmdNext");
     ASSERT_TRUE(result().Visible());
@@ -242,8 +242,9 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
         EXPECT_EQ(box.title, QStringLiteral("Lunavik"));
         EXPECT_EQ(box.icon, expected[i].icon);
         EXPECT_EQ(box.buttons, expected[i].buttons);
-        if (expected[i].defaultButton != QMessageBox::NoButton)
+        if (expected[i].defaultButton != QMessageBox::NoButton) {
             EXPECT_EQ(box.defaultButton, expected[i].defaultButton);
+        }
     }
     // Enter took the reminder's default, Yes.
     EXPECT_EQ(fake.urls.opened, QStringList{pageUrl("download-web-page")});
