@@ -1,5 +1,6 @@
 #pragma once
 
+#include "build_config.h"
 #include "platform/design.h"
 
 // The named colours of the windows' designs.
@@ -15,5 +16,5 @@ inline forms::Colour System(forms::SystemColour role) { return {std::nullopt, ro
 } // namespace colours
 
 // The window caption every window shows.
-inline const char* const kWindowCaption = "Lunavik v1.70";
+inline const char* const kWindowCaption = "Lunavik v" LUNAVIK_VERSION_TEXT;
 inline const char* const kAppTitle = "Lunavik";
