@@ -5,7 +5,7 @@
 set(LUNAVIK_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
 set(LUNAVIK_DOCUMENTS ${CMAKE_BINARY_DIR}/documents)
 # The AppStream component id; its metadata file must be installed under this name.
-set(LUNAVIK_APPSTREAM_ID "example.orvaneth.Lunavik")
+set(LUNAVIK_APPSTREAM_ID "example.orvaneth.lunavik")
 set(LUNAVIK_MAINTAINER "Orvaneth Softwares <support@orvaneth.example>")
 
 # The changelog dates its entry the way Debian's tools do (RFC 2822).

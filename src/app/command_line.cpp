@@ -10,17 +10,18 @@
 namespace app {
 namespace {
 
-void printLine(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
+void print(std::FILE* stream, const QString& text) {
+    std::fprintf(stream, "%s", text.toLocal8Bit().constData());
 }
+
+void printLine(std::FILE* stream, const QString& text) { print(stream, text + u'\n'); }
 
 // The options QApplication reads itself; declared so they pass the check below, and hidden from
 // the help like every Qt program's.
 void acceptQtOptions(QCommandLineParser& parser) {
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
-                             "style", "stylesheet", "qwindowgeometry", "qwindowtitle", "qwindowicon",
-                             "session"}) {
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "style",
+          "stylesheet", "qwindowgeometry", "qwindowtitle", "qwindowicon", "session"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -33,7 +34,8 @@ void acceptQtOptions(QCommandLineParser& parser) {
 }
 
 bool hasDisplay(const QCommandLineParser& parser) {
-    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY") || parser.isSet(QStringLiteral("display"));
+    const bool x11 =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || parser.isSet(QStringLiteral("display"));
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     QString platforms = parser.value(QStringLiteral("platform"));
     if (platforms.isEmpty())
@@ -79,9 +81,8 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
     }
     if (parser.isSet(help)) {
         // Without an application object Qt cannot know the program's name for the usage line.
-        const QString text =
-            parser.helpText().replace(QLatin1String("<executable_name>"), self);
-        std::fputs(text.toLocal8Bit().constData(), stdout);
+        const QString text = parser.helpText().replace(QLatin1String("<executable_name>"), self);
+        print(stdout, text);
         return 0;
     }
     if (parser.isSet(version)) {
