@@ -20,6 +20,22 @@ def run(args, **kw):
     return subprocess.run(args, capture_output=True, text=True, **kw)
 
 
+def dpkg(*args):
+    """dpkg, waiting while another installation (apt-get on the same machine) holds its lock."""
+    deadline = time.monotonic() + 300
+    while True:
+        r = run(["dpkg"] + list(args))
+        if r.returncode == 0 or "lock" not in r.stderr or time.monotonic() > deadline:
+            return r
+        time.sleep(2)
+
+
+def package_state():
+    """The last word of dpkg's status of lunavik: installed, config-files, not-installed..."""
+    status = run(["dpkg-query", "-W", "-f=${Status}", "lunavik"]).stdout.split()
+    return status[-1] if status else ""
+
+
 def lintian(deb):
     r = run(["lintian", "--info", deb])
     # E: errors and W: warnings fail; I: informational tags and N: notes do not.
@@ -56,13 +72,12 @@ def hardening(exe, build_dir):
 
 
 def install_start_remove(deb, version):
-    status = run(["dpkg-query", "-W", "-f=${Status}", "lunavik"]).stdout
-    if "installed" in status:
+    if package_state() not in ("", "not-installed"):
         print("lunavik is installed on this machine already: install check skipped")
         return
-    r = run(["dpkg", "-i", deb])
+    r = dpkg("-i", deb)
     if not check(r.returncode == 0, "dpkg -i:\n" + r.stdout + r.stderr):
-        run(["dpkg", "--purge", "lunavik"])
+        dpkg("--purge", "lunavik")
         return
     home = tempfile.mkdtemp(prefix="lunavik-home-")
     try:
@@ -74,14 +89,14 @@ def install_start_remove(deb, version):
                    XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="offscreen")
         app = subprocess.Popen(["/usr/bin/lunavik"], env=env, stdout=subprocess.PIPE,
                                stderr=subprocess.PIPE, text=True)
-        # Started: it stays up, writes its first-run setting, and holds its lock.
+        # Started: it stays up and takes its lock (and, in a build with the update reminder,
+        # writes its first-run setting).
         deadline = time.monotonic() + 10
-        ini = os.path.join(home, "config", "lunavik", "lunavik.ini")
-        while time.monotonic() < deadline and app.poll() is None and not os.path.exists(ini):
+        while time.monotonic() < deadline and app.poll() is None and not os.listdir(runtime):
             time.sleep(0.1)
         if app.poll() is not None:
             check(False, "the installed program ended at once: %r" % (app.communicate(),))
-        check(os.path.exists(ini), "the installed program wrote no settings at start")
+        check(os.listdir(runtime), "the installed program took no lock in its runtime folder")
         app.terminate()
         try:
             app.wait(timeout=10)
@@ -90,10 +105,10 @@ def install_start_remove(deb, version):
             app.wait()
     finally:
         shutil.rmtree(home, ignore_errors=True)
-        r = run(["dpkg", "--purge", "lunavik"])
+        r = dpkg("--purge", "lunavik")
         check(r.returncode == 0, "dpkg --purge:\n" + r.stdout + r.stderr)
-    left = run(["dpkg-query", "-W", "-f=${Status}", "lunavik"]).stdout
-    check("installed" not in left.replace("not-installed", ""), "still installed: %r" % left)
+    left = package_state()
+    check(left in ("", "not-installed"), "after dpkg --purge the package is %r" % left)
     check(not os.path.exists("/usr/bin/lunavik"), "/usr/bin/lunavik left after removal")
 
 
