@@ -8,6 +8,7 @@ set(LUNAVIK_DOCUMENTS ${CMAKE_BINARY_DIR}/documents)
 set(LUNAVIK_APPSTREAM_ID "example.orvaneth.lunavik")
 set(LUNAVIK_MAINTAINER "Orvaneth Softwares <support@orvaneth.example>")
 
+string(SUBSTRING "${LUNAVIK_RELEASE_DATE}" 0 4 LUNAVIK_RELEASE_YEAR)
 # The changelog dates its entry the way Debian's tools do (RFC 2822).
 execute_process(COMMAND date -u -R -d "${LUNAVIK_RELEASE_DATE} 12:00:00"
                 OUTPUT_VARIABLE LUNAVIK_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
