@@ -8,6 +8,14 @@ set(LUNAVIK_DOCUMENTS ${CMAKE_BINARY_DIR}/documents)
 set(LUNAVIK_APPSTREAM_ID "example.orvaneth.lunavik")
 set(LUNAVIK_MAINTAINER "Orvaneth Softwares <support@orvaneth.example>")
 
+configure_file(${LUNAVIK_RESOURCES}/lunavik.metainfo.xml.in
+               ${LUNAVIK_DOCUMENTS}/${LUNAVIK_APPSTREAM_ID}.metainfo.xml @ONLY)
+
+# The rest is for the freedesktop and Debian places.
+if(NOT UNIX OR APPLE)
+    return()
+endif()
+
 string(SUBSTRING "${LUNAVIK_RELEASE_DATE}" 0 4 LUNAVIK_RELEASE_YEAR)
 # The changelog dates its entry the way Debian's tools do (RFC 2822).
 execute_process(COMMAND date -u -R -d "${LUNAVIK_RELEASE_DATE} 12:00:00"
@@ -31,8 +39,6 @@ else()
         "file; updates come with the system's packages.")
 endif()
 
-configure_file(${LUNAVIK_RESOURCES}/lunavik.metainfo.xml.in
-               ${LUNAVIK_DOCUMENTS}/${LUNAVIK_APPSTREAM_ID}.metainfo.xml @ONLY)
 configure_file(${LUNAVIK_RESOURCES}/lunavik.1.in ${LUNAVIK_DOCUMENTS}/lunavik.1 @ONLY)
 configure_file(${LUNAVIK_RESOURCES}/changelog.in ${LUNAVIK_DOCUMENTS}/changelog @ONLY)
 configure_file(${LUNAVIK_RESOURCES}/copyright.in ${LUNAVIK_DOCUMENTS}/copyright @ONLY)
@@ -49,20 +55,18 @@ add_custom_target(lunavik_documents ALL DEPENDS ${_compressed})
 # Built with the program, so an install after building only the program finds them.
 add_dependencies(lunavik lunavik_documents)
 
-if(UNIX AND NOT APPLE)
-    # The freedesktop places: menus find the .desktop entry, the icon theme the icons by size,
-    # software centres the AppStream metadata.
-    install(FILES ${LUNAVIK_RESOURCES}/lunavik.desktop
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${LUNAVIK_DOCUMENTS}/${LUNAVIK_APPSTREAM_ID}.metainfo.xml
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-    foreach(size 16 22 24 32 48 64 128 256)
-        install(FILES ${LUNAVIK_RESOURCES}/icons/${size}/lunavik.png
-                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-    endforeach()
-    install(FILES ${LUNAVIK_RESOURCES}/icons/scalable/lunavik.svg
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-    install(FILES ${LUNAVIK_DOCUMENTS}/lunavik.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-    install(FILES ${LUNAVIK_DOCUMENTS}/changelog.gz ${LUNAVIK_DOCUMENTS}/copyright
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lunavik)
-endif()
+# The freedesktop places: menus find the .desktop entry, the icon theme the icons by size,
+# software centres the AppStream metadata.
+install(FILES ${LUNAVIK_RESOURCES}/lunavik.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${LUNAVIK_DOCUMENTS}/${LUNAVIK_APPSTREAM_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES ${LUNAVIK_RESOURCES}/icons/${size}/lunavik.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${LUNAVIK_RESOURCES}/icons/scalable/lunavik.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${LUNAVIK_DOCUMENTS}/lunavik.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${LUNAVIK_DOCUMENTS}/changelog.gz ${LUNAVIK_DOCUMENTS}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lunavik)
