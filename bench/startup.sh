@@ -34,7 +34,9 @@ start_xvfb 1280x1024x24
 # A session bus of its own, as on a desktop: without one every start would autolaunch a bus
 # daemon (and leave it behind once killed), which is no part of either program's start-up.
 # The bus daemon's notice that it could not raise its open-file limit is noise here.
+# The caption carries the version the program was built with ("Lunavik 1.70" -> "Lunavik v1.70").
+caption=$("$build/src/app/lunavik" --version | sed 's/ / v/')
 dbus-run-session -- python3 bench/startup_watch.py "$runs" \
-    "lunavik=Lunavik v1.70=$PWD/$build/src/app/lunavik" \
+    "lunavik=$caption=$PWD/$build/src/app/lunavik" \
     "floor=Lunavik floor=$PWD/$build/bench/lunavik_floor" \
     2> >(grep -v 'Failed to set fd limit' >&2)

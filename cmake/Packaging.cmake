@@ -1,23 +1,6 @@
-# Desktop integration files and the binary package. Included from the top level after the
-# targets exist; the executable's own install rule lives next to it in src/app.
-
-set(LUNAVIK_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
-# The AppStream component id; its metadata file must be installed under this name.
-set(LUNAVIK_APPSTREAM_ID "example.orvaneth.Lunavik")
-
-if(UNIX AND NOT APPLE)
-    # The freedesktop places: menus find the .desktop entry, the icon theme the PNGs by size,
-    # software centres the AppStream metadata.
-    install(FILES ${LUNAVIK_RESOURCES}/lunavik.desktop
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${LUNAVIK_RESOURCES}/lunavik.metainfo.xml
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
-            RENAME ${LUNAVIK_APPSTREAM_ID}.metainfo.xml)
-    foreach(size 32 48 64 128 256)
-        install(FILES ${LUNAVIK_RESOURCES}/icons/${size}/lunavik.png
-                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-    endforeach()
-endif()
+# The binary package. Included from the top level after the targets and their install rules
+# exist (the executable's own rule lives next to it in src/app, the documents' in
+# Documents.cmake).
 
 set(CPACK_PACKAGE_NAME "lunavik")
 set(CPACK_PACKAGE_VENDOR "Orvaneth Softwares")
@@ -30,7 +13,7 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "added up, reduced to one digit, and the number is shown with what it says\n"
     "about your inner desires.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${LUNAVIK_SITE_BASE}/lunavik/")
-set(CPACK_PACKAGE_CONTACT "Orvaneth Softwares <support@orvaneth.example>")
+set(CPACK_PACKAGE_CONTACT "${LUNAVIK_MAINTAINER}")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
@@ -44,9 +27,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# Depends is worked out from the libraries the executable links (the Qt runtime among them).
+# Files root:root 0644/0755 and control files as dpkg-deb makes them, whatever the umask of
+# the build.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries the executable links (the Qt runtime among them) are worked out by
+# dpkg-shlibdeps and added to these.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window fonts fall back to these when the designed ones are missing.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core")
+# What the windows need beyond the libraries: the X11 platform plugin (Qt's GUI library only
+# recommends it) and the fonts the layouts are measured with; the older Liberation package
+# has the same metrics.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation")
+# The Wayland plugin, for running as a native client of a Wayland desktop; DejaVu Sans, the
+# fallback of the window fonts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core")
 
 include(CPack)

@@ -1,18 +1,40 @@
 #!/usr/bin/env bash
-# Installs what building, running, testing and packaging Lunavik needs on Debian; skips what is
-# already there.
+# Installs with apt-get what Lunavik needs on Debian, skipping what is already there.
+#   deps.sh run      building and running the program (scripts/run.sh)
+#   deps.sh package  that, and building the Debian package (scripts/package.sh)
+#   deps.sh test     all of it, and the test, check and fuzz tools (scripts/test.sh)
+# Each set is a plain list; a package goes into the first set that needs it.
 set -euo pipefail
-packages=(
+set_name=${1:-test}
+
+run=(
     # build
-    cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-    clang libclang-rt-14-dev
-    # a virtual display for running and for the end-to-end test
-    xvfb xauth x11-apps x11-utils imagemagick xdotool fonts-dejavu-core fonts-liberation2
-    # reading the windows through the accessibility bus in the end-to-end test
-    python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
-    # checking the desktop entry and AppStream metadata, building the .deb
-    desktop-file-utils appstream dpkg-dev file
+    cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
+    # showing the windows: the X11 platform plugin and the fonts the layouts are measured with
+    qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
+    # a virtual display and its screenshot when there is no real one
+    xvfb xauth imagemagick xdotool
 )
+package=(
+    dpkg-dev file
+)
+test=(
+    libgtest-dev libgmock-dev clang libclang-rt-14-dev
+    # the icon's scalable rendering (tools/render_icon)
+    qt6-svg-dev
+    # the end-to-end test: X tools, and the windows read through the accessibility bus
+    x11-apps x11-utils python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
+    # checking the desktop entry, the AppStream metadata, the manual page and the package
+    desktop-file-utils appstream man-db lintian
+)
+
+case "$set_name" in
+    run) packages=("${run[@]}") ;;
+    package) packages=("${run[@]}" "${package[@]}") ;;
+    test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
+    *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -5,7 +5,7 @@
 # ordinary build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh test
 build=${LUNAVIK_ASAN_BUILD:-build-asan}
 
 export QT_QPA_PLATFORM=offscreen

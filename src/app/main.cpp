@@ -1,4 +1,6 @@
+#include "app/command_line.h"
 #include "app/program.h"
+#include "build_config.h"
 #include "platform/app_icon.h"
 #include "platform/light_style.h"
 #include "platform/qt_services.h"
@@ -7,10 +9,12 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = app::HandleCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setStyle(new platform::LightStyle);
     QApplication::setApplicationName(QStringLiteral("Lunavik"));
-    QApplication::setApplicationVersion(QStringLiteral("1.70"));
+    QApplication::setApplicationVersion(QStringLiteral(LUNAVIK_VERSION_TEXT));
     QApplication::setWindowIcon(platform::ApplicationIcon());
     // Hiding every window is a normal moment here; the process ends only by the shutdown.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -10,8 +10,13 @@ namespace platform {
 
 QImage DrawApplicationIcon(int size) {
     QImage image(size, size, QImage::Format_RGB888); // 24-bit, no transparency
-    image.fill(QColor(0, 84, 92));
     QPainter p(&image);
+    PaintApplicationIcon(p, size);
+    return image;
+}
+
+void PaintApplicationIcon(QPainter& p, int size) {
+    p.fillRect(QRect(0, 0, size, size), QColor(0, 84, 92));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const qreal s = size / 32.0;
@@ -37,7 +42,6 @@ QImage DrawApplicationIcon(int size) {
     p.setPen(Qt::NoPen);
     p.setBrush(silver);
     p.drawPath(letter);
-    return image;
 }
 
 QIcon ApplicationIcon() {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "build_config.h"
 #include "platform/services.h"
 
 #include <QString>
 
 // The application title, on every message box, and the caption its windows show.
 inline const char* const kAppTitle = "Lunavik";
-inline const char* const kWindowCaption = "Lunavik v1.70";
+inline const char* const kWindowCaption = "Lunavik v" LUNAVIK_VERSION_TEXT;
 
 // A modal message box titled with the application title.
 inline platform::MsgAnswer MsgBox(platform::Platform& platform, const QString& text,

@@ -1,3 +1,4 @@
+#include "build_config.h"
 #include "shell/app_title.h"
 #include "shell/mod_help.h"
 #include "shell/setting_encoding.h"
@@ -17,6 +18,9 @@ void modHelp::storeNow() {
 }
 
 void modHelp::CheckForUpdate() {
+    // Switched off at build time: no question, and the setting is never written.
+    if (!LUNAVIK_UPDATE_REMINDER)
+        return;
     platform::Platform& p = m_platform;
     const QString stored = DecodeSetting(
         p.settings.Read(p.appName, kSection, EncodeSetting(QStringLiteral("Duration"))));

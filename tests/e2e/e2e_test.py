@@ -22,7 +22,8 @@ import urllib.parse
 
 SKIP = 77
 SITE = "https://www.orvaneth.example"
-WINDOW_TITLE = "Lunavik v1.70"
+# The version comes from the build (CMake's project version), through the test's environment.
+WINDOW_TITLE = "Lunavik v" + os.environ.get("LUNAVIK_VERSION", "?")
 BOX_TITLE = "Lunavik"
 # Window and box roles as the toolkit reports them for top-level windows.
 WINDOW_ROLES = ("filler", "frame", "window", "dialog")

@@ -4,6 +4,7 @@
 usage: check_install.py BUILD_DIR VERSION
 """
 import configparser
+import gzip
 import os
 import shutil
 import struct
@@ -14,7 +15,7 @@ import xml.etree.ElementTree as ET
 
 from checks import check, finish
 
-ICON_SIZES = (32, 48, 64, 128, 256)
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 
 def png_size(path):
@@ -23,6 +24,36 @@ def png_size(path):
     if head[:8] != b"\x89PNG\r\n\x1a\n" or head[12:16] != b"IHDR":
         return None
     return struct.unpack(">II", head[16:24])
+
+
+def check_documents(share, version):
+    """The manual page renders without a complaint; copyright and changelog are where Debian
+    keeps them."""
+    page = os.path.join(share, "man", "man1", "lunavik.1.gz")
+    if check(os.path.isfile(page), "share/man/man1/lunavik.1.gz is missing"):
+        env = dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8", MAN_KEEP_FORMATTING="")
+        r = subprocess.run(["man", "--warnings", "-E", "UTF-8", "-l", page], capture_output=True,
+                           text=True, env=env, timeout=60)
+        check(r.returncode == 0 and not r.stderr.strip(),
+              "man -l %s:\n%s" % (page, r.stderr))
+        for heading in ("NAME", "SYNOPSIS", "OPTIONS", "EXIT STATUS", "ENVIRONMENT", "FILES"):
+            check("\n" + heading + "\n" in r.stdout, "the manual page has no %s section" % heading)
+        for piece in ("--help", "--version", "lunavik.ini", "lunavik.lock",
+                      "LUNAVIK_UPDATE_REMINDER", "Lunavik " + version):
+            check(piece in r.stdout, "the manual page does not mention %s" % piece)
+    doc = os.path.join(share, "doc", "lunavik")
+    copyright_file = os.path.join(doc, "copyright")
+    if check(os.path.isfile(copyright_file), "share/doc/lunavik/copyright is missing"):
+        with open(copyright_file, encoding="utf-8") as f:
+            check(f.readline().startswith("Format: https://www.debian.org/doc/packaging-manuals/"
+                                          "copyright-format/1.0/"),
+                  "the copyright file is not machine-readable")
+    changelog = os.path.join(doc, "changelog.gz")
+    if check(os.path.isfile(changelog), "share/doc/lunavik/changelog.gz is missing"):
+        with gzip.open(changelog, "rt", encoding="utf-8") as f:
+            first = f.readline()
+        check(first.startswith("lunavik (%s) " % version),
+              "the changelog's newest entry is %r, the program is %s" % (first, version))
 
 
 def main():
@@ -55,9 +86,16 @@ def main():
                 if check(os.path.isfile(png), "icon %s missing at %dx%d" % (icon, size, size)):
                     check(png_size(png) == (size, size),
                           "%s is %s, not %dx%d" % (png, png_size(png), size, size))
+            svg = os.path.join(share, "icons", "hicolor", "scalable", "apps", icon + ".svg")
+            if check(os.path.isfile(svg), "scalable icon %s.svg missing" % icon):
+                root = ET.parse(svg).getroot()
+                check(root.tag.endswith("svg") and root.get("viewBox") == "0 0 256 256",
+                      "%s is not a square SVG drawing: %r" % (svg, root.attrib))
             r = subprocess.run(["desktop-file-validate", desktop], capture_output=True, text=True)
             check(r.returncode == 0 and not r.stdout.strip(),
                   "desktop-file-validate on the installed entry:\n" + r.stdout + r.stderr)
+
+        check_documents(share, version)
 
         metainfo_dir = os.path.join(share, "metainfo")
         files = os.listdir(metainfo_dir) if os.path.isdir(metainfo_dir) else []

@@ -37,15 +37,22 @@ def main():
         check(field(deb, "Description") != "", "Description is empty")
         # Without these the program does not start on a machine that lacks Qt.
         depends = field(deb, "Depends")
-        for lib in ("libqt6core6", "libqt6gui6", "libqt6widgets6"):
+        # The windows also need a platform plugin and the fonts their layouts are measured with.
+        for lib in ("libqt6core6", "libqt6gui6", "libqt6widgets6", "qt6-qpa-plugins",
+                    "fonts-liberation2"):
             check(lib in depends, "Depends does not name %s: %r" % (lib, depends))
+        recommends = field(deb, "Recommends")
+        check("qt6-wayland" in recommends, "Recommends lacks qt6-wayland: %r" % recommends)
 
         listing = subprocess.run(["dpkg-deb", "-c", deb], capture_output=True, text=True,
                                  check=True).stdout
         paths = {line.split()[-1] for line in listing.splitlines() if line.strip()}
         for wanted in ("./usr/bin/lunavik", "./usr/share/applications/lunavik.desktop",
                        "./usr/share/icons/hicolor/48x48/apps/lunavik.png",
-                       "./usr/share/icons/hicolor/256x256/apps/lunavik.png"):
+                       "./usr/share/icons/hicolor/256x256/apps/lunavik.png",
+                       "./usr/share/icons/hicolor/scalable/apps/lunavik.svg",
+                       "./usr/share/man/man1/lunavik.1.gz", "./usr/share/doc/lunavik/copyright",
+                       "./usr/share/doc/lunavik/changelog.gz"):
             check(wanted in paths, "package lacks %s" % wanted)
         check(any(p.startswith("./usr/share/metainfo/") and p.endswith(".metainfo.xml")
                   for p in paths), "package lacks its AppStream metadata")

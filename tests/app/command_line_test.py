@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""Starts the built executable with each kind of command line and without a display.
+
+Every run gets an environment without any display, a fresh home and runtime folder: a run that
+went on to open its windows would fail on the display or hang, and would leave its setting or
+its lock behind.
+
+usage: command_line_test.py EXECUTABLE VERSION
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+EXE, VERSION = sys.argv[1], sys.argv[2]
+failures = []
+
+
+def check(ok, message):
+    if not ok:
+        failures.append(message)
+        print("FAIL:", message)
+
+
+def run(args, **env):
+    root = tempfile.mkdtemp(prefix="lunavik-cli-")
+    try:
+        base = {k: v for k, v in os.environ.items()
+                if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        runtime = os.path.join(root, "runtime")
+        os.mkdir(runtime, 0o700)
+        base.update(HOME=root, XDG_CONFIG_HOME=os.path.join(root, "config"),
+                    XDG_CACHE_HOME=os.path.join(root, "cache"), XDG_RUNTIME_DIR=runtime,
+                    LC_ALL="C.UTF-8")
+        base.update(env)
+        try:
+            p = subprocess.run([EXE] + args, capture_output=True, text=True, env=base,
+                               timeout=20)
+        except subprocess.TimeoutExpired:
+            return None
+        left = sorted(os.path.relpath(os.path.join(d, f), root)
+                      for d, _, files in os.walk(root) for f in files)
+        return p, left
+    finally:
+        shutil.rmtree(root, ignore_errors=True)
+
+
+def expect(name, args, status, out=None, err=None, **env):
+    """out and err: a list of texts the stream must contain, [] for an empty stream."""
+    result = run(args, **env)
+    if result is None:
+        check(False, "%s: still running after 20 s (did it open its windows?)" % name)
+        return ""
+    p, left = result
+    check(p.returncode == status, "%s: exit status %d, expected %d (stderr %r)"
+          % (name, p.returncode, status, p.stderr))
+    for stream, wanted, text in (("stdout", out, p.stdout), ("stderr", err, p.stderr)):
+        if wanted == []:
+            check(text == "", "%s: %s should be empty, is %r" % (name, stream, text))
+        for piece in wanted or ():
+            check(piece in text, "%s: %s lacks %r: %r" % (name, stream, piece, text))
+    if err:
+        check(len(p.stderr.splitlines()) == 1, "%s: not one line on stderr: %r" % (name, p.stderr))
+    check(not left, "%s: left files behind: %r" % (name, left))
+    return p.stdout
+
+
+usage = ["Usage:", "-h, --help", "-v, --version"]
+for flag in ("--help", "-h"):
+    text = expect(flag, [flag], 0, out=usage, err=[])
+    # Qt's own options (-platform, -style...) are accepted but stay out of the help.
+    check("platform" not in text, "%s lists Qt's own options: %r" % (flag, text))
+for args in (["--version"], ["-v"], ["-platform", "offscreen", "--version"]):
+    text = expect(" ".join(args), args, 0, err=[])
+    check(text == "Lunavik %s\n" % VERSION, "%s prints %r" % (" ".join(args), text))
+
+expect("unknown long option", ["--frobnicate"], 1, out=[], err=["frobnicate", "--help"])
+expect("unknown short option", ["-x"], 1, out=[], err=["'x'", "--help"])
+expect("a file name", ["notes.txt"], 1, out=[], err=["notes.txt"])
+# Help wins over the display: it must work on a server without one.
+expect("help before the display check", ["--help"], 0, out=usage, err=[], QT_QPA_PLATFORM="xcb")
+
+no_display = ["no display", "xvfb-run"]
+expect("no display", [], 1, out=[], err=no_display)
+expect("X11 asked for, only Wayland there", [], 1, out=[], err=no_display,
+       QT_QPA_PLATFORM="xcb", WAYLAND_DISPLAY="wayland-test")
+expect("Wayland asked for, only X11 there", [], 1, out=[], err=no_display,
+       QT_QPA_PLATFORM="wayland", DISPLAY=":99")
+expect("-platform xcb without X11", ["-platform", "xcb"], 1, out=[], err=no_display)
+
+if failures:
+    print("%d problem(s) with the command line" % len(failures))
+    sys.exit(1)
+print("command line OK")

@@ -1,0 +1,35 @@
+// The update reminder as a distribution builds it (LUNAVIK_UPDATE_REMINDER=OFF): this test
+// program compiles the reminder with the switch off.
+#include "program_fixture.h"
+#include "shell/setting_encoding.h"
+
+namespace {
+
+using namespace settings_encoding;
+
+class UpdateReminderSwitchedOff : public ProgramTest {
+protected:
+    void startsWithoutAskingAndNeverWrites() {
+        fake.clock.now = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
+        start();
+        EXPECT_TRUE(program->main.Visible());
+        program->help.CheckForUpdate();
+        expectNoMessage();
+        EXPECT_EQ(fake.settings.saves, 0);
+        EXPECT_TRUE(fake.urls.opened.isEmpty());
+    }
+};
+
+TEST_F(UpdateReminderSwitchedOff, FirstRunStoresNothing) {
+    startsWithoutAskingAndNeverWrites();
+    EXPECT_TRUE(fake.settings.values.empty());
+}
+
+TEST_F(UpdateReminderSwitchedOff, OverdueReminderIsNotShown) {
+    const QString key =
+        QStringLiteral("lunavik/Settings/") + EncodeSetting(QStringLiteral("Duration"));
+    fake.settings.values[key] = EncodeSetting(QStringLiteral("2026-10-01T09:30:00"));
+    startsWithoutAskingAndNeverWrites();
+}
+
+} // namespace
