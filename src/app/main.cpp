@@ -7,6 +7,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    platform::QuietMissingRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setStyle(new platform::LightStyle);
     QApplication::setApplicationName(QStringLiteral("Lunavik"));

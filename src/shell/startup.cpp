@@ -25,9 +25,17 @@ void frmStartup::Form_Load() {
     m_icons = {runtime().applicationIcon()};
     platform::Platform& p = m_program.platform;
     if (p.instance.AnotherInstanceRunning()) {
+        const QString leftover = p.instance.BlockingLock();
         CarryOn([&] {
-            m_program.Message(QStringLiteral("Application is already running"),
-                              platform::MsgIcon::Information);
+            if (leftover.isEmpty())
+                m_program.Message(QStringLiteral("Application is already running"),
+                                  platform::MsgIcon::Information);
+            else
+                m_program.Message(QStringLiteral("Lunavik cannot start: its lock file\r\r%1\r\r"
+                                                 "is left over from an earlier run and cannot be "
+                                                 "removed. Remove it, then start Lunavik again.")
+                                      .arg(leftover),
+                                  platform::MsgIcon::Critical);
         });
         m_program.help.UnloadAllAndEnd();
         return;
