@@ -147,7 +147,16 @@ bool LockFileInstanceGuard::AnotherInstanceRunning() {
     const FolderGate gate(m_folder);
     m_lock = std::make_unique<QLockFile>(m_path);
     m_lock->setStaleLockTime(0);
+    const QByteArray native = QFile::encodeName(m_path);
     for (int attempt = 0; attempt < 3; ++attempt) {
+        // QLockFile reads what it finds to learn the owner, and reading a pipe would wait for
+        // ever: anything but a plain file goes first.
+        struct stat st = {};
+        if (::lstat(native.constData(), &st) == 0 && !S_ISREG(st.st_mode) &&
+            takeOverIfFree(m_path, *m_lock) == Leftover::Stuck) {
+            m_blocking = m_path;
+            return true;
+        }
         if (m_lock->tryLock(0))
             return false;
         // The folder cannot hold a lock (read-only, full): better to start than to refuse.
