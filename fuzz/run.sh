@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs them side by side for a bounded time.
-# Usage: fuzz/run.sh [seconds each, default 60] [target ...]   (default: all three)
+# Usage: fuzz/run.sh [seconds each, default 60] [target ...]   (default: all of them)
 # Each target grows its own corpus under build-fuzz/fuzz-corpus/<target>, seeded from
 # fuzz/corpus/<target>, so the seeds in the tree stay a handful of readable files; a failing
 # input lands in build-fuzz/fuzz-artifacts/<target>/. Exits non-zero if any target failed.
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_name fuzz_setting fuzz_referral)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_name fuzz_setting fuzz_settings_file fuzz_referral)
 build=${LUNAVIK_FUZZ_BUILD:-build-fuzz}
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

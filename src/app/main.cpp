@@ -11,6 +11,7 @@
 int main(int argc, char** argv) {
     if (const std::optional<int> status = app::HandleCommandLine(argc, argv))
         return *status;
+    platform::QuietMissingRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setStyle(new platform::LightStyle);
     QApplication::setApplicationName(QStringLiteral("Lunavik"));

@@ -14,6 +14,17 @@
 #include <cstdio>
 #include <unistd.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define LUNAVIK_LEAK_CHECK
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define LUNAVIK_LEAK_CHECK
+#endif
+#endif
+#ifdef LUNAVIK_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace platform {
 
 QString QtMessageBox::DisplayText(const QString& text) { return forms::LineFeedsOnly(text); }
@@ -93,48 +104,15 @@ float StdRandomGenerator::Rnd() {
     return static_cast<float>(m_engine() >> 8) * (1.0f / 16777216.0f);
 }
 
-LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QString folder) {
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    QDir().mkpath(folder);
-    m_path = QDir(folder).filePath(appName + QLatin1String(".lock"));
-}
-
-bool LockFileInstanceGuard::AnotherInstanceRunning() {
-    if (m_lock && m_lock->isLocked())
-        return false;
-    m_lock = std::make_unique<QLockFile>(m_path);
-    // Only a living owner counts; a lock left by a dead process is taken over at once.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0))
-        return false;
-    if (m_lock->error() == QLockFile::LockFailedError) {
-        // A lock file nobody can read (its writer died while creating it) names no owner;
-        // once it is a few seconds old it is taken over instead of refusing every start.
-        qint64 pid = 0;
-        QString host, app;
-        const QFileInfo info(m_path);
-        if (!m_lock->getLockInfo(&pid, &host, &app) &&
-            info.lastModified().secsTo(QDateTime::currentDateTime()) > 5 &&
-            m_lock->removeStaleLockFile() && m_lock->tryLock(0))
-            return false;
-        return true;
-    }
-    // The folder cannot hold a lock (read-only, missing): better to start than to refuse.
-    return false;
-}
-
-void LockFileInstanceGuard::Release() {
-    if (m_lock)
-        m_lock->unlock();
-}
-
 void ExitProcessEnder::End(int status) {
     m_settings.Flush();
     m_instance.Release();
     std::fflush(nullptr);
+#ifdef LUNAVIK_LEAK_CHECK
+    // _exit skips the leak check a sanitizer build runs at exit; this is the program's only
+    // way out, so the check runs here, with everything still in use reachable.
+    __lsan_do_leak_check();
+#endif
     ::_exit(status);
 }
 

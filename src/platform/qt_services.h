@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/instance_lock.h"
 #include "platform/services.h"
 
-#include <QLockFile>
 #include <QSettings>
 #include <map>
 #include <memory>
@@ -58,21 +58,6 @@ public:
 
 private:
     std::mt19937 m_engine{1};
-};
-
-// A lock file in the user's runtime folder. QLockFile recognises a lock whose owner has died
-// and takes it over, so a crash or a kill never refuses the next start.
-class LockFileInstanceGuard : public InstanceGuard {
-public:
-    // folder: where the lock lives; empty means the user's runtime folder.
-    explicit LockFileInstanceGuard(const QString& appName, QString folder = {});
-    bool AnotherInstanceRunning() override;
-    void Release() override;
-    QString lockPath() const { return m_path; }
-
-private:
-    QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
 };
 
 // Flushes the settings and drops the lock before ending, since no destructor runs after it.

@@ -61,8 +61,12 @@ public:
 class InstanceGuard {
 public:
     virtual ~InstanceGuard() = default;
-    // True while another process of this application runs for the same user.
+    // True while another process of this application runs for the same user, or while a
+    // leftover lock that cannot be removed stops this start (BlockingLock names it then).
     virtual bool AnotherInstanceRunning() = 0;
+    // The lock file that stopped the last AnotherInstanceRunning although no instance holds
+    // it; empty when a running instance (or nothing) stopped it.
+    virtual QString BlockingLock() const { return {}; }
     virtual void Release() = 0;
 };
 

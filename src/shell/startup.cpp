@@ -27,9 +27,18 @@ void frmStartup::Form_Load() {
     m_icons = {runtime().applicationIcon()};
     platform::Platform& p = platform();
     if (p.instance.AnotherInstanceRunning()) {
+        const QString leftover = p.instance.BlockingLock();
         CarryOn([&] {
-            MsgBox(p, QStringLiteral("Application is already running"),
-                   platform::MsgIcon::Information);
+            if (leftover.isEmpty())
+                MsgBox(p, QStringLiteral("Application is already running"),
+                       platform::MsgIcon::Information);
+            else
+                MsgBox(p,
+                       QStringLiteral("Lunavik cannot start: its lock file\r\r%1\r\r"
+                                      "is left over from an earlier run and cannot be "
+                                      "removed. Remove it, then start Lunavik again.")
+                           .arg(leftover),
+                       platform::MsgIcon::Critical);
         });
         m_help.UnloadAllAndEnd();
         return;

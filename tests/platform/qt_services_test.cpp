@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
-#include <QProcess>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -14,7 +12,6 @@
 
 namespace {
 
-using platform::LockFileInstanceGuard;
 using platform::QtSettingsStore;
 using settings_encoding::EncodeSetting;
 
@@ -62,61 +59,6 @@ TEST(QtSettingsStoreTest, UnwritableFolderIsNoFailure) {
                     store.Read(kApp, kSection, kKey) == kValue);
     }
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-// Starts the helper holding the lock; returns once it says it holds it.
-bool holdLock(QProcess& holder, const QString& path) {
-    holder.start(QStringLiteral(LUNAVIK_LOCK_HOLDER), {path});
-    return holder.waitForReadyRead(10000) && holder.readLine().trimmed() == "locked";
-}
-
-TEST(LockFileGuardTest, RefusesOnlyWhileTheHolderLives) {
-    QTemporaryDir dir;
-    LockFileInstanceGuard first(kApp, dir.path());
-    QProcess holder;
-    ASSERT_TRUE(holdLock(holder, first.lockPath()));
-    EXPECT_TRUE(first.AnotherInstanceRunning());
-
-    holder.kill();
-    ASSERT_TRUE(holder.waitForFinished(10000));
-    LockFileInstanceGuard next(kApp, dir.path());
-    EXPECT_FALSE(next.AnotherInstanceRunning());
-    EXPECT_TRUE(LockFileInstanceGuard(kApp, dir.path()).AnotherInstanceRunning());
-    next.Release();
-    EXPECT_FALSE(LockFileInstanceGuard(kApp, dir.path()).AnotherInstanceRunning());
-}
-
-TEST(LockFileGuardTest, StaleLockOfADeadProcessDoesNotRefuse) {
-    QTemporaryDir dir;
-    // A process id that surely belongs to no one: one that has just ended.
-    QProcess gone;
-    ASSERT_TRUE(holdLock(gone, dir.filePath(QStringLiteral("other.lock"))));
-    const qint64 deadPid = gone.processId();
-    gone.closeWriteChannel();
-    ASSERT_TRUE(gone.waitForFinished(10000));
-
-    LockFileInstanceGuard guard(kApp, dir.path());
-    QFile stale(guard.lockPath());
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write(QByteArray::number(deadPid) + "\nlunavik\n" + QSysInfo::machineHostName().toUtf8() +
-                "\n");
-    stale.close();
-    EXPECT_FALSE(guard.AnotherInstanceRunning());
-}
-
-TEST(LockFileGuardTest, UnreadableLockIsTakenOverOnceItIsOld) {
-    QTemporaryDir dir;
-    LockFileInstanceGuard guard(kApp, dir.path());
-    QFile cut(guard.lockPath());
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly)); // left empty, as by a writer killed at once
-    cut.close();
-    EXPECT_TRUE(LockFileInstanceGuard(kApp, dir.path()).AnotherInstanceRunning())
-        << "a lock being written right now must still count";
-    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(cut.setFileTime(QDateTime::currentDateTime().addSecs(-60),
-                                QFileDevice::FileModificationTime));
-    cut.close();
-    EXPECT_FALSE(guard.AnotherInstanceRunning());
 }
 
 TEST(QtMessageBoxTest, ShowsABareCarriageReturnAsALineBreakAndAnswersByKey) {

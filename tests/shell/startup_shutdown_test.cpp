@@ -70,6 +70,20 @@ TEST_F(StartUp, SecondInstanceSaysSoAndEndsWithoutTouchingAnything) {
     EXPECT_EQ(fake.settings.saves, 0);
 }
 
+TEST_F(StartUp, LeftoverLockThatCannotGoIsNamedNotTakenForARunningInstance) {
+    fake.instance.anotherRunning = true;
+    fake.instance.blockingLock = QStringLiteral("/run/user/1000/lunavik.lock");
+    start();
+    expectMessage(QStringLiteral("Lunavik cannot start: its lock file\r\r"
+                                 "/run/user/1000/lunavik.lock\r\r"
+                                 "is left over from an earlier run and cannot be removed. "
+                                 "Remove it, then start Lunavik again."),
+                  platform::MsgIcon::Critical);
+    EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
+    EXPECT_FALSE(anyWindowVisible());
+    EXPECT_EQ(fake.settings.saves, 0);
+}
+
 TEST_F(StartUp, CoBrandDrawRoundsHalfToEvenAndShowsTheOfferFiveTimesInTwelve) {
     fake.random.values = {0.25000003f};
     start();

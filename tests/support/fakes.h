@@ -101,8 +101,10 @@ public:
 class Instance : public platform::InstanceGuard {
 public:
     bool AnotherInstanceRunning() override { return anotherRunning; }
+    QString BlockingLock() const override { return blockingLock; }
     void Release() override { ++releases; }
     bool anotherRunning = false;
+    QString blockingLock; // with anotherRunning: a leftover lock, not an instance, stops the start
     int releases = 0;
 };
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QLockFile>
+#include <QString>
+#include <memory>
+
+namespace platform {
+
+// Where this user's instance lock lives: the runtime folder when it is private to the user,
+// otherwise a folder of the program's own in the user's cache folder, made private. Never a
+// folder another user can write to; empty when there is no private folder to be had.
+QString PrivateLockFolder(const QString& appName);
+
+// Without XDG_RUNTIME_DIR the lock simply lives in the cache folder, so Qt's warning about the
+// missing variable is noise to the user. Call before the application object is made.
+void QuietMissingRuntimeFolder();
+
+// A QLockFile in a folder private to the user. QLockFile holds a kernel lock on its file for as
+// long as its owner lives; that lock, not the process id written in the file, says whether an
+// instance runs, so a leftover file is taken over whatever it holds or whatever its mode.
+class LockFileInstanceGuard : public InstanceGuard {
+public:
+    // folder: where the lock lives; empty means PrivateLockFolder.
+    explicit LockFileInstanceGuard(const QString& appName, QString folder = {});
+    ~LockFileInstanceGuard() override;
+    bool AnotherInstanceRunning() override;
+    QString BlockingLock() const override { return m_blocking; }
+    void Release() override;
+    QString lockPath() const { return m_path; }
+
+private:
+    QString m_folder;
+    QString m_path;
+    QString m_blocking;
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+} // namespace platform

@@ -1,0 +1,303 @@
+#!/usr/bin/env python3
+"""Starts the real program again and again on a virtual X server to try its single-instance lock.
+
+Every start runs without XDG_RUNTIME_DIR, the set-up in which the lock has to find a private
+folder of its own, with a shared temporary folder standing in for /tmp. Run as root, the test
+also makes a throw-away second user: neither user may block the other, whatever either leaves
+behind or plants. A start counts as running when its main window is mapped, and as refused when
+its only window is a box titled "Lunavik" (the box's text is read in the end-to-end test).
+
+usage: single_instance_test.py LUNAVIK_EXECUTABLE
+Exit status 0 on success, 1 on a failure, 77 when no virtual X server is installed.
+"""
+import os
+import pwd
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+MAIN_TITLE = "Lunavik v1.70"
+BOX_TITLE = "Lunavik"
+RACES = 30
+
+
+class Failure(Exception):
+    pass
+
+
+def log(message):
+    print(message, flush=True)
+
+
+def wait_for(what, probe, timeout=20.0):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(0.1)
+
+
+class User:
+    def __init__(self, name, uid, gid, home):
+        self.name, self.uid, self.gid, self.home = name, uid, gid, home
+        self.lock = os.path.join(home, ".cache", "lunavik", "lunavik.lock")
+
+    def own(self, path):
+        os.lchown(path, self.uid, self.gid)
+
+
+class Machine:
+    def __init__(self, exe):
+        self.root = tempfile.mkdtemp(prefix="lunavik-instance-")
+        os.chmod(self.root, 0o755)  # the second user runs the program from here
+        self.exe = os.path.join(self.root, "lunavik")
+        shutil.copy2(exe, self.exe)
+        # Stands in for /tmp: where Qt and the old lock put their shared files.
+        self.tmp = os.path.join(self.root, "tmp")
+        os.mkdir(self.tmp)
+        os.chmod(self.tmp, 0o1777)
+        self.xvfb = None
+        self.procs = []
+        self.made_user = None
+
+    def start_x(self):
+        read_fd, write_fd = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
+             "-nolisten", "tcp", "-noreset"], pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, start_new_session=True)
+        os.close(write_fd)
+        number = b""
+        while not number.endswith(b"\n"):
+            if not select.select([read_fd], [], [], 15)[0]:
+                raise Failure("Xvfb did not report a display")
+            chunk = os.read(read_fd, 16)
+            if not chunk:
+                raise Failure("Xvfb exited before reporting a display")
+            number += chunk
+        os.close(read_fd)
+        self.display = ":" + number.decode().strip()
+
+    def user(self, name, uid, gid):
+        home = os.path.join(self.root, "home-" + name)
+        os.mkdir(home, 0o700)
+        os.chown(home, uid, gid)
+        return User(name, uid, gid, home)
+
+    def second_user(self):
+        """A throw-away user, when this test may make one; None otherwise."""
+        if os.geteuid() != 0 or shutil.which("useradd") is None:
+            return None
+        name = "lunavik-t%d" % os.getpid()
+        run = subprocess.run(["useradd", "--no-create-home", "--shell", "/usr/sbin/nologin",
+                              "--user-group", name], capture_output=True, text=True)
+        if run.returncode != 0:
+            log("no second user (%s): two-user cases skipped" % run.stderr.strip())
+            return None
+        self.made_user = name
+        entry = pwd.getpwnam(name)
+        return self.user(name, entry.pw_uid, entry.pw_gid)
+
+    def launch(self, user):
+        env = {"HOME": user.home, "USER": user.name, "LOGNAME": user.name,
+               "PATH": "/usr/bin:/bin", "DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb",
+               "TMPDIR": self.tmp, "LANG": "C.UTF-8",
+               # No session bus: libdbus would otherwise launch one per start and leave it.
+               "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(self.root, "no-bus")}
+        err = tempfile.TemporaryFile(dir=self.root)
+        kwargs = {}
+        if user.uid != os.geteuid():
+            kwargs = {"user": user.uid, "group": user.gid, "extra_groups": []}
+        proc = subprocess.Popen([self.exe], env=env, cwd=user.home, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=err, **kwargs)
+        proc.err = err
+        self.procs.append(proc)
+        return proc
+
+    def titles(self, proc):
+        run = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
+                              str(proc.pid), "--name", "."],
+                             env={"DISPLAY": self.display}, capture_output=True, text=True)
+        titles = []
+        for window in run.stdout.split():
+            name = subprocess.run(["xdotool", "getwindowname", window],
+                                  env={"DISPLAY": self.display}, capture_output=True, text=True)
+            titles.append(name.stdout.strip())
+        return sorted(titles)
+
+    def outcome(self, proc):
+        """'running', 'refused', or None while the start has not shown anything yet."""
+        if proc.poll() is not None:
+            raise Failure("pid %d ended by itself with status %r: %s"
+                          % (proc.pid, proc.returncode, self.stderr(proc)))
+        titles = self.titles(proc)
+        if MAIN_TITLE in titles:
+            return "running"
+        if titles == [BOX_TITLE]:
+            return "refused"
+        return None
+
+    def expect(self, proc, wanted, what):
+        got = wait_for(what, lambda: self.outcome(proc))
+        if got != wanted:
+            raise Failure("%s: the start was %s, expected %s (windows %r)"
+                          % (what, got, wanted, self.titles(proc)))
+
+    def stderr(self, proc):
+        proc.err.seek(0)
+        return proc.err.read().decode(errors="replace").strip()
+
+    def end(self, proc, sig=signal.SIGTERM):
+        if proc.poll() is None:
+            proc.send_signal(sig)
+        try:
+            proc.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+            raise Failure("pid %d did not end on signal %d" % (proc.pid, sig))
+
+    def shutdown(self):
+        for proc in self.procs:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait()
+        if self.xvfb is not None:
+            os.killpg(self.xvfb.pid, signal.SIGKILL)
+            self.xvfb.wait()
+        if self.made_user:
+            run = subprocess.run(["userdel", "--force", self.made_user], capture_output=True, text=True)
+            if run.returncode != 0:
+                log("could not remove the user %s: %s" % (self.made_user, run.stderr.strip()))
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+def plant_leftovers(m, owner, victim):
+    """What one user can leave in the shared temporary folder against another."""
+    # Qt's default runtime folder of the victim, taken first; and the old shared lock path.
+    runtime = os.path.join(m.tmp, "runtime-" + victim.name)
+    os.makedirs(runtime, exist_ok=True)
+    os.chmod(runtime, 0o777)
+    owner.own(runtime)
+    junk = os.path.join(m.tmp, "lunavik.lock")
+    if not os.path.lexists(junk):
+        with open(junk, "w") as f:
+            f.write("junk\n")
+        owner.own(junk)
+
+
+def two_users(m, a, b):
+    plant_leftovers(m, a, b)
+    plant_leftovers(m, b, a)
+    first_a = m.launch(a)
+    m.expect(first_a, "running", a.name + "'s first start")
+    first_b = m.launch(b)
+    m.expect(first_b, "running", b.name + "'s start while " + a.name + " runs")
+    for user, running in ((a, first_a), (b, first_b)):
+        again = m.launch(user)
+        m.expect(again, "refused", user.name + "'s second start")
+        m.end(again)
+        # Killed outright, each leaves its lock behind; the other user must not care, and
+        # the same user's next start takes it over.
+        m.end(running, signal.SIGKILL)
+        if not os.path.exists(user.lock):
+            raise Failure("no lock left behind by a killed instance at " + user.lock)
+    for user in (b, a):
+        proc = m.launch(user)
+        m.expect(proc, "running", user.name + "'s start after kill -9")
+        m.end(proc)
+    log("two users: never blocked by each other or by what the other planted")
+
+
+def leftover_cases(m, user):
+    folder = os.path.dirname(user.lock)
+    os.makedirs(folder, mode=0o700, exist_ok=True)
+    user.own(folder)
+
+    def plant(content, mode=0o644):
+        with open(user.lock, "wb") as f:
+            f.write(content)
+        os.chmod(user.lock, mode)
+        user.own(user.lock)
+
+    def symlink():
+        os.symlink(user.lock + ".gone", user.lock)
+        user.own(user.lock)
+
+    other_host = b"4242\nlunavik\nsome-other-host\n"
+    cases = [
+        ("mode 000", lambda: plant(other_host, 0)),
+        ("broken symlink", symlink),
+        ("owner gone on another host", lambda: plant(other_host)),
+        ("junk", lambda: plant(b"\x00\xffjunk\n-1\n")),
+        ("empty", lambda: plant(b"")),
+    ]
+    for name, make in cases:
+        make()
+        proc = m.launch(user)
+        m.expect(proc, "running", "%s's start over a leftover lock (%s)" % (user.name, name))
+        m.end(proc)
+        if os.path.lexists(user.lock):
+            raise Failure("the lock stayed after a normal end (%s)" % name)
+    log("leftover locks of %s taken over: %s" % (user.name, ", ".join(c[0] for c in cases)))
+
+
+def races(m, user):
+    for i in range(RACES):
+        pair = [m.launch(user), m.launch(user)]
+        outcomes = sorted(wait_for("race %d to settle" % i, lambda p=p: m.outcome(p))
+                          for p in pair)
+        if outcomes != ["refused", "running"]:
+            raise Failure("race %d: the two starts were %r" % (i, outcomes))
+        for proc in pair:
+            m.end(proc)
+    log("%d racing pairs: exactly one main window each time" % RACES)
+
+
+def quiet(m, user):
+    proc = m.launch(user)
+    m.expect(proc, "running", "a plain start")
+    m.end(proc)
+    if m.stderr(proc):
+        raise Failure("a plain start without XDG_RUNTIME_DIR printed: " + m.stderr(proc))
+    log("a plain start without XDG_RUNTIME_DIR prints nothing")
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    if shutil.which("Xvfb") is None or shutil.which("xdotool") is None:
+        print("SKIP: Xvfb or xdotool is not installed")
+        return SKIP
+    m = Machine(sys.argv[1])
+    try:
+        m.start_x()
+        me = pwd.getpwuid(os.geteuid())
+        a = m.user(me.pw_name, me.pw_uid, me.pw_gid)
+        quiet(m, a)
+        b = m.second_user()
+        if b is not None:
+            two_users(m, a, b)
+        else:
+            log("two users: skipped (only root can make a second user)")
+        leftover_cases(m, b or a)
+        races(m, a)
+        return 0
+    except Failure as e:
+        print("FAIL: %s" % e, flush=True)
+        return 1
+    finally:
+        m.shutdown()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
