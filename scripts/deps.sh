@@ -8,6 +8,8 @@ packages=(
     clang libclang-rt-14-dev
     # a virtual display for running and for the end-to-end test
     xvfb xauth x11-apps x11-utils imagemagick xdotool fonts-dejavu-core fonts-liberation2
+    # the same flows on Wayland: a headless compositor and Qt's Wayland platform plugin
+    weston qt6-wayland
     # reading the windows through the accessibility bus in the end-to-end test
     python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
     # checking the desktop entry and AppStream metadata, building the .deb
