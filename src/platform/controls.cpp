@@ -216,7 +216,10 @@ void FormTextBox::paintEvent(QPaintEvent*) {
     // Flat: one thin line instead of the sunken edge.
     QPainter p(this);
     p.fillRect(rect(), editor()->palette().color(QPalette::Base));
-    DrawCrispFrame(p, rect(), palette().color(QPalette::Shadow));
+    // The focus shows in the text colour: a caret alone is easily missed.
+    const QColor edge = editor()->hasFocus() ? editor()->palette().color(QPalette::Text)
+                                             : palette().color(QPalette::Shadow);
+    DrawCrispFrame(p, rect(), edge);
 }
 
 void FormTextBox::resizeEvent(QResizeEvent*) {
@@ -253,12 +256,16 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
             return filterKey(static_cast<QKeyEvent*>(event));
         break;
     case QEvent::FocusIn:
-        if (watched == editor())
+        if (watched == editor()) {
+            update();
             emit GotFocus();
+        }
         break;
     case QEvent::FocusOut:
-        if (watched == editor())
+        if (watched == editor()) {
+            update();
             emit LostFocus();
+        }
         break;
     case QEvent::MouseButtonPress:
         emit MouseDown();

@@ -1,5 +1,7 @@
 #include "platform/forms.h"
 
+#include "platform/desktop_look.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,9 +66,15 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && m_default && m_default->isEnabled()) {
-        m_default->click();
-        return;
+    // The keypad's Enter is the same key to the user.
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // A focused command button takes Enter as it takes Space; a text box passes it here.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* pressed = focused && !focused->isCheckable() ? focused : m_default.data();
+        if (pressed && pressed->isEnabled()) {
+            pressed->click();
+            return;
+        }
     }
     if (event->key() == Qt::Key_Escape && m_cancel && m_cancel->isEnabled()) {
         m_cancel->click();
@@ -254,24 +262,6 @@ QFont makeFont(const FontSpec& spec, const QFont& base) {
     return font;
 }
 
-QColor resolve(const Colour& colour, const QPalette& system) {
-    if (colour.rgb)
-        return *colour.rgb;
-    switch (colour.system) {
-    case SystemColour::ButtonFace:
-        return system.color(QPalette::Button);
-    case SystemColour::ButtonText:
-        return system.color(QPalette::ButtonText);
-    case SystemColour::Window:
-        return system.color(QPalette::Base);
-    case SystemColour::WindowText:
-        return system.color(QPalette::Text);
-    case SystemColour::None:
-        break;
-    }
-    return {};
-}
-
 bool takesFocus(Kind kind) {
     return kind == Kind::TextBox || kind == Kind::ComboList || kind == Kind::Button ||
            kind == Kind::CheckButton;
@@ -296,9 +286,9 @@ void Form::build(const FormDesign& design) {
     client->setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
     QPalette pal = client->palette();
     if (design.back.isSet())
-        pal.setColor(QPalette::Window, resolve(design.back, system));
+        pal.setColor(QPalette::Window, Resolve(design.back, system));
     if (design.fore.isSet())
-        pal.setColor(QPalette::WindowText, resolve(design.fore, system));
+        pal.setColor(QPalette::WindowText, Resolve(design.fore, system));
     client->setPalette(pal);
     client->setCursor(design.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
 
@@ -390,8 +380,7 @@ QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent) {
     if (font != parent->font())
         widget->setFont(font);
     QPalette pal = widget->palette();
-    const QColor fore = resolve(c.fore, system);
-    const QColor back = resolve(c.back, system);
+    const auto [fore, back] = ReadableColours(c, parent->palette().color(QPalette::Window), system);
     switch (c.kind) {
     case Kind::TextBox:
     case Kind::ComboList:
@@ -452,6 +441,7 @@ QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent) {
     widget->setAccessibleName(accessible);
     if (auto* box = qobject_cast<FormTextBox*>(widget))
         box->editor()->setAccessibleName(accessible);
+    ApplyDesktopLook(widget, c);
     widget->setVisible(c.visible);
     return widget;
 }
