@@ -58,6 +58,28 @@ void FormWindow::setMenuBar(QMenuBar* bar) {
     static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
 }
 
+void FormWindow::CentreOnScreen() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // A window's position is that of its frame; until the window manager has framed it, the
+    // frame is the window itself.
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    m_centreOnFrame = frameGeometry() == geometry();
+}
+
+bool FormWindow::event(QEvent* event) {
+    // The frame arrives after the window is shown: centre once more on the framed size.
+    const auto type = event->type();
+    if (m_centreOnFrame && isVisible() && frameGeometry() != geometry() &&
+        (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose ||
+         type == QEvent::UpdateRequest || type == QEvent::WindowActivate))
+        CentreOnScreen();
+    return QWidget::event(event);
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The close box unloads, exactly like an unload from code.
     event->ignore();
@@ -222,13 +244,8 @@ std::vector<QWidget*> Form::TabOrder() const {
 }
 
 void Form::placeCentred() {
-    QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     m_window->adjustSize();
-    const QRect area = screen->availableGeometry();
-    const QSize size = m_window->size();
-    m_window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    m_window->CentreOnScreen();
 }
 
 namespace {

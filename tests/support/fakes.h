@@ -73,6 +73,8 @@ public:
     void Clear() override {
         ++clears;
         QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+        if (QGuiApplication::clipboard()->supportsSelection())
+            QGuiApplication::clipboard()->clear(QClipboard::Selection);
     }
     int clears = 0;
 };
