@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -114,6 +115,10 @@ void ApplyDesktopLook(QWidget* widget, const ControlDesign& c) {
         widget->setProperty(kDesignedColours, true);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         combo->setMaxVisibleItems(kVisibleRows);
+    // A focused command button takes Enter and keypad Enter as it takes Space; a check box in
+    // push-button style stays a check box.
+    if (auto* button = qobject_cast<QPushButton*>(widget); button && !button->isCheckable())
+        button->setAutoDefault(true);
 }
 
 bool HasDesignedColours(const QWidget* widget) {

@@ -27,8 +27,8 @@ struct DrawnColours {
 // light value. behind: what shows through a transparent control, a fixed colour of the design.
 DrawnColours ReadableColours(const ControlDesign& c, const QColor& behind, const QPalette& system);
 
-// Marks the control whose design gives it colours, so the style paints them as designed, and
-// keeps drop-down lists to a screenful of rows.
+// Marks the control whose design gives it colours, so the style paints them as designed, keeps
+// drop-down lists to a few rows, and lets a focused button take Enter.
 void ApplyDesktopLook(QWidget* widget, const ControlDesign& c);
 bool HasDesignedColours(const QWidget* widget);
 

@@ -89,14 +89,10 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     // The keypad's Enter is the same key to the user.
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        // A focused command button takes Enter as it takes Space; a text box passes it here.
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        QPushButton* pressed = focused && !focused->isCheckable() ? focused : m_default.data();
-        if (pressed && pressed->isEnabled()) {
-            pressed->click();
-            return;
-        }
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_default &&
+        m_default->isEnabled()) {
+        m_default->click();
+        return;
     }
     if (event->key() == Qt::Key_Escape && m_cancel && m_cancel->isEnabled()) {
         m_cancel->click();
