@@ -187,7 +187,9 @@ class Session:
 
     def find(self, root, role=None, name=None):
         for node in self.walk(root):
-            if (role is None or node.getRoleName() == role) and (name is None or node.name == name):
+            if role is not None and node.getRoleName() != role:
+                continue
+            if name is None or node.name == name:
                 return node
         return None
 

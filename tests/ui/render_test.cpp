@@ -99,6 +99,12 @@ protected:
         const QPixmap pixmap = f.window()->grab();
         ratio = pixmap.devicePixelRatio();
         shot = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+        // LUNAVIK_RENDER_SHOTS=folder keeps what was checked, to look at.
+        const QString folder = qEnvironmentVariable("LUNAVIK_RENDER_SHOTS");
+        if (!folder.isEmpty())
+            shot.save(QStringLiteral("%1/%2-%3-%4.png")
+                          .arg(folder, QString::fromLatin1(desktopName({GetParam(), 0})),
+                               QString::number(qRound(ratio * 100)), f.window()->objectName()));
     }
     // The control's rectangle in the shot, in device pixels, when it shows whole.
     std::optional<QRect> place(forms::Form& f, QWidget* w) {
