@@ -10,6 +10,8 @@ packages=(
     xvfb xauth x11-apps x11-utils imagemagick xdotool fonts-dejavu-core fonts-liberation2
     # the same flows on Wayland: a headless compositor and Qt's Wayland platform plugin
     weston qt6-wayland
+    # a window manager, so window placement is tested with real frames
+    openbox
     # reading the windows through the accessibility bus in the end-to-end test
     python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
     # checking the desktop entry and AppStream metadata, building the .deb

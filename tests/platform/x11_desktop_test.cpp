@@ -1,5 +1,6 @@
-// The program on a real X server (CTest starts a virtual one for it): the selection clipboard
-// that middle-click pastes, and where windows open, which the offscreen platform cannot show.
+// The program on a real X server (CTest starts a virtual one for it, with a window manager that
+// frames the windows): the selection clipboard that middle-click pastes, and where windows
+// open, which the offscreen platform cannot show.
 #include "platform/qt_services.h"
 #include "program_fixture.h"
 
@@ -28,6 +29,7 @@ protected:
             QStringLiteral("smith"));
         QTest::mouseClick(program.main.Control(QStringLiteral("cmdNext")), Qt::LeftButton);
         ASSERT_TRUE(program.result.Visible());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(program.result.window()));
     }
     // The whole window, frame included, sits in the middle of the screen's free area.
     static void expectCentred(forms::Form& form) {
