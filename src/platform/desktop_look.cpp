@@ -110,7 +110,7 @@ DrawnColours ReadableColours(const ControlDesign& c, const QColor& behind, const
 }
 
 void ApplyDesktopLook(QWidget* widget, const ControlDesign& c) {
-    const bool designed = (c.kind == Kind::Button && c.back.isSet()) || (c.kind == Kind::ComboList);
+    const bool designed = (c.kind == Kind::Button || c.kind == Kind::ComboList) && c.back.isSet();
     if (designed)
         widget->setProperty(kDesignedColours, true);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
