@@ -216,8 +216,8 @@ void FormTextBox::paintEvent(QPaintEvent*) {
     // Flat: one thin line instead of the sunken edge.
     QPainter p(this);
     p.fillRect(rect(), editor()->palette().color(QPalette::Base));
-    // The focus shows in the text colour: a caret alone is easily missed.
-    const QColor edge = editor()->hasFocus() ? editor()->palette().color(QPalette::Text)
+    // A caret alone is easily missed: the edge marks the focus too.
+    const QColor edge = editor()->hasFocus() ? FocusEdgeColour(editor()->palette())
                                              : palette().color(QPalette::Shadow);
     DrawCrispFrame(p, rect(), edge);
 }

@@ -125,6 +125,12 @@ bool HasDesignedColours(const QWidget* widget) {
     return widget && widget->property(kDesignedColours).toBool();
 }
 
+QColor FocusEdgeColour(const QPalette& box) {
+    const QColor highlight = box.color(QPalette::Highlight);
+    return ContrastRatio(highlight, box.color(QPalette::Base)) >= 1.5 ? highlight
+                                                                      : box.color(QPalette::Text);
+}
+
 void DrawCrispFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
     // Qt clips a widget to its edges times the scale, each rounded to a device pixel; the
     // outline follows the same rounding so every edge lands on a pixel the widget owns.

@@ -32,6 +32,10 @@ DrawnColours ReadableColours(const ControlDesign& c, const QColor& behind, const
 void ApplyDesktopLook(QWidget* widget, const ControlDesign& c);
 bool HasDesignedColours(const QWidget* widget);
 
+// The edge of a text box with the focus: the desktop's highlight colour, or the box's text
+// colour where the highlight would hardly show on the box's background.
+QColor FocusEdgeColour(const QPalette& box);
+
 // A rectangle's outline, one line per whole device pixel ratio, on whole device pixels just
 // inside the rectangle, so no fractional scale rounds an edge away.
 void DrawCrispFrame(QPainter& painter, const QRect& rect, const QColor& colour);
