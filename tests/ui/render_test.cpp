@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -70,7 +69,8 @@ protected:
     qreal ratio = 1.0; // device pixels per logical pixel
 
     void SetUp() override {
-        QApplication::setStyle(new platform::LightStyle(QStyleFactory::create(QLatin1String(GetParam().style))));
+        QApplication::setStyle(
+            new platform::LightStyle(QStyleFactory::create(QLatin1String(GetParam().style))));
         QApplication::setPalette(GetParam().dark ? darkPalette()
                                                  : QApplication::style()->standardPalette());
         program = std::make_unique<Program>(fake.platform);
