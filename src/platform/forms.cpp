@@ -71,11 +71,12 @@ void FormWindow::CentreOnScreen() {
 }
 
 bool FormWindow::event(QEvent* event) {
-    // The frame arrives after the window is shown: centre once more on the framed size.
+    // The frame arrives after the window is shown: centre once more on the framed size. The
+    // events looked at come only after construction.
     const auto type = event->type();
-    if (m_centreOnFrame && isVisible() && frameGeometry() != geometry() &&
-        (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose ||
-         type == QEvent::UpdateRequest || type == QEvent::WindowActivate))
+    const bool placing = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose ||
+                         type == QEvent::UpdateRequest || type == QEvent::WindowActivate;
+    if (placing && m_centreOnFrame && isVisible() && frameGeometry() != geometry())
         CentreOnScreen();
     return QWidget::event(event);
 }

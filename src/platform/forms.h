@@ -64,10 +64,10 @@ protected:
 
 private:
     Form& m_form;
+    bool m_centreOnFrame = false; // not framed yet when last centred; set before any child
     QWidget* m_client;
     QMenuBar* m_menuBar = nullptr;
     QPointer<QPushButton> m_default, m_cancel;
-    bool m_centreOnFrame = false; // not framed yet when last centred
 };
 
 // A window with the lifecycle of the forms runtime: loaded on first use (widgets built from
