@@ -128,10 +128,14 @@ class Session:
             os.environ[key] = self.env[key]
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
         os.environ.pop("DISPLAY", None)
-        import gi
-        gi.require_version("Atspi", "2.0")
-        import pyatspi
-        from gi.repository import Atspi
+        try:
+            import gi
+            gi.require_version("Atspi", "2.0")
+            import pyatspi
+            from gi.repository import Atspi
+        except Exception as e:
+            raise Failure("the AT-SPI Python bindings (python3-pyatspi) cannot be loaded with %s:"
+                          " %r" % (sys.executable, e))
         Atspi.set_timeout(5000, 15000)
         self.pyatspi = pyatspi
         self.desktop = pyatspi.Registry.getDesktop(0)
@@ -266,6 +270,8 @@ def scenario(s):
     expect(status == 0, "the program ended with status %r" % status)
     output = open(app.log_path).read().strip()
     expect("xcb" not in output.lower(), "the program reached for X11:\n" + output)
+    if output:
+        log("the program printed:\n" + output)
     log("Exit ended the program with status 0")
 
 
