@@ -66,7 +66,9 @@ void FormWindow::CentreOnScreen() {
     // frame is the window itself.
     const QRect area = screen->availableGeometry();
     const QSize frame = frameGeometry().size();
-    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    const QPoint centred = area.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    // One larger than the screen keeps its title bar and left edge on it.
+    move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
     m_centreOnFrame = frameGeometry() == geometry();
 }
 
