@@ -26,6 +26,10 @@ test=(
     x11-apps x11-utils python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
     # checking the desktop entry, the AppStream metadata, the manual page and the package
     desktop-file-utils appstream man-db lintian
+    # the same flows on Wayland: a headless compositor and Qt's Wayland platform plugin
+    weston qt6-wayland
+    # a window manager, so window placement is tested with real frames
+    openbox
 )
 
 case "$set_name" in

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 #include "platform/design.h"
+#include "platform/desktop_look.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -99,16 +100,12 @@ void FormFrame::paintEvent(QPaintEvent*) {
     const QString title = StripAccessKeys(m_caption);
     // The border runs through the middle of the caption line, as frames traditionally do.
     const int top = title.isEmpty() ? 0 : fm.height() / 2;
-    QRect box = rect().adjusted(0, top, -1, -1);
-    const QColor dark = palette().color(QPalette::Dark);
+    const QRect box = rect().adjusted(0, top, 0, 0);
     if (m_flat) {
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawRect(box);
+        DrawCrispFrame(p, box, palette().color(QPalette::WindowText));
     } else {
-        p.setPen(dark);
-        p.drawRect(box.adjusted(0, 0, -1, -1));
-        p.setPen(palette().color(QPalette::Light));
-        p.drawRect(box.adjusted(1, 1, 0, 0));
+        DrawCrispFrame(p, box.adjusted(1, 1, 0, 0), palette().color(QPalette::Light));
+        DrawCrispFrame(p, box.adjusted(0, 0, -1, -1), palette().color(QPalette::Dark));
     }
     if (!title.isEmpty()) {
         const int width = fm.horizontalAdvance(title);
@@ -219,8 +216,10 @@ void FormTextBox::paintEvent(QPaintEvent*) {
     // Flat: one thin line instead of the sunken edge.
     QPainter p(this);
     p.fillRect(rect(), editor()->palette().color(QPalette::Base));
-    p.setPen(palette().color(QPalette::Shadow));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    // A caret alone is easily missed: the edge marks the focus too.
+    const QColor edge = editor()->hasFocus() ? FocusEdgeColour(editor()->palette())
+                                             : palette().color(QPalette::Shadow);
+    DrawCrispFrame(p, rect(), edge);
 }
 
 void FormTextBox::resizeEvent(QResizeEvent*) {
@@ -257,12 +256,16 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
             return filterKey(static_cast<QKeyEvent*>(event));
         break;
     case QEvent::FocusIn:
-        if (watched == editor())
+        if (watched == editor()) {
+            update();
             emit GotFocus();
+        }
         break;
     case QEvent::FocusOut:
-        if (watched == editor())
+        if (watched == editor()) {
+            update();
             emit LostFocus();
+        }
         break;
     case QEvent::MouseButtonPress:
         emit MouseDown();

@@ -1,5 +1,7 @@
 #include "platform/forms.h"
 
+#include "platform/desktop_look.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,6 +59,31 @@ void FormWindow::setMenuBar(QMenuBar* bar) {
     static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
 }
 
+void FormWindow::CentreOnScreen() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // A window's position is that of its frame; until the window manager has framed it, the
+    // frame is the window itself.
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    const QPoint centred = area.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    // One larger than the screen keeps its title bar and left edge on it.
+    move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
+    m_centreOnFrame = frameGeometry() == geometry();
+}
+
+bool FormWindow::event(QEvent* event) {
+    // The frame arrives after the window is shown: centre once more on the framed size. The
+    // events looked at come only after construction.
+    const auto type = event->type();
+    const bool placing = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose ||
+                         type == QEvent::UpdateRequest || type == QEvent::WindowActivate;
+    if (placing && m_centreOnFrame && isVisible() && frameGeometry() != geometry())
+        CentreOnScreen();
+    return QWidget::event(event);
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The close box unloads, exactly like an unload from code.
     event->ignore();
@@ -65,7 +92,9 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && m_default && m_default->isEnabled()) {
+    // The keypad's Enter is the same key to the user.
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_default &&
+        m_default->isEnabled()) {
         m_default->click();
         return;
     }
@@ -115,7 +144,8 @@ void Form::Show(ShowMode mode) {
     Load();
     if (!m_window)
         return; // Form_Load unloaded it again
-    if (!m_placed) {
+    const bool placing = !m_placed;
+    if (placing) {
         placeCentred();
         m_placed = true;
     }
@@ -123,6 +153,9 @@ void Form::Show(ShowMode mode) {
     if (mode == ShowMode::Modal)
         m_window->setWindowModality(Qt::ApplicationModal);
     m_window->show();
+    // Where the platform frames the window as it is shown, centre on the framed size at once.
+    if (placing && m_window->frameGeometry() != m_window->geometry())
+        m_window->CentreOnScreen();
     if (!wasVisible) {
         const auto order = TabOrder();
         if (!order.empty())
@@ -226,13 +259,8 @@ std::vector<QWidget*> Form::TabOrder() const {
 }
 
 void Form::placeCentred() {
-    QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     m_window->adjustSize();
-    const QRect area = screen->availableGeometry();
-    const QSize size = m_window->size();
-    m_window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    m_window->CentreOnScreen();
 }
 
 namespace {
@@ -266,24 +294,6 @@ QFont makeFont(const FontSpec& spec, const QFont& base) {
     return font;
 }
 
-QColor resolve(const Colour& colour, const QPalette& system) {
-    if (colour.rgb)
-        return *colour.rgb;
-    switch (colour.system) {
-    case SystemColour::ButtonFace:
-        return system.color(QPalette::Button);
-    case SystemColour::ButtonText:
-        return system.color(QPalette::ButtonText);
-    case SystemColour::Window:
-        return system.color(QPalette::Base);
-    case SystemColour::WindowText:
-        return system.color(QPalette::Text);
-    case SystemColour::None:
-        break;
-    }
-    return {};
-}
-
 bool takesFocus(Kind kind) {
     return kind == Kind::TextBox || kind == Kind::ComboList || kind == Kind::Button ||
            kind == Kind::CheckButton;
@@ -308,9 +318,9 @@ void Form::build(const FormDesign& design) {
     client->setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
     QPalette pal = client->palette();
     if (design.back.isSet())
-        pal.setColor(QPalette::Window, resolve(design.back, system));
+        pal.setColor(QPalette::Window, Resolve(design.back, system));
     if (design.fore.isSet())
-        pal.setColor(QPalette::WindowText, resolve(design.fore, system));
+        pal.setColor(QPalette::WindowText, Resolve(design.fore, system));
     client->setPalette(pal);
     client->setCursor(design.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
 
@@ -402,8 +412,7 @@ QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent) {
     if (font != parent->font())
         widget->setFont(font);
     QPalette pal = widget->palette();
-    const QColor fore = resolve(c.fore, system);
-    const QColor back = resolve(c.back, system);
+    const auto [fore, back] = ReadableColours(c, parent->palette().color(QPalette::Window), system);
     switch (c.kind) {
     case Kind::TextBox:
     case Kind::ComboList:
@@ -464,6 +473,7 @@ QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent) {
     widget->setAccessibleName(accessible);
     if (auto* box = qobject_cast<FormTextBox*>(widget))
         box->editor()->setAccessibleName(accessible);
+    ApplyDesktopLook(widget, c);
     widget->setVisible(c.visible);
     return widget;
 }

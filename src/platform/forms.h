@@ -54,13 +54,17 @@ public:
     void setMenuBar(QMenuBar* bar);
     void setDefaultButton(QPushButton* button) { m_default = button; }
     void setCancelButton(QPushButton* button) { m_cancel = button; }
+    // Centres the whole window, frame included, on its screen's free area.
+    void CentreOnScreen();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Form& m_form;
+    bool m_centreOnFrame = false; // not framed yet when last centred; set before any child
     QWidget* m_client;
     QMenuBar* m_menuBar = nullptr;
     QPointer<QPushButton> m_default, m_cancel;

@@ -1,9 +1,84 @@
 #include "platform/light_style.h"
 
+#include "platform/desktop_look.h"
+
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOption>
 
 namespace platform {
+
+namespace {
+
+// The edge of a designed control: the text colour while it has the focus, a darker shade of
+// its own colour otherwise; with the focus a dotted rectangle runs inside it as well.
+void drawDesignedEdge(QPainter* p, const QRect& rect, const QRect& focusArea,
+                      const QPalette& palette, bool focused) {
+    const QColor face = palette.color(QPalette::Button);
+    const QColor text = palette.color(QPalette::ButtonText);
+    forms::DrawCrispFrame(*p, rect, focused ? text : face.darker(170));
+    if (!focused)
+        return;
+    p->save();
+    p->setPen(QPen(text, 1, Qt::DotLine));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(focusArea.adjusted(0, 0, -1, -1));
+    p->restore();
+}
+
+} // namespace
+
+void LightStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const {
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (element == CE_PushButton && button && (button->state & State_HasFocus)) {
+        // Some styles mark the focus only once the keyboard has moved it; a window that opens
+        // with the focus on a button shows it from the start.
+        QStyleOptionButton marked(*button);
+        marked.state |= State_KeyboardFocusChange;
+        return QProxyStyle::drawControl(element, &marked, painter, widget);
+    }
+    if (element != CE_PushButtonBevel || !forms::HasDesignedColours(widget))
+        return QProxyStyle::drawControl(element, option, painter, widget);
+    const bool down = option->state & (State_Sunken | State_On);
+    const QColor face = option->palette.color(QPalette::Button);
+    painter->fillRect(option->rect, down ? face.darker(115) : face);
+    drawDesignedEdge(painter, option->rect, option->rect.adjusted(3, 3, -3, -3), option->palette,
+                     option->state & State_HasFocus);
+}
+
+void LightStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                    QPainter* painter, const QWidget* widget) const {
+    const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (control != CC_ComboBox || !combo || !forms::HasDesignedColours(widget))
+        return QProxyStyle::drawComplexControl(control, option, painter, widget);
+    const QColor face = combo->palette.color(QPalette::Button);
+    const QColor text = combo->palette.color(QPalette::ButtonText);
+    painter->fillRect(combo->rect, face);
+    const QRect arrow = subControlRect(CC_ComboBox, combo, SC_ComboBoxArrow, widget);
+    const QRect field = subControlRect(CC_ComboBox, combo, SC_ComboBoxEditField, widget);
+    drawDesignedEdge(painter, combo->rect, field.adjusted(-1, 1, 1, -1), combo->palette,
+                     combo->state & State_HasFocus);
+    // A plain down arrow in the text colour.
+    const QPointF centre = QRectF(arrow).center();
+    const qreal half = std::min(arrow.width(), arrow.height()) / 5.0 + 1.0;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(text);
+    painter->drawPolygon(
+        QPolygonF({centre + QPointF(-half, -half / 2), centre + QPointF(half, -half / 2),
+                   centre + QPointF(0, half / 2 + 1)}));
+    painter->restore();
+}
+
+int LightStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* returnData) const {
+    // A list below the box that scrolls, not a menu over it as tall as the screen.
+    if (hint == SH_ComboBox_Popup)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
 
 QIcon LightStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                const QWidget* widget) const {

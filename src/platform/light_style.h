@@ -4,14 +4,23 @@
 
 namespace platform {
 
-// The desktop's style, except that the menu bar's overflow arrow is drawn here: loading the
-// style's own picture would load every image format plugin at start-up, for an arrow these
-// fixed-size windows never show.
+// The desktop's style, with what these windows need of their own: buttons and drop-down lists
+// whose design gives them a colour are painted flat in it, whatever the style would shade them
+// with, and with a clear focus mark; drop-down lists open as short scrolling lists. The menu
+// bar's overflow arrow is drawn here too: loading the style's own picture would load every
+// image format plugin at start-up, for an arrow these fixed-size windows never show.
 class LightStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
 };
 
 } // namespace platform

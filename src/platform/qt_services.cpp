@@ -90,8 +90,13 @@ void QtSettingsStore::Flush() {
 }
 
 void QtClipboard::Clear() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->clear(QClipboard::Clipboard);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    clipboard->clear(QClipboard::Clipboard);
+    // On X11 and Wayland a selection is copied as it is made; middle-click pastes it.
+    if (clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
 }
 
 void StdRandomGenerator::Randomize() {

@@ -51,18 +51,29 @@ QDateTime DateFromSetting(const QString& text, const QLocale& locale) {
     QDateTime moment = QDateTime::fromString(text, Qt::ISODate);
     if (moment.isValid())
         return moment;
-    // Values written by older versions follow the regional format of the day.
-    moment = locale.toDateTime(text, QLocale::ShortFormat);
-    if (!moment.isValid()) {
-        const QDate date = locale.toDate(text, QLocale::ShortFormat);
-        moment = date.isValid() ? date.startOfDay() : QDateTime();
+    // Values written by older versions follow the regional general date of the day: the short
+    // date, with a two- or a four-digit year, then the time with or without seconds.
+    const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
+    QString fullYear = shortDate;
+    if (!fullYear.contains(QLatin1String("yyyy")))
+        fullYear.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    const QString shortTime = locale.timeFormat(QLocale::ShortFormat);
+    QString withSeconds = shortTime;
+    if (!withSeconds.contains(QLatin1String("ss")))
+        withSeconds.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
+    for (const QString& date : {shortDate, fullYear}) {
+        for (const QString& time : {shortTime, withSeconds, QString()}) {
+            moment = time.isEmpty() ? locale.toDate(text, date).startOfDay()
+                                    : locale.toDateTime(text, date + QLatin1Char(' ') + time);
+            if (!moment.isValid())
+                continue;
+            // A two-digit year reads as 19yy; such a value was written this century.
+            if (!date.contains(QLatin1String("yyyy")) && moment.date().year() < 1930)
+                moment = moment.addYears(100);
+            return moment;
+        }
     }
-    // A two-digit year reads as 19yy; such a value was written this century.
-    const bool twoDigitYear =
-        !locale.dateFormat(QLocale::ShortFormat).contains(QLatin1String("yyyy"));
-    if (moment.isValid() && twoDigitYear && moment.date().year() < 1930)
-        moment = moment.addYears(100);
-    return moment;
+    return {};
 }
 
 } // namespace settings_encoding

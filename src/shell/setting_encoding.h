@@ -15,8 +15,9 @@ QString DecodeSetting(const QString& text);
 
 // The stored moment as text: ISO 8601, ASCII only, so the shift keeps every character.
 QString DateToSetting(const QDateTime& moment);
-// Reads ISO 8601 first, then the regional short date and time of the given locale; an
-// unreadable text gives an invalid QDateTime.
+// Reads ISO 8601 first, then the regional general date of the given locale (short date with a
+// two- or four-digit year, time with or without seconds); an unreadable text gives an invalid
+// QDateTime.
 QDateTime DateFromSetting(const QString& text, const QLocale& locale);
 
 } // namespace settings_encoding

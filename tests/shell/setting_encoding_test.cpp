@@ -67,6 +67,28 @@ TEST(SettingDates, IsoTextAndRegionalShortFormatsReadBack) {
     }
 }
 
+// The regional general date also carries seconds and a four-digit year.
+TEST(SettingDates, RegionalGeneralDateWithSecondsAndFullYearReadsBack) {
+    const struct {
+        QLocale locale;
+        const char *text, *iso;
+    } cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "17.11.2026 09:30:00", "2026-11-17T09:30:00"},
+        {QLocale(QLocale::German, QLocale::Germany), "17.11.2026 09:30", "2026-11-17T09:30:00"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "11/17/2026 9:30:00 AM",
+         "2026-11-17T09:30:00"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "11/17/2026 9:30:00 PM",
+         "2026-11-17T21:30:00"},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "17/11/2026 09:30:05",
+         "2026-11-17T09:30:05"},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "17/11/2026", "2026-11-17T00:00:00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DateFromSetting(QLatin1String(c.text), c.locale).toString(Qt::ISODate),
+                  QLatin1String(c.iso))
+            << c.text;
+}
+
 TEST(SettingDates, UnreadableTextIsInvalid) {
     for (const char* text : {"", "garbage", "2026-13-45T99:00:00", "07.12.", "31.02.2026 10:00"})
         EXPECT_FALSE(DateFromSetting(QLatin1String(text), QLocale(QLocale::German)).isValid())

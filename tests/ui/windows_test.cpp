@@ -250,6 +250,42 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
     EXPECT_EQ(fake.urls.opened, QStringList{pageUrl("download-web-page")});
 }
 
+// Enter, keypad Enter and Space press whichever button has the focus, on every window; Enter in
+// a text box presses nothing.
+TEST_F(MainWindowTest, EnterKeypadEnterAndSpacePressTheFocusedButton) {
+    startWithJohnSmith();
+    auto press = [](forms::Form& form, const char* button, Qt::Key key) {
+        activate(form.window());
+        QWidget* w = form.Control(QLatin1String(button));
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QApplication::processEvents();
+    };
+    press(main(), "txtLastName", Qt::Key_Return);
+    press(main(), "txtFirstName", Qt::Key_Enter);
+    EXPECT_FALSE(result().IsLoaded());
+    press(main(), "cmdNext", Qt::Key_Return);
+    ASSERT_TRUE(result().Visible());
+    press(result(), "cmdback", Qt::Key_Enter);
+    EXPECT_TRUE(main().Visible());
+    EXPECT_FALSE(result().IsLoaded());
+    settle();
+    press(main(), "cmdNext", Qt::Key_Enter);
+    ASSERT_TRUE(result().Visible());
+    press(result(), "cmdback", Qt::Key_Space);
+    EXPECT_TRUE(main().Visible());
+    settle();
+    press(main(), "cmdNext", Qt::Key_Return);
+    press(result(), "cmdback", Qt::Key_Return);
+    expectNoMessage();
+    // The exit screen opens with the focus on Exit.
+    program->nag.Show();
+    activate(program->nag.window());
+    ASSERT_EQ(focusedControl(program->nag), QStringLiteral("cmdClose"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
+}
+
 class AboutBoxTest : public MainWindowTest {
 protected:
     frmAbout& about() { return program->about; }

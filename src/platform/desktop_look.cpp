@@ -1,0 +1,153 @@
+#include "platform/desktop_look.h"
+
+#include <QComboBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QVariant>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace forms {
+
+namespace {
+
+const char* const kDesignedColours = "lunavikDesignedColours";
+
+// Rows a drop-down list shows before it scrolls, as the classic lists did.
+constexpr int kVisibleRows = 8;
+
+double luminance(const QColor& c) {
+    auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+struct Side {
+    Colour colour; // what the design gives, or the control's own default
+    bool given = false;
+    bool behind = false; // the container's colour: fixed by its own design
+};
+
+} // namespace
+
+QColor Resolve(const Colour& colour, const QPalette& system) {
+    if (colour.rgb)
+        return *colour.rgb;
+    switch (colour.system) {
+    case SystemColour::ButtonFace:
+        return system.color(QPalette::Button);
+    case SystemColour::ButtonText:
+        return system.color(QPalette::ButtonText);
+    case SystemColour::Window:
+        return system.color(QPalette::Base);
+    case SystemColour::WindowText:
+        return system.color(QPalette::Text);
+    case SystemColour::None:
+        break;
+    }
+    return {};
+}
+
+QColor ClassicColour(SystemColour colour) {
+    switch (colour) {
+    case SystemColour::ButtonFace:
+        return QColor(240, 240, 240);
+    case SystemColour::Window:
+        return QColor(255, 255, 255);
+    case SystemColour::ButtonText:
+    case SystemColour::WindowText:
+        return QColor(0, 0, 0);
+    case SystemColour::None:
+        break;
+    }
+    return {};
+}
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+DrawnColours ReadableColours(const ControlDesign& c, const QColor& behind, const QPalette& system) {
+    DrawnColours drawn{Resolve(c.fore, system), Resolve(c.back, system)};
+    Side fore{c.fore, c.fore.isSet()}, back{c.back, c.back.isSet()};
+    switch (c.kind) {
+    case Kind::Button:
+    case Kind::CheckButton:
+        if (!fore.given)
+            fore.colour.system = SystemColour::ButtonText;
+        if (!back.given)
+            back.colour.system = SystemColour::ButtonFace;
+        break;
+    case Kind::TextBox:
+    case Kind::ComboList:
+        if (!fore.given)
+            fore.colour.system = SystemColour::WindowText;
+        if (!back.given)
+            back.colour.system = SystemColour::Window;
+        break;
+    case Kind::Label:
+        if (!back.given || c.transparent)
+            back = {Colour{behind}, false, true};
+        break;
+    default:
+        return drawn;
+    }
+    const bool foreSystem = !fore.colour.rgb && fore.colour.system != SystemColour::None;
+    const bool backSystem = !back.colour.rgb && back.colour.system != SystemColour::None;
+    if (foreSystem == backSystem || !fore.colour.isSet() || !back.colour.isSet())
+        return drawn; // both fixed (as designed) or both the system's (its own business)
+    const QColor f = Resolve(fore.colour, system), b = Resolve(back.colour, system);
+    if (!f.isValid() || !b.isValid() || ContrastRatio(f, b) >= 3.0)
+        return drawn;
+    if (foreSystem)
+        drawn.fore = ClassicColour(fore.colour.system);
+    else if (!back.behind)
+        drawn.back = ClassicColour(back.colour.system);
+    return drawn;
+}
+
+void ApplyDesktopLook(QWidget* widget, const ControlDesign& c) {
+    const bool designed = (c.kind == Kind::Button || c.kind == Kind::ComboList) && c.back.isSet();
+    if (designed)
+        widget->setProperty(kDesignedColours, true);
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        combo->setMaxVisibleItems(kVisibleRows);
+    // A focused command button takes Enter and keypad Enter as it takes Space; a check box in
+    // push-button style stays a check box.
+    if (auto* button = qobject_cast<QPushButton*>(widget); button && !button->isCheckable())
+        button->setAutoDefault(true);
+}
+
+bool HasDesignedColours(const QWidget* widget) {
+    return widget && widget->property(kDesignedColours).toBool();
+}
+
+QColor FocusEdgeColour(const QPalette& box) {
+    const QColor highlight = box.color(QPalette::Highlight);
+    return ContrastRatio(highlight, box.color(QPalette::Base)) >= 1.5 ? highlight
+                                                                      : box.color(QPalette::Text);
+}
+
+void DrawCrispFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
+    // Qt clips a widget to its edges times the scale, each rounded to a device pixel; the
+    // outline follows the same rounding so every edge lands on a pixel the widget owns.
+    const QTransform toDevice = painter.deviceTransform();
+    const QPointF topLeft = toDevice.map(QPointF(rect.topLeft()));
+    const QPointF bottomRight =
+        toDevice.map(QPointF(rect.topLeft() + QPoint(rect.width(), rect.height())));
+    const int left = qRound(topLeft.x()), top = qRound(topLeft.y());
+    const int width = qRound(bottomRight.x()) - left, height = qRound(bottomRight.y()) - top;
+    const int line = std::max(1, static_cast<int>(std::floor(toDevice.m11() + 0.01)));
+    const QRect lines[] = {{left, top, width, line},
+                           {left, top + height - line, width, line},
+                           {left, top, line, height},
+                           {left + width - line, top, line, height}};
+    const QTransform toLogical = toDevice.inverted();
+    for (const QRect& l : lines)
+        painter.fillRect(toLogical.mapRect(QRectF(l)), colour);
+}
+
+} // namespace forms

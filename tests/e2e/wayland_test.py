@@ -1,0 +1,307 @@
+#!/usr/bin/env python3
+"""Runs Lunavik as a native Wayland client on a headless compositor and goes through the main
+flow: names in, Next, the result, Back, File > Exit, the exit screen, Exit.
+
+The test starts its own weston on a socket of its own, with a private runtime folder, D-Bus
+session and home. A headless compositor has no keyboard or pointer to drive, so the program is
+worked the way assistive technology works it: text goes in and buttons are pressed through the
+accessibility interface (AT-SPI), and what the windows show is read back the same way.
+
+usage: wayland_test.py PROGRAM [SCREENSHOT_FOLDER]
+Exit status 0 on success, 1 on a failure, 77 when weston or Qt's Wayland plugin is missing.
+"""
+import glob
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+
+SKIP = 77
+WINDOW_TITLE = "Lunavik v1.70"
+STARTED = time.monotonic()
+
+
+class Failure(Exception):
+    pass
+
+
+def log(message):
+    print("[%5.1fs] %s" % (time.monotonic() - STARTED, message), flush=True)
+
+
+def expect(ok, message):
+    if not ok:
+        raise Failure(message)
+
+
+def wait_for(what, probe, timeout=10.0, interval=0.1):
+    """Polls probe() until it returns something true; fails naming what was awaited."""
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while True:
+        try:
+            value = probe()
+            if value:
+                return value
+        except Exception as e:  # a window vanishing mid-walk is normal while polling
+            last_error = e
+        if time.monotonic() > deadline:
+            detail = " (last error: %r)" % last_error if last_error else ""
+            raise Failure("timed out after %.0f s waiting for %s%s" % (timeout, what, detail))
+        time.sleep(interval)
+
+
+def kill_group(proc, name):
+    """Ends a process this test started, and whatever it started in its own group."""
+    if proc is None:
+        return
+    for sig in (signal.SIGTERM, signal.SIGKILL):
+        try:
+            os.killpg(proc.pid, sig)
+        except ProcessLookupError:
+            return
+        try:
+            proc.wait(timeout=3)
+            return
+        except subprocess.TimeoutExpired:
+            continue
+    log("could not end %s (pid %d)" % (name, proc.pid))
+
+
+class Session:
+    """weston, D-Bus, a home folder and the program, all private to this test."""
+
+    def __init__(self, program, shots):
+        self.program = program
+        self.shots = shots
+        self.root = tempfile.mkdtemp(prefix="lunavik-wayland-")
+        self.runtime = os.path.join(self.root, "runtime")
+        self.home = os.path.join(self.root, "home")
+        os.makedirs(self.runtime, mode=0o700)
+        os.makedirs(self.home)
+        self.socket = "lunavik-test-%d" % os.getpid()
+        self.procs = []
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("QT_", "XDG_", "DBUS_", "AT_SPI", "WAYLAND", "DISPLAY",
+                                    "DESKTOP_SESSION", "GNOME_", "KDE_"))}
+        env.update({
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
+            "XDG_RUNTIME_DIR": self.runtime,
+            "XDG_SESSION_TYPE": "wayland",
+            "WAYLAND_DISPLAY": self.socket,
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "QT_ACCESSIBILITY": "1",
+            "LANG": "C.UTF-8",
+        })
+        self.env = env
+
+    def start(self, argv, name, **kwargs):
+        out = open(os.path.join(self.root, name + ".log"), "w")
+        proc = subprocess.Popen(argv, env=self.env, stdout=kwargs.pop("stdout", out),
+                                stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
+                                start_new_session=True, text=True, **kwargs)
+        proc.log_path = out.name
+        self.procs.append((proc, name))
+        return proc
+
+    def start_weston(self):
+        # Pixman draws the outputs, so the screen can be captured; --debug allows capturing.
+        self.start(["weston", "--backend=headless-backend.so", "--socket=" + self.socket,
+                    "--use-pixman", "--width=1024", "--height=768", "--idle-time=0", "--debug"],
+                   "weston")
+        wait_for("weston's socket", lambda: os.path.exists(
+            os.path.join(self.runtime, self.socket)), 15)
+        log("weston on socket " + self.socket)
+
+    def start_dbus(self):
+        dbus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], "dbus",
+                          stdout=subprocess.PIPE)
+        address = dbus.stdout.readline().strip()
+        expect(address, "dbus-daemon printed no bus address")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        for key in ("DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
+            os.environ[key] = self.env[key]
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+        os.environ.pop("DISPLAY", None)
+        try:
+            import gi
+            gi.require_version("Atspi", "2.0")
+            import pyatspi
+            from gi.repository import Atspi
+        except Exception as e:
+            raise Failure("the AT-SPI Python bindings (python3-pyatspi) cannot be loaded with %s:"
+                          " %r" % (sys.executable, e))
+        Atspi.set_timeout(5000, 15000)
+        self.pyatspi = pyatspi
+        self.desktop = pyatspi.Registry.getDesktop(0)
+
+    def screenshot(self, name):
+        """Saves what the compositor shows, when a folder for screenshots was given."""
+        if not self.shots:
+            return
+        before = set(glob.glob(os.path.join(self.root, "wayland-screenshot-*.png")))
+        subprocess.run(["weston-screenshooter"], env=self.env, cwd=self.root, timeout=20,
+                       capture_output=True)
+        after = set(glob.glob(os.path.join(self.root, "wayland-screenshot-*.png"))) - before
+        if after:
+            os.makedirs(self.shots, exist_ok=True)
+            target = os.path.join(self.shots, "wayland-%s.png" % name)
+            shutil.move(after.pop(), target)
+            log("screenshot " + target)
+
+    def stop(self):
+        for proc, name in reversed(self.procs):
+            kill_group(proc, name)
+
+    def show_logs(self):
+        for proc, name in self.procs:
+            try:
+                text = open(proc.log_path).read().strip()
+            except OSError:
+                continue
+            if text:
+                print("---- output of %s ----\n%s" % (name, text[-3000:]))
+
+    # --- reading the program through AT-SPI ----------------------------------------------
+
+    def windows(self, pid):
+        for i in range(self.desktop.childCount):
+            app = self.desktop.getChildAtIndex(i)
+            if app is not None and app.get_process_id() == pid:
+                app.clear_cache()
+                return [app.getChildAtIndex(j) for j in range(app.childCount)
+                        if app.getChildAtIndex(j) is not None and
+                        app.getChildAtIndex(j).getState().contains(
+                            self.pyatspi.STATE_SHOWING)]
+        return []
+
+    def walk(self, node, depth=0):
+        yield node
+        if depth > 15 or node.getRoleName() == "list":
+            return
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                yield from self.walk(child, depth + 1)
+
+    def find(self, root, role=None, name=None):
+        for node in self.walk(root):
+            if role is not None and node.getRoleName() != role:
+                continue
+            if name is None or node.name == name:
+                return node
+        return None
+
+    def window_with(self, pid, name):
+        """The window of the process on screen that holds a node of that name."""
+        def probe():
+            for w in self.windows(pid):
+                if self.find(w, name=name) is not None:
+                    return w
+            return None
+        return probe
+
+    def text_of(self, node):
+        t = node.queryText()
+        return t.getText(0, t.characterCount)
+
+    def set_text(self, node, text):
+        editable = node.queryEditableText()
+        editable.setTextContents(text)
+
+    def press(self, node, what):
+        expect(node is not None, "no %s on screen" % what)
+        action = node.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        for wanted in ("Press", "press", "click", "Toggle"):
+            if wanted in names:
+                action.doAction(names.index(wanted))
+                return
+        expect(action.nActions > 0, "%s offers no action" % what)
+        action.doAction(0)
+
+
+def scenario(s):
+    app = s.start([s.program], "lunavik", cwd=s.home)
+    main = wait_for("the main window", s.window_with(app.pid, "First Name"), 30)
+    expect(main.name == WINDOW_TITLE, "the main window is titled %r" % main.name)
+    log("the main window is up as a Wayland client")
+    s.screenshot("main")
+
+    for spoken, value in (("First Name", "JOHN"), ("Last Name", "SMITH")):
+        box = s.find(main, role="text", name=spoken)
+        expect(box is not None, "no %s field" % spoken)
+        s.set_text(box, value)
+        wait_for("%s to read %s" % (spoken, value), lambda: s.text_of(box) == value, 10)
+    s.press(s.find(main, role="push button", name="Next"), "Next button")
+    result_window = wait_for("the result window", s.window_with(app.pid, "Result"), 15)
+    result = s.find(result_window, role="text", name="Result")
+    text = wait_for("text in the result box", lambda: s.text_of(result), 10)
+    first_line = text.replace("\r\n", "\n").split("\n")[0]
+    expect(first_line == "Your Inner Dreams Number is: 2",
+           "the result box begins %r" % first_line)
+    log("result reads %r" % first_line)
+    s.screenshot("result")
+
+    s.press(s.find(result_window, role="push button", name="Back"), "Back button")
+    main = wait_for("the main window after Back", s.window_with(app.pid, "First Name"), 15)
+    wait_for("the result window to go", lambda: s.window_with(app.pid, "Result")() is None, 10)
+    names = [s.text_of(s.find(main, role="text", name=n)) for n in ("First Name", "Last Name")]
+    expect(names == ["JOHN", "SMITH"], "the names after Back read %r" % names)
+    log("Back shows the main window with the names kept")
+
+    s.press(s.find(main, role="menu item", name="Exit"), "File > Exit")
+    nag = wait_for("the exit screen", s.window_with(app.pid, "Refer A Friend"), 15)
+    wait_for("the main window to go", lambda: s.window_with(app.pid, "First Name")() is None, 10)
+    expect(nag.name == WINDOW_TITLE, "the exit screen is titled %r" % nag.name)
+    log("File > Exit shows the exit screen")
+    s.screenshot("exit-screen")
+
+    s.press(s.find(nag, role="push button", name="Exit"), "the exit screen's Exit button")
+    try:
+        status = app.wait(timeout=15)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program did not end after Exit")
+    expect(status == 0, "the program ended with status %r" % status)
+    output = open(app.log_path).read().strip()
+    expect("xcb" not in output.lower(), "the program reached for X11:\n" + output)
+    if output:
+        log("the program printed:\n" + output)
+    log("Exit ended the program with status 0")
+
+
+def main():
+    if len(sys.argv) not in (2, 3):
+        print(__doc__)
+        return 2
+    plugins = glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so")
+    if shutil.which("weston") is None or not plugins:
+        print("SKIP: weston or Qt's Wayland platform plugin (qt6-wayland) is not installed")
+        return SKIP
+    s = Session(os.path.abspath(sys.argv[1]), sys.argv[2] if len(sys.argv) == 3 else None)
+    try:
+        s.start_weston()
+        s.start_dbus()
+        scenario(s)
+        log("all steps passed")
+        return 0
+    except Exception as e:
+        if isinstance(e, Failure):
+            print("FAIL: %s" % e, flush=True)
+        else:
+            print("FAIL: the test itself broke:", flush=True)
+            traceback.print_exc()
+        s.show_logs()
+        return 1
+    finally:
+        s.stop()
+        shutil.rmtree(s.root, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,94 @@
+// The program on a real X server (CTest starts a virtual one for it, with a window manager that
+// frames the windows): the selection clipboard that middle-click pastes, and where windows
+// open, which the offscreen platform cannot show.
+#include "platform/qt_services.h"
+#include "program_fixture.h"
+
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+class X11Test : public ::testing::Test {
+protected:
+    fakes::TestPlatform fake;
+    platform::QtClipboard clipboard;
+    platform::Platform platform{fake.messageBox, fake.urls,  fake.settings,
+                                clipboard,       fake.clock, fake.random,
+                                fake.instance,   fake.ender, QStringLiteral("lunavik")};
+    Program program{platform};
+
+    static QClipboard* system() { return QGuiApplication::clipboard(); }
+    void next() {
+        QTest::keyClicks(
+            program.main.Control<forms::FormTextBox>(QStringLiteral("txtFirstName"))->editor(),
+            QStringLiteral("john"));
+        QTest::keyClicks(
+            program.main.Control<forms::FormTextBox>(QStringLiteral("txtLastName"))->editor(),
+            QStringLiteral("smith"));
+        QTest::mouseClick(program.main.Control(QStringLiteral("cmdNext")), Qt::LeftButton);
+        ASSERT_TRUE(program.result.Visible());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(program.result.window()));
+    }
+    // The whole window, frame included, sits in the middle of the screen's free area.
+    static void expectCentred(forms::Form& form) {
+        QWidget* w = form.window();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        QApplication::processEvents();
+        const QPoint offset =
+            w->frameGeometry().center() - w->screen()->availableGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2)
+            << w->objectName().toStdString() << " at " << w->frameGeometry().x() << ","
+            << w->frameGeometry().y();
+    }
+    void TearDown() override {
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(X11Test, SelectingTheResultCopiesItOnlyUntilTheMouseMovesOverIt) {
+    ASSERT_TRUE(system()->supportsSelection());
+    clipboard.Clear();
+    system()->setText(QStringLiteral("copied"), QClipboard::Clipboard);
+    system()->setText(QStringLiteral("selected"), QClipboard::Selection);
+    clipboard.Clear();
+    EXPECT_EQ(system()->text(QClipboard::Clipboard), QString());
+    EXPECT_EQ(system()->text(QClipboard::Selection), QString());
+
+    program.Start();
+    next();
+    auto* text = qobject_cast<QPlainTextEdit*>(program.result.Display()->editor());
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_TRUE(system()->text(QClipboard::Selection).startsWith(QStringLiteral("Your Inner")));
+    QTest::mouseMove(text->viewport(), QPoint(10, 10));
+    QTest::mouseMove(text->viewport(), QPoint(30, 20));
+    EXPECT_EQ(system()->text(QClipboard::Selection), QString());
+}
+
+// Loaded, unloaded and loaded again: each first showing after a load is centred.
+TEST_F(X11Test, WindowsOpenCentredAfterEveryLoad) {
+    program.Start();
+    expectCentred(program.main);
+    next();
+    expectCentred(program.result);
+    QTest::mouseClick(program.result.Control(QStringLiteral("cmdback")), Qt::LeftButton);
+    ASSERT_FALSE(program.result.IsLoaded());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    next();
+    expectCentred(program.result);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    forms::FormsRuntime::InstallFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,376 @@
+// Every window as the desktop draws it: CTest runs this once per scale (QT_SCALE_FACTOR is read
+// at start-up), and each run paints the windows in the program's own style over two desktop
+// styles and in a light and a dark palette. It checks the pixels: frame edges, the designed
+// colours, readable text, captions that fit their controls, a focus mark on every control that
+// takes the focus, and drop-down lists that stay short.
+#include "fakes.h"
+#include "platform/desktop_look.h"
+#include "platform/light_style.h"
+#include "app/program.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+using forms::ControlDesign;
+using forms::Kind;
+
+QPalette darkPalette() {
+    // The colours of a typical dark desktop scheme.
+    QPalette p;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Light, QColor(80, 80, 80));
+    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    p.setColor(QPalette::Mid, QColor(40, 40, 40));
+    p.setColor(QPalette::Dark, QColor(25, 25, 25));
+    p.setColor(QPalette::Shadow, QColor(10, 10, 10));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    return p;
+}
+
+struct Desktop {
+    const char* style;
+    bool dark;
+};
+
+std::string desktopName(const testing::TestParamInfo<Desktop>& info) {
+    return std::string(info.param.style) + (info.param.dark ? "Dark" : "Light");
+}
+
+const char* const kWindows[] = {"frmMain", "frmInnerDrmOrPerNo", "frmAbout", "frmNagScreen2"};
+
+bool near(QRgb a, const QColor& b, int tolerance = 8) {
+    return std::abs(qRed(a) - b.red()) <= tolerance &&
+           std::abs(qGreen(a) - b.green()) <= tolerance &&
+           std::abs(qBlue(a) - b.blue()) <= tolerance;
+}
+
+class RenderTest : public testing::TestWithParam<Desktop> {
+protected:
+    fakes::TestPlatform fake;
+    std::unique_ptr<Program> program;
+    QImage shot;       // the window being checked, in device pixels
+    qreal ratio = 1.0; // device pixels per logical pixel
+
+    void SetUp() override {
+        QApplication::setStyle(
+            new platform::LightStyle(QStyleFactory::create(QLatin1String(GetParam().style))));
+        QApplication::setPalette(GetParam().dark ? darkPalette()
+                                                 : QApplication::style()->standardPalette());
+        program = std::make_unique<Program>(fake.platform);
+        fake.random.values = {0.0f}; // the co-branding offer in front on the main window
+        program->Start();
+        program->result.Load();
+        program->about.Load();
+        program->nag.Load();
+    }
+    void TearDown() override {
+        program.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    forms::Form& form(const std::string& name) {
+        if (name == "frmMain")
+            return program->main;
+        if (name == "frmInnerDrmOrPerNo")
+            return program->result;
+        return name == "frmAbout" ? static_cast<forms::Form&>(program->about) : program->nag;
+    }
+    void paint(forms::Form& f, bool withoutFocus = false) {
+        f.window()->show();
+        QApplication::processEvents();
+        if (QWidget* focused = f.window()->focusWidget(); focused && withoutFocus)
+            focused->clearFocus();
+        const QPixmap pixmap = f.window()->grab();
+        ratio = pixmap.devicePixelRatio();
+        shot = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+        // LUNAVIK_RENDER_SHOTS=folder keeps what was checked, to look at.
+        const QString folder = qEnvironmentVariable("LUNAVIK_RENDER_SHOTS");
+        if (!folder.isEmpty())
+            shot.save(QStringLiteral("%1/%2-%3-%4.png")
+                          .arg(folder, QString::fromLatin1(desktopName({GetParam(), 0})),
+                               QString::number(qRound(ratio * 100)), f.window()->objectName()));
+    }
+    // The control's rectangle in the shot, in device pixels, when it shows whole.
+    std::optional<QRect> place(forms::Form& f, QWidget* w) {
+        if (!w->isVisible())
+            return std::nullopt;
+        for (QWidget* p = w; p != f.window(); p = p->parentWidget())
+            if (!p->parentWidget()->rect().contains(p->geometry()))
+                return std::nullopt; // cut off by its container
+        // Each edge rounded onto device pixels, as Qt clips a widget.
+        const QPoint at = w->mapTo(f.window(), QPoint(0, 0));
+        return QRect(QPoint(qRound(at.x() * ratio), qRound(at.y() * ratio)),
+                     QPoint(qRound((at.x() + w->width()) * ratio) - 1,
+                            qRound((at.y() + w->height()) * ratio) - 1));
+    }
+    // The most frequent colour inside the rectangle, a margin in from its edges, where none
+    // of the control's children lie.
+    QColor dominant(const QRect& r, int margin, QWidget* control) {
+        std::map<QRgb, int> counts;
+        QRegion free(r.adjusted(margin, margin, -margin, -margin));
+        for (QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible() && !child->objectName().isEmpty()) {
+                const QPoint at = child->mapTo(control->window(), QPoint(0, 0));
+                free -= QRectF(QPointF(at) * ratio, QSizeF(child->size()) * ratio).toAlignedRect();
+            }
+        for (const QRect& part : free)
+            for (int y = part.top(); y <= part.bottom(); ++y)
+                for (int x = part.left(); x <= part.right(); ++x)
+                    ++counts[shot.pixel(x, y) | 0xFF000000u];
+        const auto best = std::max_element(counts.begin(), counts.end(),
+                                           [](auto& a, auto& b) { return a.second < b.second; });
+        return best == counts.end() ? QColor() : QColor(best->first);
+    }
+    int countNear(const QRect& r, const QColor& colour) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += near(shot.pixel(x, y), colour, 24);
+        return n;
+    }
+    // True when one line of pixels at the edge (one device pixel out to two in) is
+    // almost all the colour, along the stretch [from, to) of the edge.
+    bool edgeDrawn(const QRect& r, char side, double from, double to, const QColor& colour) {
+        for (int depth = -1; depth < 3; ++depth) {
+            int hits = 0, total = 0;
+            const bool across = side == 't' || side == 'b';
+            const int length = across ? r.width() : r.height();
+            for (int i = static_cast<int>(length * from); i < static_cast<int>(length * to); ++i) {
+                QPoint p;
+                switch (side) {
+                case 't':
+                    p = {r.left() + i, r.top() + depth};
+                    break;
+                case 'b':
+                    p = {r.left() + i, r.bottom() - depth};
+                    break;
+                case 'l':
+                    p = {r.left() + depth, r.top() + i};
+                    break;
+                default:
+                    p = {r.right() - depth, r.top() + i};
+                    break;
+                }
+                ++total;
+                hits += shot.rect().contains(p) && near(shot.pixel(p), colour);
+            }
+            if (total > 0 && hits * 10 >= total * 9)
+                return true;
+        }
+        return false;
+    }
+};
+
+TEST_P(RenderTest, EveryFrameAndTextBoxShowsAllFourEdges) {
+    for (const char* name : kWindows) {
+        forms::Form& f = form(name);
+        paint(f, true); // a focused text box edges itself in its text colour
+        for (const ControlDesign& c : f.Design().controls) {
+            if (c.kind != Kind::Frame && c.kind != Kind::TextBox)
+                continue;
+            QWidget* w = f.Control(c.name);
+            const auto r = place(f, w);
+            if (!r)
+                continue;
+            SCOPED_TRACE(testing::Message() << name << '.' << c.name.toStdString());
+            QColor colour = w->palette().color(QPalette::Shadow);
+            double topFrom = 0.25;
+            int top = 0;
+            if (c.kind == Kind::Frame) {
+                colour = w->palette().color(c.flat ? QPalette::WindowText : QPalette::Dark);
+                if (!c.caption.isEmpty()) {
+                    // The top edge runs through the caption line, right of the caption.
+                    const QFontMetrics fm(w->font());
+                    top = static_cast<int>(fm.height() / 2 * ratio);
+                    topFrom = (fm.horizontalAdvance(forms::StripAccessKeys(c.caption)) + 16.0) /
+                              w->width();
+                }
+            }
+            const QRect box = r->adjusted(0, top, 0, 0);
+            EXPECT_TRUE(edgeDrawn(box, 't', topFrom, 0.95, colour)) << "top";
+            EXPECT_TRUE(edgeDrawn(box, 'b', 0.25, 0.75, colour)) << "bottom";
+            EXPECT_TRUE(edgeDrawn(box, 'l', 0.25, 0.75, colour)) << "left";
+            EXPECT_TRUE(edgeDrawn(box, 'r', 0.25, 0.75, colour)) << "right";
+        }
+    }
+}
+
+// Fixed colours are drawn as designed; a system colour paired with a fixed one is drawn as the
+// desktop has it unless that leaves the text under 3:1, when the classic light value stands in.
+TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
+    const QPalette system = QApplication::palette();
+    for (const char* name : kWindows) {
+        forms::Form& f = form(name);
+        paint(f);
+        for (const ControlDesign& c : f.Design().controls) {
+            QWidget* w = f.Control(c.name);
+            const auto r = place(f, w);
+            if (!r || c.kind == Kind::Line || c.kind == Kind::Picture)
+                continue;
+            SCOPED_TRACE(testing::Message() << name << '.' << c.name.toStdString());
+            const bool button = c.kind == Kind::Button || c.kind == Kind::CheckButton;
+            const bool fills = (c.back.isSet() || button) && !c.transparent;
+            // A side the design leaves open takes the control's own system colour; what shows
+            // through a transparent control is its container's designed colour.
+            const bool foreSystem = !c.fore.rgb;
+            const bool backSystem = fills && !c.back.rgb;
+            if (foreSystem && backSystem)
+                continue; // the desktop's own pairing
+            QColor fore = c.fore.isSet()
+                              ? forms::Resolve(c.fore, system)
+                              : system.color(button ? QPalette::ButtonText : QPalette::WindowText);
+            // A button in the standard look is shaded by the desktop's style: measured.
+            const bool standardLook = button && !c.back.isSet();
+            const int margin = static_cast<int>(4 * ratio);
+            QColor back = !fills         ? dominant(*r, 0, w)
+                          : standardLook ? dominant(QRect(r->left() + margin, r->top() + margin,
+                                                          r->width() - 2 * margin, margin),
+                                                    0, w) // above the text
+                                         : forms::Resolve(c.back, system);
+            if (foreSystem != backSystem && forms::ContrastRatio(fore, back) < 3.0) {
+                if (foreSystem)
+                    fore = QColor(0, 0, 0);
+                else if (!standardLook)
+                    back = forms::ClassicColour(c.back.system);
+            }
+            if (fills && !standardLook) {
+                EXPECT_EQ(dominant(*r, margin, w).name(), back.name()) << "background";
+            }
+            auto* combo = qobject_cast<QComboBox*>(w);
+            const bool showsText = c.kind != Kind::Frame && c.kind != Kind::TextBox &&
+                                   (combo ? combo->count() > 0
+                                          : !forms::StripAccessKeys(c.caption).trimmed().isEmpty());
+            if (!showsText)
+                continue;
+            EXPECT_GE(countNear(*r, fore), 5) << "text colour " << fore.name().toStdString();
+            if (foreSystem || backSystem) {
+                EXPECT_GE(forms::ContrastRatio(fore, back), 3.0) << "text on its background";
+            }
+        }
+    }
+}
+
+// Measured with the font each control really resolves to, at this scale.
+TEST_P(RenderTest, EveryCaptionFitsItsControl) {
+    for (const char* name : kWindows) {
+        forms::Form& f = form(name);
+        f.window()->show();
+        for (const ControlDesign& c : f.Design().controls) {
+            QWidget* w = f.Control(c.name);
+            if (!w->isVisible())
+                continue;
+            SCOPED_TRACE(testing::Message() << name << '.' << c.name.toStdString() << " in "
+                                            << QFontInfo(w->font()).family().toStdString());
+            const QFontMetricsF fm(w->font(), w);
+            QString text = forms::StripAccessKeys(c.caption);
+            if (auto* label = qobject_cast<forms::FormLabel*>(w))
+                text = forms::StripAccessKeys(label->Caption());
+            if (auto* button = qobject_cast<QPushButton*>(w))
+                text = forms::StripAccessKeys(button->text());
+            if (text.trimmed().isEmpty() && c.kind != Kind::ComboList)
+                continue;
+            const QSizeF size = w->size();
+            switch (c.kind) {
+            case Kind::Label: {
+                // What the container leaves visible of the label.
+                const QRect shown = w->geometry() & w->parentWidget()->rect();
+                const QRectF needed =
+                    fm.boundingRect(QRectF(0, 0, size.width(), 1e6), Qt::TextWordWrap, text);
+                EXPECT_LE(needed.width(), shown.width() + 0.5);
+                EXPECT_LE(needed.height(), shown.height() + 0.5);
+                break;
+            }
+            case Kind::Button:
+            case Kind::CheckButton:
+                // The text plus the style's margins on both sides.
+                EXPECT_LE(fm.horizontalAdvance(text) + 8, size.width());
+                EXPECT_LE(fm.height(), size.height());
+                break;
+            case Kind::Frame:
+                EXPECT_LE(fm.horizontalAdvance(text) + 12, size.width());
+                break;
+            case Kind::TextBox:
+                for (const QString& line : text.split(QStringLiteral("\r\n")))
+                    EXPECT_LE(fm.horizontalAdvance(line) + 4, size.width());
+                EXPECT_LE(fm.height() + 2, size.height());
+                break;
+            case Kind::ComboList: {
+                auto* combo = static_cast<QComboBox*>(w);
+                for (int i = 0; i < combo->count(); ++i)
+                    EXPECT_LE(fm.horizontalAdvance(combo->itemText(i)) + 24, size.width())
+                        << combo->itemText(i).toStdString();
+                break;
+            }
+            default:
+                break;
+            }
+        }
+    }
+}
+
+TEST_P(RenderTest, EveryControlThatTakesTheFocusShowsAMark) {
+    for (const char* name : kWindows) {
+        forms::Form& f = form(name);
+        f.window()->show();
+        f.window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
+        for (QWidget* w : f.TabOrder()) {
+            if (!place(f, w))
+                continue; // never seen
+            SCOPED_TRACE(testing::Message() << name << '.' << w->objectName().toStdString());
+            // Away from the control, then back as a window gives it when it opens.
+            f.window()->setFocus();
+            QApplication::processEvents();
+            const QImage plain = w->grab().toImage();
+            w->setFocus(Qt::OtherFocusReason);
+            QApplication::processEvents();
+            ASSERT_TRUE(w->hasFocus() || w->focusProxy());
+            const QImage marked = w->grab().toImage();
+            EXPECT_NE(plain, marked);
+        }
+    }
+}
+
+TEST_P(RenderTest, DropDownListsOpenAsShortScrollingLists) {
+    program->main.Show();
+    auto* year = program->main.Control<QComboBox>(QStringLiteral("cboYear"));
+    year->showPopup();
+    QAbstractItemView* view = year->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const int row = view->sizeHintForRow(0);
+    EXPECT_LE(view->window()->height(), row * 12) << "rows " << view->window()->height() / row;
+    EXPECT_GE(view->window()->height(), row * 5);
+    year->hidePopup();
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, RenderTest,
+                         testing::Values(Desktop{"Fusion", false}, Desktop{"Fusion", true},
+                                         Desktop{"Windows", false}),
+                         desktopName);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    forms::FormsRuntime::InstallFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
