@@ -3,10 +3,10 @@
 // styles and in a light and a dark palette. It checks the pixels: frame edges, the designed
 // colours, readable text, captions that fit their controls, a focus mark on every control that
 // takes the focus, and drop-down lists that stay short.
+#include "app/program.h"
 #include "fakes.h"
 #include "platform/desktop_look.h"
 #include "platform/light_style.h"
-#include "app/program.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
