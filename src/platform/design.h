@@ -88,6 +88,7 @@ struct FormDesign {
     Colour back, fore;
     bool icon = true;        // shows the application icon from the start
     bool handCursor = false; // pointing hand over the window's own background
+    QString describedBy;     // a text box whose first line describes the window
     std::vector<MenuDesign> menu;
     std::vector<ControlDesign> controls; // in design order: later ones lie on top
 
