@@ -7,6 +7,8 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
 namespace accessibility {
 
@@ -245,6 +247,34 @@ void Install() {
         return;
     installed = true;
     QAccessible::installFactory(&factory);
+}
+
+namespace {
+
+std::vector<const QObject*> g_unheard;
+QAccessible::UpdateHandler g_platformHandler = nullptr;
+
+void passHeard(QAccessibleEvent* event) {
+    if (std::find(g_unheard.begin(), g_unheard.end(), event->object()) != g_unheard.end())
+        return;
+    // Whatever handled updates before takes this one.
+    QAccessible::installUpdateHandler(g_platformHandler);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&passHeard);
+}
+
+} // namespace
+
+Unheard::Unheard(const QObject* object) {
+    if (g_unheard.empty())
+        g_platformHandler = QAccessible::installUpdateHandler(&passHeard);
+    g_unheard.push_back(object);
+}
+
+Unheard::~Unheard() {
+    g_unheard.pop_back();
+    if (g_unheard.empty())
+        QAccessible::installUpdateHandler(g_platformHandler);
 }
 
 void DescribeWindowBy(QWidget* window, forms::FormTextBox* box) {

@@ -1,5 +1,6 @@
 #pragma once
 
+class QObject;
 class QWidget;
 
 namespace forms {
@@ -14,6 +15,17 @@ namespace accessibility {
 // Installs the interfaces for the forms' windows, labels and drop-down lists. Once per process;
 // later calls do nothing.
 void Install();
+
+// While it lives, assistive technology hears nothing of the object. A focus handler that changes
+// a text box would otherwise be heard before the focus itself, and a screen reader then takes the
+// box as known and leaves it unannounced; it reads the new text when the focus arrives.
+class Unheard {
+public:
+    explicit Unheard(const QObject* object);
+    ~Unheard();
+    Unheard(const Unheard&) = delete;
+    Unheard& operator=(const Unheard&) = delete;
+};
 
 // Keeps the window's accessible description at the first line of the box's text, so that a
 // screen reader says it as the window opens.

@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/accessibility.h"
 #include "platform/design.h"
 
 #include <QApplication>
@@ -257,8 +258,10 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
             return filterKey(static_cast<QKeyEvent*>(event));
         break;
     case QEvent::FocusIn:
-        if (watched == editor())
+        if (watched == editor()) {
+            const accessibility::Unheard unheard(editor());
             emit GotFocus();
+        }
         break;
     case QEvent::FocusOut:
         if (watched == editor())
