@@ -10,6 +10,8 @@ packages=(
     xvfb xauth x11-apps x11-utils imagemagick xdotool fonts-dejavu-core fonts-liberation2
     # reading the windows through the accessibility bus in the end-to-end test
     python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
+    # the screen reader the end-to-end test listens to (it records speech without a synthesizer)
+    orca
     # checking the desktop entry and AppStream metadata, building the .deb
     desktop-file-utils appstream dpkg-dev file
 )

@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
@@ -186,6 +187,98 @@ private:
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// A single-line text box. Qt's own interface reports every character as a text-attribute run of
+// its own that ends where it starts; a screen reader that splits the text at those runs (Orca
+// does, to pick a voice per language) then drops the last character of what it reads: "JOH" for
+// JOHN. This one reports the whole text as one run and is otherwise what Qt's own is.
+class LineEditInterface : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+public:
+    explicit LineEditInterface(QLineEdit* edit)
+        : QAccessibleWidget(edit, QAccessible::EditableText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return edit()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = edit()->isReadOnly();
+        s.editable = !edit()->isReadOnly();
+        s.selectableText = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && edit()->hasSelectedText()) {
+            *startOffset = edit()->selectionStart();
+            *endOffset = *startOffset + edit()->selectionLength();
+        }
+    }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int) override { edit()->deselect(); }
+    void setSelection(int, int startOffset, int endOffset) override {
+        edit()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    QString text(int startOffset, int endOffset) const override {
+        const QString all = edit()->text();
+        if (endOffset < 0 || endOffset > all.size())
+            endOffset = int(all.size());
+        startOffset = qBound(0, startOffset, endOffset);
+        return all.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(edit()->text().size()); }
+    // Measured from the text's left edge, as the box shows a text that fits.
+    QRect characterRect(int offset) const override {
+        const QString all = edit()->text();
+        if (offset < 0 || offset >= all.size())
+            return {};
+        const QFontMetrics metrics(edit()->font());
+        const QRect inside = edit()->contentsRect().marginsRemoved(edit()->textMargins());
+        const int x = inside.left() + metrics.horizontalAdvance(all.left(offset));
+        const QRect local(x, inside.top(), metrics.horizontalAdvance(all.at(offset)),
+                          inside.height());
+        return QRect(edit()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int startIndex, int) override { edit()->setCursorPosition(startIndex); }
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+    void deleteText(int startOffset, int endOffset) override {
+        replaceText(startOffset, endOffset, {});
+    }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString& text) override {
+        if (edit()->isReadOnly())
+            return;
+        edit()->setText(edit()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+};
+
 // Says a drop-down list's new value as text arriving selected: screen readers say that in the
 // focused list, where a changed name or selection goes unsaid. A value picked from the dropped
 // down part is left alone: the list, focused again as the part closes, says it anyway.
@@ -222,6 +315,12 @@ QAccessibleInterface* factory(const QString& key, QObject* object) {
         return new WindowInterface(static_cast<QWidget*>(object));
     if (key == QLatin1String("forms::FormLabel"))
         return new LabelInterface(static_cast<forms::FormLabel*>(object));
+    if (key == QLatin1String("QLineEdit")) {
+        auto* edit = static_cast<QLineEdit*>(object);
+        if (edit->echoMode() != QLineEdit::Normal)
+            return nullptr; // Qt's own interface hides what is typed
+        return new LineEditInterface(edit);
+    }
     if (key == QLatin1String("QComboBox")) {
         auto* combo = static_cast<QComboBox*>(object);
         if (combo->isEditable())
