@@ -59,7 +59,8 @@ TEST_F(AccessibilityTest, LabelsReadTheirVisibleTextAndKeepTheirShortNameAsDescr
             EXPECT_EQ(label->role(), c.link ? QAccessible::Link : QAccessible::StaticText);
         }
     EXPECT_TRUE(of("frmMain", "lblCobrand")->text(QAccessible::Name).contains(u" & "));
-    EXPECT_EQ(of("frmMain", "Label61")->text(QAccessible::Description), "Discussion board");
+    EXPECT_EQ(of("frmMain", "Label61")->text(QAccessible::Description),
+              QStringLiteral("Discussion board"));
 }
 
 TEST_F(AccessibilityTest, EachLinkPressOpensThePageItsClickOpens) {
