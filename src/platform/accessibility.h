@@ -9,11 +9,12 @@ class FormTextBox;
 
 // What assistive technology reads of the forms' widgets. Qt's own interfaces get several of them
 // wrong for a screen reader on Linux: a window reads as a plain filler, a drop-down list is named
-// by its current item, a label named for its role hides its text, a link label offers no action.
+// by its current item, a label named for its role hides its text, a link label offers no action,
+// a text box is read without its last character.
 namespace accessibility {
 
-// Installs the interfaces for the forms' windows, labels and drop-down lists. Once per process;
-// later calls do nothing.
+// Installs the interfaces for the forms' windows, labels, text boxes and drop-down lists. Once per
+// process; later calls do nothing.
 void Install();
 
 // While it lives, assistive technology hears nothing of the object. A focus handler that changes

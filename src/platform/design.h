@@ -51,7 +51,7 @@ struct ControlDesign {
     FontSpec font;
     Colour fore, back;
     int tabIndex = -1;
-    QString accessibleName; // empty: the caption without access-key marks
+    QString accessibleName; // empty: the caption without access-key marks; a label's describes it
     bool transparent = false;
     bool link = false;     // underlined caption, pointing hand, Click
     bool autoSize = false; // label takes the size of its one-line caption
