@@ -107,8 +107,10 @@ class ScreenReader:
     def __init__(self, desktop):
         self.desktop = desktop
         self.proc = None
-        self.log = bytearray()
         self.lock = threading.Lock()
+        self.received = 0  # bytes of debug output so far
+        self.spoken = []  # utterances as Orca logged them
+        self.utterance = None  # the last one, while further lines of it may follow
 
     def start(self):
         if shutil.which("orca") is None:
@@ -156,6 +158,8 @@ class ScreenReader:
                           "so this test cannot start its own" % others)
 
     def drain(self, fd):
+        """Reads the debug output as it comes and keeps only the utterances."""
+        pending = b""
         while True:
             try:
                 chunk = os.read(fd, 65536)
@@ -163,29 +167,30 @@ class ScreenReader:
                 break
             if not chunk:
                 break
+            *lines, pending = (pending + chunk).split(b"\n")
             with self.lock:
-                self.log.extend(chunk)
+                self.received += len(chunk)
+                for line in lines:
+                    self.take(line.decode("utf-8", "replace"))
         os.close(fd)
+
+    def take(self, line):
+        # Orca indents the further lines of a multi-line utterance by 18 spaces.
+        if self.utterance is not None and line.startswith(" " * 18):
+            self.utterance += "\n" + line[18:]
+            return
+        if self.utterance is not None:
+            self.spoken.append(self.utterance)
+            self.utterance = None
+        if " - SPEECH OUTPUT: '" in line:
+            self.utterance = line
 
     def said(self):
         """Every utterance so far, in order."""
         with self.lock:
-            text = self.log.decode("utf-8", "replace")
-        entries = []
-        for line in text.split("\n"):
-            # Orca indents the further lines of a multi-line utterance by 18 spaces.
-            if entries and entries[-1] is not None and line.startswith(" " * 18):
-                entries[-1] += "\n" + line[18:]
-            elif " - SPEECH OUTPUT: '" in line:
-                entries.append(line)
-            else:
-                entries.append(None)
-        spoken = []
-        for entry in entries:
-            match = entry and self.UTTERANCE.match(entry)
-            if match:
-                spoken.append(match.group(1))
-        return spoken
+            entries = self.spoken + ([self.utterance] if self.utterance is not None else [])
+        matches = (self.UTTERANCE.match(entry) for entry in entries)
+        return [m.group(1) for m in matches if m]
 
     def mark(self):
         return len(self.said())
@@ -216,11 +221,11 @@ class ScreenReader:
         screen reader before acting on it, and gives up waiting for an answer after a while;
         keys sent while Orca works through a backlog can then arrive late or out of step."""
         deadline = time.monotonic() + timeout
-        size, since = len(self.log), time.monotonic()
+        size, since = self.received, time.monotonic()
         while time.monotonic() < deadline:
             time.sleep(0.05)
-            if len(self.log) != size:
-                size, since = len(self.log), time.monotonic()
+            if self.received != size:
+                size, since = self.received, time.monotonic()
             elif time.monotonic() - since >= quiet:
                 return
 
