@@ -137,11 +137,14 @@ class ScreenReader:
     def end_stale_instances(self):
         """Orca runs once per user: without --replace, which would end every Orca of this user,
         only instances that an earlier run of this test left behind are ended."""
-        run = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
-                             capture_output=True, text=True)
         others = []
-        for pid in (int(p) for p in run.stdout.split()):
+        for pid in (int(p) for p in os.listdir("/proc") if p.isdigit()):
             try:
+                if os.stat("/proc/%d" % pid).st_uid != os.getuid():
+                    continue
+                with open("/proc/%d/comm" % pid) as f:
+                    if f.read().strip() != "orca":
+                        continue
                 with open("/proc/%d/environ" % pid, "rb") as f:
                     env = dict(v.split(b"=", 1) for v in f.read().split(b"\0") if b"=" in v)
             except OSError:
