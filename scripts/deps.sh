@@ -24,6 +24,8 @@ test=(
     qt6-svg-dev
     # the end-to-end test: X tools, and the windows read through the accessibility bus
     x11-apps x11-utils python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
+    # the screen reader the end-to-end test listens to (it records speech without a synthesizer)
+    orca
     # checking the desktop entry, the AppStream metadata, the manual page and the package
     desktop-file-utils appstream man-db lintian
     # the same flows on Wayland: a headless compositor and Qt's Wayland platform plugin

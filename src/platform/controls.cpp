@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/accessibility.h"
 #include "platform/design.h"
 #include "platform/desktop_look.h"
 
@@ -258,6 +259,7 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
         if (watched == editor()) {
             update();
+            const accessibility::Unheard unheard(editor());
             emit GotFocus();
         }
         break;

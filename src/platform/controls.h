@@ -20,6 +20,9 @@ public:
     void SetCaption(const QString& caption);
     QString Caption() const { return m_caption; }
     void SetAutoSize(bool on);
+    // A link label: assistive technology offers its Click as an action.
+    void SetLink(bool on) { m_link = on; }
+    bool IsLink() const { return m_link; }
 
 signals:
     void Click();
@@ -31,6 +34,7 @@ protected:
 private:
     QString m_caption;
     bool m_autoSize = false;
+    bool m_link = false;
     bool m_pressed = false;
 };
 

@@ -51,7 +51,7 @@ struct ControlDesign {
     FontSpec font;
     Colour fore, back;
     int tabIndex = -1;
-    QString accessibleName; // empty: the caption without access-key marks
+    QString accessibleName; // empty: the caption without access-key marks; a label's describes it
     bool transparent = false;
     bool link = false;     // underlined caption, pointing hand, Click
     bool autoSize = false; // label takes the size of its one-line caption
@@ -88,6 +88,7 @@ struct FormDesign {
     Colour back, fore;
     bool icon = true;        // shows the application icon from the start
     bool handCursor = false; // pointing hand over the window's own background
+    QString describedBy;     // a text box whose first line describes the window
     std::vector<MenuDesign> menu;
     std::vector<ControlDesign> controls; // in design order: later ones lie on top
 

@@ -1,5 +1,6 @@
 #include "platform/forms.h"
 
+#include "platform/accessibility.h"
 #include "platform/desktop_look.h"
 
 #include <QAction>
@@ -17,7 +18,9 @@
 
 namespace forms {
 
-FormsRuntime::FormsRuntime(platform::Platform& platform) : m_platform(platform) {}
+FormsRuntime::FormsRuntime(platform::Platform& platform) : m_platform(platform) {
+    accessibility::Install();
+}
 
 void FormsRuntime::InstallFontSubstitutes() {
     // Verdana and MS Sans Serif are rarely installed on Linux. Liberation Sans comes first:
@@ -338,6 +341,8 @@ void Form::build(const FormDesign& design) {
             m_tabStops.emplace_back(c.tabIndex, widget);
         widget->raise(); // design order is stacking order
     }
+    if (auto* box = qobject_cast<FormTextBox*>(Control(design.describedBy)))
+        accessibility::DescribeWindowBy(w, box);
     std::stable_sort(m_tabStops.begin(), m_tabStops.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < m_tabStops.size(); ++i)
@@ -459,6 +464,7 @@ QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent) {
     if (auto* label = qobject_cast<FormLabel*>(widget)) {
         label->SetCaption(c.caption);
         label->SetAutoSize(c.autoSize);
+        label->SetLink(c.link);
     }
 
     const bool hand = c.link || c.handCursor;
@@ -469,8 +475,12 @@ QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent) {
     if (c.kind == Kind::TextBox)
         static_cast<FormTextBox*>(widget)->editor()->setFocusPolicy(Qt::StrongFocus);
 
-    const QString accessible = c.accessibleName.isEmpty() ? shown : c.accessibleName;
+    // A label is read by its visible text; a name of its own only describes it.
+    const bool named = !c.accessibleName.isEmpty() && c.kind != Kind::Label;
+    const QString accessible = named ? c.accessibleName : shown;
     widget->setAccessibleName(accessible);
+    if (c.kind == Kind::Label)
+        widget->setAccessibleDescription(c.accessibleName);
     if (auto* box = qobject_cast<FormTextBox*>(widget))
         box->editor()->setAccessibleName(accessible);
     ApplyDesktopLook(widget, c);

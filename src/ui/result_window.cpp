@@ -20,6 +20,7 @@ forms::FormDesign frmInnerDrmOrPerNo::Design() const {
     d.clientHeight = 5220;
     d.back = colours::PanelBlue();
     d.font = {QStringLiteral("Verdana"), 8.25};
+    d.describedBy = QStringLiteral("txtDisplay"); // the number, said as the window opens
 
     promo_strips::AddOfferStrip(d, 60, 4200, 5);
 

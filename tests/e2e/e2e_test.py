@@ -4,19 +4,24 @@
 The program runs on its own virtual X server with a private D-Bus session, a fresh home and a
 stand-in browser that only writes down the addresses it is asked to open. Keys and clicks go in
 through xdotool; what the windows show is read back through the accessibility interface
-(AT-SPI), the way a screen reader reads it.
+(AT-SPI), and the screen reader Orca listens along: what it says is checked too.
 
 usage: e2e_test.py BUILD_DIR
 Exit status 0 on success, 1 on a failure, 77 when no virtual X server is installed.
 """
+import json
 import os
+import pty
+import re
 import select
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
+import tty
 import traceback
 import urllib.parse
 
@@ -25,9 +30,12 @@ SITE = "https://www.orvaneth.example"
 # The version comes from the build (CMake's project version), through the test's environment.
 WINDOW_TITLE = "Lunavik v" + os.environ.get("LUNAVIK_VERSION", "?")
 BOX_TITLE = "Lunavik"
-# Window and box roles as the toolkit reports them for top-level windows.
-WINDOW_ROLES = ("filler", "frame", "window", "dialog")
-BOX_ROLES = ("alert", "dialog")
+# What a screen reader expects top-level windows to be: a window a frame, a modal box a dialog,
+# a message box an alert.
+WINDOW_ROLES = ("frame",)
+DIALOG_ROLES = ("dialog",)
+BOX_ROLES = ("alert",)
+PAGE = SITE + "/lunavik/ssd.php?page="
 
 STARTED = time.monotonic()
 
@@ -77,6 +85,160 @@ def kill_group(proc, name):
     log("could not end %s (pid %d)" % (name, proc.pid))
 
 
+class ScreenReader:
+    """Orca on the desktop's display and buses, and what it has said.
+
+    Orca writes every utterance to its debug file as a "SPEECH OUTPUT: '...'" line, with or
+    without a speech synthesizer; none is used here (no speech server is set), so nothing is
+    heard and nothing more is started. The debug file is a pseudo-terminal, so that Orca writes
+    each line as it goes instead of whenever its buffer fills.
+    """
+
+    SETTINGS = {
+        "general": {"speechServerFactory": "", "enableBraille": False, "enableSound": False,
+                    "enableKeyEcho": False},
+        "profiles": {"default": {"profile": ["Default", "default"]}},
+        "pronunciations": {},
+        "keybindings": {},
+    }
+    # The voice follows the text: a dict, a list of them, or None.
+    UTTERANCE = re.compile(
+        r"^.*? - SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\}|\[.*\]|None)\s*$", re.S)
+
+    def __init__(self, desktop):
+        self.desktop = desktop
+        self.proc = None
+        self.lock = threading.Lock()
+        self.received = 0  # bytes of debug output so far
+        self.spoken = []  # utterances as Orca logged them
+        self.utterance = None  # the last one, while further lines of it may follow
+
+    def start(self):
+        if shutil.which("orca") is None:
+            raise Failure("the screen reader Orca is not installed (Debian package orca)")
+        self.end_stale_instances()
+        prefs = os.path.join(self.desktop.root, "orca")
+        os.makedirs(prefs)
+        with open(os.path.join(prefs, "user-settings.conf"), "w") as f:
+            json.dump(self.SETTINGS, f)
+        master, slave = pty.openpty()
+        tty.setraw(slave)
+        self.proc = subprocess.Popen(
+            ["orca", "--user-prefs", prefs, "--debug-file", os.ttyname(slave)],
+            env=self.desktop.env, stdin=subprocess.DEVNULL,
+            stdout=open(os.path.join(self.desktop.root, "orca.log"), "w"),
+            stderr=subprocess.STDOUT, start_new_session=True)
+        # Held open here too: with no one holding the terminal, reading it fails until Orca
+        # has opened it.
+        self.terminal = slave
+        threading.Thread(target=self.drain, args=(master,), daemon=True).start()
+        wait_for("Orca to start", self.says(0, "Screen reader on."), 30)
+        log("Orca is listening")
+
+    def end_stale_instances(self):
+        """Orca runs once per user: without --replace, which would end every Orca of this user,
+        only instances that an earlier run of this test left behind are ended."""
+        others = []
+        for pid in (int(p) for p in os.listdir("/proc") if p.isdigit()):
+            try:
+                if os.stat("/proc/%d" % pid).st_uid != os.getuid():
+                    continue
+                with open("/proc/%d/comm" % pid) as f:
+                    if f.read().strip() != "orca":
+                        continue
+                with open("/proc/%d/environ" % pid, "rb") as f:
+                    env = dict(v.split(b"=", 1) for v in f.read().split(b"\0") if b"=" in v)
+            except OSError:
+                continue
+            home = env.get(b"HOME", b"").decode(errors="replace")
+            ours = os.path.basename(os.path.dirname(home)).startswith("lunavik-e2e-")
+            if ours and not os.path.exists(home):
+                os.kill(pid, signal.SIGKILL)
+                log("ended Orca %d left behind by an earlier run" % pid)
+            else:
+                others.append(pid)
+        if others:
+            raise Failure("another Orca runs for this user (pids %s); Orca runs once per user, "
+                          "so this test cannot start its own" % others)
+
+    def drain(self, fd):
+        """Reads the debug output as it comes and keeps only the utterances."""
+        pending = b""
+        while True:
+            try:
+                chunk = os.read(fd, 65536)
+            except OSError:
+                break
+            if not chunk:
+                break
+            *lines, pending = (pending + chunk).split(b"\n")
+            with self.lock:
+                self.received += len(chunk)
+                for line in lines:
+                    self.take(line.decode("utf-8", "replace"))
+        os.close(fd)
+
+    def take(self, line):
+        # Orca indents the further lines of a multi-line utterance by 18 spaces.
+        if self.utterance is not None and line.startswith(" " * 18):
+            self.utterance += "\n" + line[18:]
+            return
+        if self.utterance is not None:
+            self.spoken.append(self.utterance)
+            self.utterance = None
+        if " - SPEECH OUTPUT: '" in line:
+            self.utterance = line
+
+    def said(self):
+        """Every utterance so far, in order."""
+        with self.lock:
+            entries = self.spoken + ([self.utterance] if self.utterance is not None else [])
+        matches = (self.UTTERANCE.match(entry) for entry in entries)
+        return [m.group(1) for m in matches if m]
+
+    def mark(self):
+        return len(self.said())
+
+    def says(self, since, *phrases):
+        """A probe: true once what was said after the mark holds the phrases, in that order."""
+        def probe():
+            spoken = " ".join(self.said()[since:])
+            at = 0
+            for phrase in phrases:
+                at = spoken.find(phrase, at)
+                if at < 0:
+                    return False
+                at += len(phrase)
+            return True
+        return probe
+
+    def expect(self, since, what, *phrases, timeout=10):
+        try:
+            wait_for("Orca to say %s" % what, self.says(since, *phrases), timeout)
+        except Failure as e:
+            raise Failure("%s\nexpected, in this order: %r\nOrca said: %r"
+                          % (e, phrases, self.said()[since:]))
+        log("Orca says %s: %r" % (what, " ".join(self.said()[since:])[:150]))
+
+    def settle(self, quiet=0.3, timeout=5.0):
+        """Waits until Orca has written nothing for a moment. The program hands every key to the
+        screen reader before acting on it, and gives up waiting for an answer after a while;
+        keys sent while Orca works through a backlog can then arrive late or out of step."""
+        deadline = time.monotonic() + timeout
+        size, since = self.received, time.monotonic()
+        while time.monotonic() < deadline:
+            time.sleep(0.05)
+            if self.received != size:
+                size, since = self.received, time.monotonic()
+            elif time.monotonic() - since >= quiet:
+                return
+
+    def stop(self):
+        kill_group(self.proc, "orca")
+        if self.proc is not None:
+            os.close(self.terminal)
+
+
 class Desktop:
     """The running session: X server, D-Bus, home folder, stand-in browser."""
 
@@ -85,6 +247,7 @@ class Desktop:
         self.root = tempfile.mkdtemp(prefix="lunavik-e2e-")
         self.xvfb = None
         self.dbus = None
+        self.reader = None  # a ScreenReader once start_screen_reader has run
         self.apps = []
 
     # --- set-up ---------------------------------------------------------------------------
@@ -183,6 +346,10 @@ class Desktop:
         self.pyatspi = pyatspi
         self.desktop = pyatspi.Registry.getDesktop(0)
 
+    def start_screen_reader(self):
+        self.reader = ScreenReader(self)
+        self.reader.start()
+
     def launch(self, name):
         out = open(os.path.join(self.root, name + ".log"), "w")
         proc = subprocess.Popen([self.exe], env=self.env, stdout=out, stderr=subprocess.STDOUT,
@@ -196,6 +363,8 @@ class Desktop:
     def shutdown(self):
         for proc, name in self.apps:
             kill_group(proc, name)
+        if self.reader is not None:
+            self.reader.stop()
         kill_group(self.dbus, "dbus-daemon")
         kill_group(self.xvfb, "Xvfb")
 
@@ -234,6 +403,8 @@ class Desktop:
                 print("---- %s ----\n%s" % (log_name, open(path).read()[-2000:]))
         if os.path.exists(self.opened):
             print("---- addresses handed to the browser ----\n" + open(self.opened).read())
+        if self.reader is not None:
+            print("---- the last things Orca said ----\n" + "\n".join(self.reader.said()[-30:]))
 
     # --- what a person sees ---------------------------------------------------------------
 
@@ -318,9 +489,13 @@ class Desktop:
         return sorted(self.xdotool("getwindowname", w).strip() for w in ids)
 
     def key(self, *keys):
+        if self.reader is not None:
+            self.reader.settle()
         self.xdotool("key", "--delay", "60", *keys)
 
     def type(self, text):
+        if self.reader is not None:
+            self.reader.settle()
         self.xdotool("type", "--delay", "60", text)
 
     def click(self, node):
@@ -361,7 +536,57 @@ def message_box(d, pid, text):
     return probe
 
 
+def heard(d):
+    """Where the screen reader's speech stands now; None when no reader listens."""
+    return d.reader.mark() if d.reader is not None else None
+
+
+def expect_said(d, since, what, *phrases):
+    """Orca says the phrases, in this order, after the mark. Without a reader: nothing to check."""
+    if d.reader is not None:
+        d.reader.expect(since, what, *phrases)
+
+
+def follow_links(d, window, pages):
+    """The window shows exactly these links, (name or description, page key); each link's
+    accessible action opens exactly its page, as a click does."""
+    shown = [n for n in d.walk(window)
+             if n.getRoleName() == "link" and n.getState().contains(d.pyatspi.STATE_SHOWING)]
+    described = sorted("%r (%r)" % (n.name[:40], n.description) for n in shown)
+    expect(len(shown) == len(pages), "the window shows the links %s, expected %d: %r"
+           % (described, len(pages), [k for k, _ in pages]))
+    for key, page in pages:
+        link = next((n for n in shown if key in (n.name, n.description)), None)
+        expect(link is not None, "no link %r on screen among %s" % (key, described))
+        action = link.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        expect(len(names) == 1, "the link %r offers the actions %r, expected one" % (key, names))
+        before = len(d.opened_urls())
+        action.doAction(0)
+        url = PAGE + page
+        wait_for("the link %r to open %s" % (key, url), lambda: d.opened_urls()[before:] == [url],
+                 10)
+    log("links followed through their actions: %s" % ", ".join(p for _, p in pages))
+
+
+def reactivate_main(d, pid, label, after):
+    """A box took the keyboard. With no window manager to hand it back, a click on a plain label
+    of the main window activates it again, and the first name field, which had the focus, gets
+    it back. Orca says so; waiting for that keeps its speech in step with the next keys."""
+    main = wait_for("the main window", d.the_window(pid, containing="First Name"), 10)
+    first_name = d.find(main, role="text", name="First Name")
+    said = heard(d)
+    d.click(d.find(main, role="label", name=label))
+    wait_for("the main window to be active again",
+             lambda: main.getState().contains(d.pyatspi.STATE_ACTIVE), 10)
+    wait_for("the focus in the first name field " + after, lambda: d.focused(first_name), 10)
+    expect_said(d, said, "the main window again " + after, WINDOW_TITLE + " frame.",
+                "First Name text.")
+    return main, first_name
+
+
 def scenario(d):
+    said = heard(d)
     first = d.launch("first instance")
     main = wait_for("the main window titled %r" % WINDOW_TITLE,
                     d.the_window(first.pid, containing="First Name"), 30)
@@ -369,6 +594,7 @@ def scenario(d):
     last_name = d.find(main, role="text", name="Last Name")
     expect(first_name is not None and last_name is not None, "the name fields are not on screen")
     wait_for("the focus in the first name field", lambda: d.focused(first_name), 10)
+    expect_said(d, said, "the main window", WINDOW_TITLE + " frame.", "First Name text.")
     log("main window is up with the focus in First Name")
     lock = os.path.join(d.runtime, "lunavik.lock")
     expect(os.path.exists(lock), "no instance lock at %s while the program runs" % lock)
@@ -377,6 +603,7 @@ def scenario(d):
              lambda: "[Settings]" in open(settings).read(), 10)
 
     # A second start while the first runs is refused with a box, and ends when it is dismissed.
+    said = heard(d)
     second = d.launch("second instance")
     box = wait_for("'Application is already running' from the second instance",
                    message_box(d, second.pid, "Application is already running"), 30)
@@ -387,6 +614,8 @@ def scenario(d):
     expect(not others, "the second instance shows other windows: %r" % others)
     wait_for("the message box to have the keyboard focus",
              lambda: any(d.focused(n) for n in d.walk(box)), 10)
+    expect_said(d, said, "the second instance's box", "alert " + BOX_TITLE + ".",
+                "Application is already running", "OK push button.")
     d.key("Return")
     status = wait_exit(second, "the second instance after its box was dismissed")
     expect(status == 0, "the second instance ended with status %r, not 0" % status)
@@ -395,18 +624,31 @@ def scenario(d):
              d.the_window(first.pid, containing="First Name"), 5)
     log("second instance refused and ended with 0; the first runs on")
 
-    # The box took the keyboard. With no window manager to hand it back, a click on a plain
-    # label of the main window activates it again, and the field that had the focus gets it back.
-    d.click(d.find(main, role="label", name="First Name"))
-    wait_for("the focus back in the first name field", lambda: d.focused(first_name), 10)
+    main, first_name = reactivate_main(d, first.pid, "First Name", "after the box")
     d.type("john")
     wait_for("JOHN in the first name field", lambda: d.text_of(first_name) == "JOHN", 10)
-    d.key("Tab", "Tab")
+    # Tab through the rest of the form: each field and list is said with its name, each list
+    # with its value too.
+    for spoken in ("Middle Name text.", "Last Name text."):
+        said = heard(d)
+        d.key("Tab")
+        expect_said(d, said, "the field after a Tab", spoken)
     wait_for("the focus in the last name field", lambda: d.focused(last_name), 10)
     d.type("smith")
     wait_for("SMITH in the last name field", lambda: d.text_of(last_name) == "SMITH", 10)
     log("typed john smith, shown as JOHN SMITH")
+    for name, value in (("Month of birth", "January"), ("Day of birth", "1"),
+                        ("Year of birth", "1900")):
+        said = heard(d)
+        d.key("Tab")
+        expect_said(d, said, "the list after a Tab", name + " combo box.", value + ".")
+        wait_for("the focus in the list %r" % name,
+                 lambda: d.focused(d.find(main, role="combo box", name=name)), 10)
+    said = heard(d)
+    d.key("Down")
+    expect_said(d, said, "the year's new value", "1901")
 
+    said = heard(d)
     d.key("alt+n")
     result_window = wait_for("the result window", d.the_window(first.pid, containing="Result"),
                              15)
@@ -417,11 +659,23 @@ def scenario(d):
            "the result box begins %r, expected 'Your Inner Dreams Number is: 2'" % first_line)
     expect(d.the_window(first.pid, containing="First Name")() is None,
            "the main window is still on screen beside the result")
+    expect_said(d, said, "the result window as it opens", WINDOW_TITLE + " frame.",
+                "Your Inner Dreams Number is: 2.", "Back push button.")
     log("result reads %r" % first_line)
+    said = heard(d)
+    d.key("Tab")
+    expect_said(d, said, "the result box", "Result read only text.",
+                "Your Inner Dreams Number is: 2")
+    # The result window always shows the fully-branded offer; the co-branding one lies under it.
+    follow_links(d, result_window, [("Discussion board", "home-page"),
+                                    ("Fully-branded offer", "fully-branded")])
 
+    said = heard(d)
     d.key("alt+b")
     main = wait_for("the main window after Back", d.the_window(first.pid, containing="First Name"),
                     15)
+    expect_said(d, said, "the main window after Back", WINDOW_TITLE + " frame.",
+                "First Name text.", "JOHN")
     wait_for("the result window to go", lambda: d.the_window(first.pid, containing="Result")()
              is None, 10)
     first_name = d.find(main, role="text", name="First Name")
@@ -430,17 +684,26 @@ def scenario(d):
            "the names did not survive Back: %r %r" % (d.text_of(first_name),
                                                        d.text_of(last_name)))
     log("Back shows the main window with the names kept")
+    # Which offer lies in front was drawn at start-up; only that one is on screen.
+    offers = {"Co-branding offer": "co-brand", "Fully-branded offer": "fully-branded"}
+    front = [n.description for n in d.walk(main) if n.getRoleName() == "link"
+             and n.description in offers and n.getState().contains(d.pyatspi.STATE_SHOWING)]
+    expect(len(front) == 1, "the main window shows the offers %r, expected exactly one" % front)
+    follow_links(d, main, [("Discussion board", "home-page"), (front[0], offers[front[0]])])
 
     # Without a first name, Next is refused with a message.
     d.click(first_name)
     wait_for("the focus in the first name field", lambda: d.focused(first_name), 10)
     d.key("ctrl+a", "BackSpace")
     wait_for("an empty first name field", lambda: d.text_of(first_name) == "", 10)
+    said = heard(d)
     d.key("alt+n")
     box = wait_for("'Please Enter Your First Name'",
                    message_box(d, first.pid, "Please Enter Your First Name"), 15)
     wait_for("the message box to have the keyboard focus",
              lambda: any(d.focused(n) for n in d.walk(box)), 10)
+    expect_said(d, said, "the validation message", "alert " + BOX_TITLE + ".",
+                "Please Enter Your First Name", "OK push button.")
     d.key("Return")
     wait_for("the message box to close",
              lambda: d.the_window(first.pid, BOX_TITLE, BOX_ROLES)() is None, 10)
@@ -449,20 +712,36 @@ def scenario(d):
     log("empty first name refused with 'Please Enter Your First Name'")
 
     # The refusal put the focus into the first name field; it shows once the window is active.
-    main = wait_for("the main window", d.the_window(first.pid, containing="First Name"), 10)
-    first_name = d.find(main, role="text", name="First Name")
-    d.click(d.find(main, role="label", name="Last Name"))
-    wait_for("the focus in the first name field after the refusal",
-             lambda: d.focused(first_name), 10)
+    main, first_name = reactivate_main(d, first.pid, "Last Name", "after the refusal")
+
+    # Help > About Software: a modal dialog that reads out what it says.
+    said = heard(d)
+    d.key("alt+h")
+    wait_for("the Help menu to open", lambda: any(
+        d.find(n, role="menu item", name="About Software") for _, _, n in d.windows(first.pid)),
+        10)
+    d.key("a")
+    about = wait_for("the about box, a dialog", d.the_window(first.pid, roles=DIALOG_ROLES), 10)
+    expect_said(d, said, "the about box", WINDOW_TITLE + " dialog",
+                "Lunavik Software helps you to uncover your secret dreams",
+                "Home Business Opportunity.", "OK push button.")
+    follow_links(d, about, [("Click here for more details.", "fully-branded"),
+                            ("Click here to visit " + SITE.split("//")[1], "home-page")])
+    d.key("Escape")
+    wait_for("the about box to close",
+             lambda: d.the_window(first.pid, roles=DIALOG_ROLES)() is None, 10)
+    main, first_name = reactivate_main(d, first.pid, "Last Name", "after the about box")
 
     # Help > Visit Us Online through the keyboard: the browser gets the home page.
+    before = len(d.opened_urls())
     d.key("alt+h")
     wait_for("the Help menu to open", lambda: any(
         d.find(n, role="menu item", name="Visit Us Online") for _, _, n in d.windows(first.pid)),
         10)
     d.key("v")
-    home = SITE + "/lunavik/ssd.php?page=home-page"
-    wait_for("the browser to be asked for " + home, lambda: d.opened_urls() == [home], 15)
+    home = PAGE + "home-page"
+    wait_for("the browser to be asked for " + home, lambda: d.opened_urls()[before:] == [home],
+             15)
     log("Help > Visit Us Online opened " + home)
 
     # File > Exit hands over to the exit screen.
@@ -483,6 +762,7 @@ def scenario(d):
     expect(first.poll() is None, "the program ended at File > Exit instead of showing the exit "
            "screen")
     log("File > Exit shows the exit screen")
+    follow_links(d, exit_screen, [("Click Here To Visit Orvaneth Softwares", "orvanethsoftwares")])
 
     fields = [("Your name", "Your Name", "Jane Doe"),
               ("Your e-mail address", "Your Email Address", "jane@mail.example"),
@@ -493,19 +773,23 @@ def scenario(d):
         expect(box is not None, "the exit screen has no text box named %r" % spoken)
         expect(d.text_of(box) == hint, "%r shows %r before use, expected its hint %r"
                % (spoken, d.text_of(box), hint))
+        said = heard(d)
         d.click(box)
         wait_for("the focus in %r" % spoken, lambda: d.focused(box), 10)
         wait_for("the hint of %r to clear on focus" % spoken, lambda: d.text_of(box) == "", 10)
+        # The hint clears as the focus arrives; the box is said all the same.
+        expect_said(d, said, "the referral field", spoken + " text.")
         d.type(value)
         wait_for("%r to read %r" % (spoken, value), lambda: d.text_of(box) == value, 10)
     log("referral form filled in")
 
     refer = d.find(exit_screen, role="push button", name="Refer A Friend Now")
     expect(refer is not None, "no 'Refer A Friend Now' button on the exit screen")
+    before = len(d.opened_urls())
     d.click(refer)
-    prefix = SITE + "/lunavik/ssd.php?page=orvs-refer-a-friend&taf1="
+    prefix = PAGE + "orvs-refer-a-friend&taf1="
     urls = wait_for("the browser to be asked for the referral address",
-                    lambda: d.opened_urls()[1:] or None, 15)
+                    lambda: d.opened_urls()[before:] or None, 15)
     expect(len(urls) == 1, "the browser was asked for %r, expected one referral address" % urls)
     expect(urls[0].startswith(prefix),
            "the referral address %r does not start with %r" % (urls[0], prefix))
@@ -551,6 +835,7 @@ def main():
         d.make_environment()
         d.start_dbus()
         d.start_accessibility()
+        d.start_screen_reader()
         scenario(d)
         if os.environ.get("LUNAVIK_E2E_SANITIZED"):
             expect_no_sanitizer_report(d)

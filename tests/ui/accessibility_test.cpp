@@ -1,0 +1,172 @@
+// What a screen reader gets from every window through Qt's accessibility interfaces.
+#include "program_fixture.h"
+
+#include <QAccessible>
+#include <set>
+
+namespace {
+
+const char* const kWindows[] = {"frmMain", "frmInnerDrmOrPerNo", "frmAbout", "frmNagScreen2"};
+
+QAccessibleInterface* accessible(QWidget* widget) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    EXPECT_NE(iface, nullptr) << qPrintable(widget->objectName());
+    return iface;
+}
+
+QString allText(QAccessibleInterface* iface) {
+    QAccessibleTextInterface* text = iface->textInterface();
+    return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text interface)");
+}
+
+class AccessibilityTest : public ProgramTest {
+protected:
+    // Every window loaded; the main window shows the offer the draw puts in front.
+    void loadAll(float draw) {
+        fake.random.values = {draw};
+        start();
+        for (const char* name : kWindows)
+            form(name).Load();
+    }
+    QAccessibleInterface* of(const char* window, const char* control) {
+        return accessible(form(window).Control(QLatin1String(control)));
+    }
+};
+
+TEST_F(AccessibilityTest, WindowsAreFramesAndTheAboutBoxIsADialog) {
+    loadAll(0);
+    for (const char* name : kWindows) {
+        const bool dialog = QByteArray(name) == "frmAbout";
+        EXPECT_EQ(accessible(form(name).window())->role(),
+                  dialog ? QAccessible::Dialog : QAccessible::Window)
+            << name;
+    }
+}
+
+TEST_F(AccessibilityTest, LabelsReadTheirVisibleTextAndKeepTheirShortNameAsDescription) {
+    loadAll(0);
+    for (const char* window : kWindows)
+        for (const forms::ControlDesign& c : form(window).Design().controls) {
+            if (c.kind != forms::Kind::Label)
+                continue;
+            SCOPED_TRACE(std::string(window) + "." + c.name.toStdString());
+            QAccessibleInterface* label = of(window, c.name.toLatin1().constData());
+            const QString shown =
+                forms::StripAccessKeys(this->label(form(window), qPrintable(c.name)));
+            EXPECT_EQ(label->text(QAccessible::Name), shown);
+            EXPECT_EQ(allText(label), shown);
+            EXPECT_EQ(label->text(QAccessible::Description), c.accessibleName);
+            EXPECT_EQ(label->role(), c.link ? QAccessible::Link : QAccessible::StaticText);
+        }
+    EXPECT_TRUE(of("frmMain", "lblCobrand")->text(QAccessible::Name).contains(u" & "));
+    EXPECT_EQ(of("frmMain", "Label61")->text(QAccessible::Description),
+              QStringLiteral("Discussion board"));
+}
+
+TEST_F(AccessibilityTest, EachLinkPressOpensThePageItsClickOpens) {
+    const struct {
+        const char *window, *control, *page;
+    } links[] = {
+        {"frmMain", "Label61", "home-page"},
+        {"frmMain", "lblCobrand", "co-brand"},
+        {"frmMain", "lblFullBrand", "fully-branded"},
+        {"frmInnerDrmOrPerNo", "Label61", "home-page"},
+        {"frmInnerDrmOrPerNo", "lblCobrand", "co-brand"},
+        {"frmInnerDrmOrPerNo", "lblFullBrand", "fully-branded"},
+        {"frmAbout", "lblCobrand", "fully-branded"},
+        {"frmAbout", "lblHomePage", "home-page"},
+        {"frmNagScreen2", "lblGoToHome", "orvanethsoftwares"},
+    };
+    loadAll(0);
+    for (const auto& l : links) {
+        SCOPED_TRACE(std::string(l.window) + "." + l.control);
+        QAccessibleActionInterface* action = of(l.window, l.control)->actionInterface();
+        ASSERT_NE(action, nullptr);
+        ASSERT_EQ(action->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        fake.urls.opened.clear();
+        action->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(fake.urls.opened, QStringList{pageUrl(l.page)});
+    }
+    EXPECT_TRUE(of("frmAbout", "Label3")->actionInterface()->actionNames().isEmpty());
+}
+
+// The draw puts the co-branding offer in front on the main window; the result window always
+// shows the fully-branded one.
+TEST_F(AccessibilityTest, CoveredOfferAndHiddenExitButtonAreNotVisible) {
+    loadAll(0);
+    program->result.Show();
+    const struct {
+        const char *window, *control;
+        bool invisible;
+    } cases[] = {
+        {"frmMain", "lblCobrand", false},
+        {"frmMain", "lblFullBrand", true},
+        {"frmInnerDrmOrPerNo", "lblCobrand", true},
+        {"frmInnerDrmOrPerNo", "lblFullBrand", false},
+        {"frmMain", "cmdExit", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(of(c.window, c.control)->state().invisible, c.invisible)
+            << c.window << "." << c.control;
+}
+
+TEST_F(AccessibilityTest, DateListsAreNamedAndValuedByTheirCurrentItem) {
+    start();
+    const struct {
+        const char *list, *name, *first, *second;
+    } lists[] = {
+        {"cboMonth", "Month of birth", "January", "February"},
+        {"cboDate", "Day of birth", "1", "2"},
+        {"cboYear", "Year of birth", "1900", "1901"},
+    };
+    for (const auto& l : lists) {
+        SCOPED_TRACE(l.list);
+        QAccessibleInterface* list = of("frmMain", l.list);
+        EXPECT_EQ(list->role(), QAccessible::ComboBox);
+        EXPECT_EQ(list->text(QAccessible::Name), QLatin1String(l.name));
+        EXPECT_EQ(list->text(QAccessible::Value), QLatin1String(l.first));
+        EXPECT_EQ(allText(list), QLatin1String(l.first));
+        control<QComboBox>(program->main, l.list)->setCurrentIndex(1);
+        EXPECT_EQ(list->text(QAccessible::Name), QLatin1String(l.name));
+        EXPECT_EQ(allText(list), QLatin1String(l.second));
+        EXPECT_EQ(list->childCount(), 1); // the drop-down part
+    }
+}
+
+TEST_F(AccessibilityTest, ResultWindowIsDescribedByTheNumberLine) {
+    startAndNext();
+    EXPECT_EQ(accessible(program->result.window())->text(QAccessible::Description),
+              QStringLiteral("Your Inner Dreams Number is: 2"));
+    EXPECT_TRUE(allText(accessible(program->result.Display()->editor()))
+                    .startsWith(QStringLiteral("Your Inner Dreams Number is: 2\n")));
+}
+
+// Screen readers split what they read at text-attribute runs; a run that ends where it starts
+// cost the last letter of a name.
+TEST_F(AccessibilityTest, NameBoxesReadTheirWholeText) {
+    startWithJohnSmith();
+    QAccessibleTextInterface* text = of("frmMain", "txtFirstName")->textInterface();
+    if (!text) // the box is reached through its editor
+        text = accessible(box(program->main, "txtFirstName")->editor())->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("JOHN"));
+    int start = -1, end = -1;
+    text->attributes(3, &start, &end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 4);
+}
+
+TEST_F(AccessibilityTest, EveryFocusStopHasANameOfItsOwn) {
+    loadAll(0);
+    for (const char* window : kWindows) {
+        std::set<QString> names;
+        for (QWidget* stop : form(window).TabOrder()) {
+            QWidget* focused = stop->focusProxy() ? stop->focusProxy() : stop;
+            const QString name = accessible(focused)->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty()) << window << "." << qPrintable(stop->objectName());
+            EXPECT_TRUE(names.insert(name).second) << window << ": " << qPrintable(name);
+        }
+    }
+}
+
+} // namespace
