@@ -140,12 +140,26 @@ FormTextBox::FormTextBox(bool multiLine, bool verticalScroll, QWidget* parent) :
         editor = m_line;
     }
     editor->installEventFilter(this);
+    editor->setCursor(Qt::IBeamCursor);
+    editor->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(editor);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 QWidget* FormTextBox::editor() const {
     return m_plain ? static_cast<QWidget*>(m_plain) : static_cast<QWidget*>(m_line);
+}
+
+void FormTextBox::SetSpokenName(const QString& name) {
+    setAccessibleName(name);
+    editor()->setAccessibleName(name);
+}
+
+void FormTextBox::changeEvent(QEvent* event) {
+    // The editor paints the box's inside: it shows the colours the box is given.
+    if (event->type() == QEvent::PaletteChange)
+        editor()->setPalette(palette());
+    QWidget::changeEvent(event);
 }
 
 QString FormTextBox::Text() const {

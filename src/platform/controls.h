@@ -74,6 +74,8 @@ public:
     void SetReadOnly(bool readOnly);
     bool IsMultiLine() const { return m_plain != nullptr; }
     QWidget* editor() const; // the Qt widget that takes focus and keys
+    // The name screen readers give the box, carried by the editor that takes the focus too.
+    void SetSpokenName(const QString& name);
 
 signals:
     void Change();
@@ -87,6 +89,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "platform/forms.h"
 
 #include "platform/accessibility.h"
+#include "platform/control_builder.h"
 #include "platform/desktop_look.h"
 
 #include <QAction>
@@ -8,8 +9,6 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFont>
-#include <QFontDatabase>
-#include <QHash>
 #include <QKeyEvent>
 #include <QScopeGuard>
 #include <QScreen>
@@ -266,44 +265,6 @@ void Form::placeCentred() {
     m_window->CentreOnScreen();
 }
 
-namespace {
-
-// The installed face for a design font, looked up once: naming it directly spares Qt working
-// out the substitutes for every control.
-QString installedFamily(const QString& family) {
-    static QHash<QString, QString> resolved;
-    auto it = resolved.find(family);
-    if (it == resolved.end()) {
-        QString face = family;
-        if (!QFontDatabase::hasFamily(family))
-            for (const QString& substitute : QFont::substitutes(family))
-                if (QFontDatabase::hasFamily(substitute)) {
-                    face = substitute;
-                    break;
-                }
-        it = resolved.insert(family, face);
-    }
-    return *it;
-}
-
-QFont makeFont(const FontSpec& spec, const QFont& base) {
-    QFont font = base;
-    if (!spec.family.isEmpty())
-        font.setFamily(installedFamily(spec.family));
-    if (spec.points > 0)
-        font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
-    return font;
-}
-
-bool takesFocus(Kind kind) {
-    return kind == Kind::TextBox || kind == Kind::ComboList || kind == Kind::Button ||
-           kind == Kind::CheckButton;
-}
-
-} // namespace
-
 void Form::build(const FormDesign& design) {
     m_window = new FormWindow(*this, owner());
     FormWindow* w = m_window;
@@ -314,7 +275,7 @@ void Form::build(const FormDesign& design) {
         w->setWindowIcon(m_runtime.applicationIcon());
 
     const QPalette system = QApplication::palette();
-    const QFont windowFont = makeFont(design.font, QApplication::font());
+    const QFont windowFont = MakeFont(design.font, QApplication::font());
     QWidget* client = w->client();
     client->setObjectName(design.name + QLatin1String("_client"));
     client->setFont(windowFont);
@@ -334,10 +295,10 @@ void Form::build(const FormDesign& design) {
         if (!c.container.isEmpty())
             if (QWidget* container = Control(c.container))
                 parent = container;
-        QWidget* widget = buildControl(c, parent);
+        QWidget* widget = BuildControl(c, parent, *w);
         widget->setObjectName(c.name);
         m_controls[c.name] = widget;
-        if (takesFocus(c.kind) && c.tabIndex >= 0)
+        if (TakesFocus(c.kind) && c.tabIndex >= 0)
             m_tabStops.emplace_back(c.tabIndex, widget);
         widget->raise(); // design order is stacking order
     }
@@ -348,144 +309,6 @@ void Form::build(const FormDesign& design) {
     for (size_t i = 1; i < m_tabStops.size(); ++i)
         QWidget::setTabOrder(m_tabStops[i - 1].second, m_tabStops[i].second);
     w->adjustSize();
-}
-
-QWidget* Form::buildControl(const ControlDesign& c, QWidget* parent) {
-    const QPalette system = QApplication::palette();
-    const QFont font = makeFont(c.font, parent->font());
-    const QString shown = StripAccessKeys(c.caption);
-    QWidget* widget = nullptr;
-
-    switch (c.kind) {
-    case Kind::Frame: {
-        auto* frame = new FormFrame(parent);
-        frame->SetCaption(c.caption);
-        frame->SetFlat(c.flat);
-        widget = frame;
-        break;
-    }
-    case Kind::Label: {
-        auto* label = new FormLabel(parent);
-        if (c.centred)
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        widget = label;
-        break;
-    }
-    case Kind::TextBox: {
-        auto* box = new FormTextBox(c.multiLine, c.verticalScroll, parent);
-        box->SetText(c.caption);
-        box->SetReadOnly(c.readOnly);
-        widget = box;
-        break;
-    }
-    case Kind::ComboList: {
-        auto* combo = new QComboBox(parent);
-        combo->setEditable(false);
-        widget = combo;
-        break;
-    }
-    case Kind::Button: {
-        auto* button = new QPushButton(c.caption, parent);
-        button->setAutoDefault(false);
-        if (c.isDefault)
-            m_window->setDefaultButton(button);
-        if (c.isCancel)
-            m_window->setCancelButton(button);
-        widget = button;
-        break;
-    }
-    case Kind::CheckButton: {
-        auto* check = new FormCheckButton(parent);
-        check->setText(c.caption);
-        widget = check;
-        break;
-    }
-    case Kind::Picture: {
-        auto* picture = new QLabel(parent);
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        widget = picture;
-        break;
-    }
-    case Kind::Line: {
-        auto* line = new QWidget(parent);
-        line->setAutoFillBackground(true);
-        widget = line;
-        break;
-    }
-    }
-
-    if (font != parent->font())
-        widget->setFont(font);
-    QPalette pal = widget->palette();
-    const auto [fore, back] = ReadableColours(c, parent->palette().color(QPalette::Window), system);
-    switch (c.kind) {
-    case Kind::TextBox:
-    case Kind::ComboList:
-        if (back.isValid()) {
-            pal.setColor(QPalette::Base, back);
-            pal.setColor(QPalette::Button, back);
-            pal.setColor(QPalette::Window, back);
-        }
-        if (fore.isValid()) {
-            pal.setColor(QPalette::Text, fore);
-            pal.setColor(QPalette::ButtonText, fore);
-            pal.setColor(QPalette::WindowText, fore);
-        }
-        break;
-    case Kind::Button:
-    case Kind::CheckButton:
-        if (back.isValid()) // graphical style: painted in its own colour
-            pal.setColor(QPalette::Button, back);
-        if (fore.isValid())
-            pal.setColor(QPalette::ButtonText, fore);
-        break;
-    default:
-        if (back.isValid())
-            pal.setColor(QPalette::Window, back);
-        if (fore.isValid())
-            pal.setColor(QPalette::WindowText, fore);
-        break;
-    }
-    widget->setPalette(pal);
-    if (auto* box = qobject_cast<FormTextBox*>(widget))
-        box->editor()->setPalette(pal);
-    if (c.kind == Kind::Label)
-        widget->setAutoFillBackground(!c.transparent);
-    if (c.kind == Kind::Frame || c.kind == Kind::Line)
-        widget->setAutoFillBackground(true);
-
-    if (c.kind == Kind::Line) {
-        const int x1 = TwipsToPixels(c.left), x2 = TwipsToPixels(c.left + c.width);
-        const int pen = std::max(1, c.height);
-        widget->setGeometry(x1, TwipsToPixels(c.top) - pen / 2, x2 - x1, pen);
-    } else {
-        widget->setGeometry(TwipsToRect(c.left, c.top, c.width, c.height));
-    }
-    if (auto* label = qobject_cast<FormLabel*>(widget)) {
-        label->SetCaption(c.caption);
-        label->SetAutoSize(c.autoSize);
-        label->SetLink(c.link);
-    }
-
-    const bool hand = c.link || c.handCursor;
-    widget->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (auto* box = qobject_cast<FormTextBox*>(widget))
-        box->editor()->setCursor(Qt::IBeamCursor);
-    widget->setFocusPolicy(takesFocus(c.kind) ? Qt::StrongFocus : Qt::NoFocus);
-    if (c.kind == Kind::TextBox)
-        static_cast<FormTextBox*>(widget)->editor()->setFocusPolicy(Qt::StrongFocus);
-
-    // A label is read by its visible text; a name of its own only describes it.
-    const bool named = !c.accessibleName.isEmpty() && c.kind != Kind::Label;
-    const QString accessible = named ? c.accessibleName : shown;
-    widget->setAccessibleName(accessible);
-    if (c.kind == Kind::Label)
-        widget->setAccessibleDescription(c.accessibleName);
-    if (auto* box = qobject_cast<FormTextBox*>(widget))
-        box->editor()->setAccessibleName(accessible);
-    ApplyDesktopLook(widget, c);
-    widget->setVisible(c.visible);
-    return widget;
 }
 
 void Form::buildMenu(const FormDesign& design) {

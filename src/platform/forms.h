@@ -137,7 +137,6 @@ protected:
 
 private:
     void build(const FormDesign& design);
-    QWidget* buildControl(const ControlDesign& c, QWidget* parent);
     void buildMenu(const FormDesign& design);
     void placeCentred();
     void releaseWindow(bool now);
