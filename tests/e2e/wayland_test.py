@@ -13,63 +13,13 @@ Exit status 0 on success, 1 on a failure, 77 when weston or Qt's Wayland plugin 
 import glob
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
-import time
 import traceback
 
-SKIP = 77
-WINDOW_TITLE = "Lunavik v1.70"
-STARTED = time.monotonic()
-
-
-class Failure(Exception):
-    pass
-
-
-def log(message):
-    print("[%5.1fs] %s" % (time.monotonic() - STARTED, message), flush=True)
-
-
-def expect(ok, message):
-    if not ok:
-        raise Failure(message)
-
-
-def wait_for(what, probe, timeout=10.0, interval=0.1):
-    """Polls probe() until it returns something true; fails naming what was awaited."""
-    deadline = time.monotonic() + timeout
-    last_error = None
-    while True:
-        try:
-            value = probe()
-            if value:
-                return value
-        except Exception as e:  # a window vanishing mid-walk is normal while polling
-            last_error = e
-        if time.monotonic() > deadline:
-            detail = " (last error: %r)" % last_error if last_error else ""
-            raise Failure("timed out after %.0f s waiting for %s%s" % (timeout, what, detail))
-        time.sleep(interval)
-
-
-def kill_group(proc, name):
-    """Ends a process this test started, and whatever it started in its own group."""
-    if proc is None:
-        return
-    for sig in (signal.SIGTERM, signal.SIGKILL):
-        try:
-            os.killpg(proc.pid, sig)
-        except ProcessLookupError:
-            return
-        try:
-            proc.wait(timeout=3)
-            return
-        except subprocess.TimeoutExpired:
-            continue
-    log("could not end %s (pid %d)" % (name, proc.pid))
+# The helpers, the version and the test's conventions are the X11 end-to-end test's.
+from e2e_test import SKIP, WINDOW_TITLE, Failure, expect, kill_group, log, wait_for
 
 
 class Session:
