@@ -13,7 +13,6 @@ import json
 import os
 import pty
 import re
-import select
 import shutil
 import signal
 import subprocess
@@ -22,13 +21,12 @@ import tempfile
 import threading
 import time
 import tty
-import traceback
 import urllib.parse
 
-SKIP = 77
+from harness import (SKIP, WINDOW_TITLE, Failure, accessibility_desktop, expect, kill_group, log,
+                     run_steps, show_outputs, start_xvfb, wait_for)
+
 SITE = "https://www.orvaneth.example"
-# The version comes from the build (CMake's project version), through the test's environment.
-WINDOW_TITLE = "Lunavik v" + os.environ.get("LUNAVIK_VERSION", "?")
 BOX_TITLE = "Lunavik"
 # What a screen reader expects top-level windows to be: a window a frame, a modal box a dialog,
 # a message box an alert.
@@ -36,54 +34,6 @@ WINDOW_ROLES = ("frame",)
 DIALOG_ROLES = ("dialog",)
 BOX_ROLES = ("alert",)
 PAGE = SITE + "/lunavik/ssd.php?page="
-
-STARTED = time.monotonic()
-
-
-class Failure(Exception):
-    pass
-
-
-def log(message):
-    print("[%5.1fs] %s" % (time.monotonic() - STARTED, message), flush=True)
-
-
-def wait_for(what, probe, timeout=10.0, interval=0.1):
-    """Polls probe() until it returns something true; fails naming what was awaited."""
-    start = time.monotonic()
-    deadline = start + timeout
-    last_error = None
-    while True:
-        try:
-            value = probe()
-            if value:
-                if time.monotonic() - start > 2:
-                    log("(waited %.1f s for %s)" % (time.monotonic() - start, what))
-                return value
-        except Exception as e:  # a window vanishing mid-walk is normal while polling
-            last_error = e
-        if time.monotonic() > deadline:
-            detail = " (last error: %r)" % last_error if last_error else ""
-            raise Failure("timed out after %.0f s waiting for %s%s" % (timeout, what, detail))
-        time.sleep(interval)
-
-
-def kill_group(proc, name):
-    """Ends a process this test started, and whatever it started in its own group."""
-    if proc is None:
-        return
-    for sig, grace in ((signal.SIGTERM, 3.0), (signal.SIGKILL, 3.0)):
-        try:
-            os.killpg(proc.pid, sig)
-        except ProcessLookupError:
-            return
-        try:
-            proc.wait(timeout=grace)
-            return
-        except subprocess.TimeoutExpired:
-            continue
-    log("could not end %s (pid %d)" % (name, proc.pid))
-
 
 class ScreenReader:
     """Orca on the desktop's display and buses, and what it has said.
@@ -264,26 +214,7 @@ class Desktop:
         log("installed into " + prefix)
 
     def start_x(self):
-        read_fd, write_fd = os.pipe()
-        # -displayfd lets the server pick a free display and tell us which.
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
-            stderr=open(os.path.join(self.root, "xvfb.log"), "w"), start_new_session=True)
-        os.close(write_fd)
-        number = b""
-        deadline = time.monotonic() + 15
-        while not number.endswith(b"\n"):
-            ready, _, _ = select.select([read_fd], [], [], max(0.0, deadline - time.monotonic()))
-            if not ready:
-                raise Failure("Xvfb did not report a display within 15 s")
-            chunk = os.read(read_fd, 16)
-            if not chunk:
-                raise Failure("Xvfb exited before reporting a display; see xvfb.log")
-            number += chunk
-        os.close(read_fd)
-        self.display = ":" + number.decode().strip()
+        self.xvfb, self.display = start_xvfb(open(os.path.join(self.root, "xvfb.log"), "w"))
         log("Xvfb on display " + self.display)
 
     def make_environment(self):
@@ -333,18 +264,7 @@ class Desktop:
             os.environ[key] = self.env[key]
         for key in ("AT_SPI_BUS_ADDRESS",):
             os.environ.pop(key, None)
-        try:
-            import gi
-            gi.require_version("Atspi", "2.0")
-            import pyatspi
-            from gi.repository import Atspi
-        except Exception as e:
-            raise Failure("the AT-SPI Python bindings (python3-pyatspi) cannot be loaded with %s:"
-                          " %r" % (sys.executable, e))
-        # A program that stops answering fails the read within seconds instead of hanging it.
-        Atspi.set_timeout(5000, 15000)
-        self.pyatspi = pyatspi
-        self.desktop = pyatspi.Registry.getDesktop(0)
+        self.pyatspi, self.desktop = accessibility_desktop()
 
     def start_screen_reader(self):
         self.reader = ScreenReader(self)
@@ -390,13 +310,7 @@ class Desktop:
                 print("(could not read %s: %r)" % (name, e))
 
     def show_logs(self):
-        for proc, name in self.apps:
-            try:
-                text = open(proc.log_path).read().strip()
-            except OSError:
-                continue
-            if text:
-                print("---- output of %s ----\n%s" % (name, text[-3000:]))
+        show_outputs(self.apps)
         for log_name in ("xvfb.log", "dbus.log"):
             path = os.path.join(self.root, log_name)
             if os.path.exists(path) and os.path.getsize(path):
@@ -512,11 +426,6 @@ class Desktop:
                 return [line.rstrip("\n") for line in f if line.strip()]
         except FileNotFoundError:
             return []
-
-
-def expect(ok, message):
-    if not ok:
-        raise Failure(message)
 
 
 def wait_exit(proc, what, timeout=15):
@@ -829,7 +738,8 @@ def main():
             print("FAIL: %s is not installed" % tool)
             return 1
     d = Desktop(os.path.abspath(sys.argv[1]))
-    try:
+
+    def steps():
         d.install()
         d.start_x()
         d.make_environment()
@@ -839,20 +749,16 @@ def main():
         scenario(d)
         if os.environ.get("LUNAVIK_E2E_SANITIZED"):
             expect_no_sanitizer_report(d)
-        log("all steps passed")
-        return 0
-    except Exception as e:
-        if isinstance(e, Failure):
-            print("FAIL: %s" % e, flush=True)
-        else:
-            print("FAIL: the test itself broke:", flush=True)
-            traceback.print_exc()
+
+    def diagnose():
         d.show_screen()
         d.show_logs()
-        return 1
-    finally:
+
+    def clean_up():
         d.shutdown()
         shutil.rmtree(d.root, ignore_errors=True)
+
+    return run_steps(steps, diagnose, clean_up)
 
 
 if __name__ == "__main__":

@@ -16,10 +16,9 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import traceback
 
-# The helpers, the version and the test's conventions are the X11 end-to-end test's.
-from e2e_test import SKIP, WINDOW_TITLE, Failure, expect, kill_group, log, wait_for
+from harness import (SKIP, WINDOW_TITLE, Failure, accessibility_desktop, expect, kill_group, log,
+                     run_steps, show_outputs, wait_for)
 
 
 class Session:
@@ -78,17 +77,7 @@ class Session:
             os.environ[key] = self.env[key]
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
         os.environ.pop("DISPLAY", None)
-        try:
-            import gi
-            gi.require_version("Atspi", "2.0")
-            import pyatspi
-            from gi.repository import Atspi
-        except Exception as e:
-            raise Failure("the AT-SPI Python bindings (python3-pyatspi) cannot be loaded with %s:"
-                          " %r" % (sys.executable, e))
-        Atspi.set_timeout(5000, 15000)
-        self.pyatspi = pyatspi
-        self.desktop = pyatspi.Registry.getDesktop(0)
+        self.pyatspi, self.desktop = accessibility_desktop()
 
     def screenshot(self, name):
         """Saves what the compositor shows, when a folder for screenshots was given."""
@@ -109,13 +98,7 @@ class Session:
             kill_group(proc, name)
 
     def show_logs(self):
-        for proc, name in self.procs:
-            try:
-                text = open(proc.log_path).read().strip()
-            except OSError:
-                continue
-            if text:
-                print("---- output of %s ----\n%s" % (name, text[-3000:]))
+        show_outputs(self.procs)
 
     # --- reading the program through AT-SPI ----------------------------------------------
 
@@ -234,23 +217,17 @@ def main():
         print("SKIP: weston or Qt's Wayland platform plugin (qt6-wayland) is not installed")
         return SKIP
     s = Session(os.path.abspath(sys.argv[1]), sys.argv[2] if len(sys.argv) == 3 else None)
-    try:
+
+    def steps():
         s.start_weston()
         s.start_dbus()
         scenario(s)
-        log("all steps passed")
-        return 0
-    except Exception as e:
-        if isinstance(e, Failure):
-            print("FAIL: %s" % e, flush=True)
-        else:
-            print("FAIL: the test itself broke:", flush=True)
-            traceback.print_exc()
-        s.show_logs()
-        return 1
-    finally:
+
+    def clean_up():
         s.stop()
         shutil.rmtree(s.root, ignore_errors=True)
+
+    return run_steps(steps, s.show_logs, clean_up)
 
 
 if __name__ == "__main__":

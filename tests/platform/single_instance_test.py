@@ -12,37 +12,19 @@ Exit status 0 on success, 1 on a failure, 77 when no virtual X server is install
 """
 import os
 import pwd
-import select
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
-import time
 
-SKIP = 77
-MAIN_TITLE = "Lunavik v1.70"
+# The helpers the end-to-end tests share.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from harness import SKIP, WINDOW_TITLE, Failure, log, run_steps, start_xvfb, wait_for  # noqa: E402
+
+MAIN_TITLE = WINDOW_TITLE
 BOX_TITLE = "Lunavik"
 RACES = 30
-
-
-class Failure(Exception):
-    pass
-
-
-def log(message):
-    print(message, flush=True)
-
-
-def wait_for(what, probe, timeout=20.0):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failure("timed out waiting for " + what)
-        time.sleep(0.1)
 
 
 class User:
@@ -69,22 +51,7 @@ class Machine:
         self.made_user = None
 
     def start_x(self):
-        read_fd, write_fd = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
-             "-nolisten", "tcp", "-noreset"], pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, start_new_session=True)
-        os.close(write_fd)
-        number = b""
-        while not number.endswith(b"\n"):
-            if not select.select([read_fd], [], [], 15)[0]:
-                raise Failure("Xvfb did not report a display")
-            chunk = os.read(read_fd, 16)
-            if not chunk:
-                raise Failure("Xvfb exited before reporting a display")
-            number += chunk
-        os.close(read_fd)
-        self.display = ":" + number.decode().strip()
+        self.xvfb, self.display = start_xvfb(subprocess.DEVNULL)
 
     def user(self, name, uid, gid):
         home = os.path.join(self.root, "home-" + name)
@@ -146,7 +113,7 @@ class Machine:
         return None
 
     def expect(self, proc, wanted, what):
-        got = wait_for(what, lambda: self.outcome(proc))
+        got = wait_for(what, lambda: self.outcome(proc), timeout=20)
         if got != wanted:
             raise Failure("%s: the start was %s, expected %s (windows %r)"
                           % (what, got, wanted, self.titles(proc)))
@@ -253,7 +220,7 @@ def leftover_cases(m, user):
 def races(m, user):
     for i in range(RACES):
         pair = [m.launch(user), m.launch(user)]
-        outcomes = sorted(wait_for("race %d to settle" % i, lambda p=p: m.outcome(p))
+        outcomes = sorted(wait_for("race %d to settle" % i, lambda p=p: m.outcome(p), timeout=20)
                           for p in pair)
         if outcomes != ["refused", "running"]:
             raise Failure("race %d: the two starts were %r" % (i, outcomes))
@@ -279,7 +246,8 @@ def main():
         print("SKIP: Xvfb or xdotool is not installed")
         return SKIP
     m = Machine(sys.argv[1])
-    try:
+
+    def steps():
         m.start_x()
         me = pwd.getpwuid(os.geteuid())
         a = m.user(me.pw_name, me.pw_uid, me.pw_gid)
@@ -291,12 +259,8 @@ def main():
             log("two users: skipped (only root can make a second user)")
         leftover_cases(m, b or a)
         races(m, a)
-        return 0
-    except Failure as e:
-        print("FAIL: %s" % e, flush=True)
-        return 1
-    finally:
-        m.shutdown()
+
+    return run_steps(steps, lambda: None, m.shutdown)
 
 
 if __name__ == "__main__":
