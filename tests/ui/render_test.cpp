@@ -5,8 +5,8 @@
 // takes the focus, and drop-down lists that stay short.
 #include "app/program.h"
 #include "fakes.h"
-#include "platform/desktop_look.h"
-#include "platform/light_style.h"
+#include "forms/colours.h"
+#include "forms/light_style.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -70,7 +70,7 @@ protected:
 
     void SetUp() override {
         QApplication::setStyle(
-            new platform::LightStyle(QStyleFactory::create(QLatin1String(GetParam().style))));
+            new forms::LightStyle(QStyleFactory::create(QLatin1String(GetParam().style))));
         QApplication::setPalette(GetParam().dark ? darkPalette()
                                                  : QApplication::style()->standardPalette());
         program = std::make_unique<Program>(fake.platform);
@@ -365,12 +365,3 @@ INSTANTIATE_TEST_SUITE_P(Desktops, RenderTest,
                          desktopName);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    forms::FormsRuntime::InstallFontSubstitutes();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
