@@ -98,6 +98,7 @@ public:
     QAccessible::Role role() const override {
         return label()->IsLink() ? QAccessible::Link : QAccessible::StaticText;
     }
+    using ShownText::text;
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
             return shown();
@@ -140,6 +141,7 @@ class ListInterface : public QAccessibleWidget, public ShownText {
 public:
     explicit ListInterface(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
 
+    using ShownText::text;
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && !widget()->accessibleName().isEmpty())
             return widget()->accessibleName();
