@@ -22,9 +22,13 @@ export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDI
 # The Release build needs nothing from the other: it compiles at the lowest priority alongside,
 # mostly while the tests wait on windows, X servers and the screen reader.
 mkdir -p "$release"
-setsid nice -n 19 bash scripts/package.sh -DLUNAVIK_WERROR=ON >"$release/test-build.log" 2>&1 &
+# Job control gives it a process group of its own (setsid would make a new session, which the
+# kernel's autogroup scheduling then weighs as a peer, whatever its nice value), so a failure
+# here stops that build too.
+set -m
+nice -n 19 bash scripts/package.sh -DLUNAVIK_WERROR=ON >"$release/test-build.log" 2>&1 &
 release_pid=$!
-# A failure here stops that build too (setsid gave it a process group of its own).
+set +m
 trap 'kill -- "-$release_pid" 2>/dev/null || true' EXIT
 
 export QT_QPA_PLATFORM=offscreen
