@@ -100,6 +100,7 @@ public:
     QAccessible::Role role() const override {
         return label()->IsLink() ? QAccessible::Link : QAccessible::StaticText;
     }
+    using ShownText::text;
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
             return shown();
@@ -143,6 +144,7 @@ public:
     explicit ListInterface(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
     using ShownText::text;
 
+    using ShownText::text;
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && !widget()->accessibleName().isEmpty())
             return widget()->accessibleName();
