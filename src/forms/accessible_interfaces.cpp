@@ -95,7 +95,6 @@ public:
 class LabelInterface : public QAccessibleWidget, public ShownText {
 public:
     explicit LabelInterface(FormLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-    using ShownText::text;
 
     QAccessible::Role role() const override {
         return label()->IsLink() ? QAccessible::Link : QAccessible::StaticText;
@@ -142,7 +141,6 @@ private:
 class ListInterface : public QAccessibleWidget, public ShownText {
 public:
     explicit ListInterface(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
-    using ShownText::text;
 
     using ShownText::text;
     QString text(QAccessible::Text t) const override {
