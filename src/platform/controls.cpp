@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
@@ -290,11 +291,19 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
         emit MouseMove();
         break;
     case QEvent::MouseButtonRelease: {
+        if (m_releasing)
+            break;
+        // The editor copies a mouse selection to the selection clipboard as it takes the
+        // release; it takes it first, so that what the handlers do to the clipboards holds.
+        {
+            const QScopedValueRollback<bool> once(m_releasing, true);
+            QCoreApplication::sendEvent(watched, event);
+        }
+        const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         emit MouseUp();
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton)
+        if (left)
             emit Click();
-        break;
+        return true;
     }
     default:
         break;

@@ -99,6 +99,7 @@ private:
 
     QLineEdit* m_line = nullptr;
     QPlainTextEdit* m_plain = nullptr;
+    bool m_releasing = false; // while the editor takes a mouse release before the handlers
 };
 
 // A check box in push-button style: Value 1 shows it pressed in. Like the runtime it
