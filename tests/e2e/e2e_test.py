@@ -23,14 +23,13 @@ import time
 import tty
 import urllib.parse
 
-from harness import (SKIP, WINDOW_TITLE, Failure, accessibility_desktop, expect, kill_group, log,
-                     run_steps, show_outputs, start_xvfb, wait_for)
+from harness import (WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, on_virtual_display,
+                     run_steps, show_outputs, wait_for)
 
 SITE = "https://www.orvaneth.example"
 BOX_TITLE = "Lunavik"
-# What a screen reader expects top-level windows to be: a window a frame, a modal box a dialog,
-# a message box an alert.
-WINDOW_ROLES = ("frame",)
+# What a screen reader expects top-level windows to be: a window a frame (the_window's default),
+# a modal box a dialog, a message box an alert.
 DIALOG_ROLES = ("dialog",)
 BOX_ROLES = ("alert",)
 PAGE = SITE + "/lunavik/ssd.php?page="
@@ -189,13 +188,12 @@ class ScreenReader:
             os.close(self.terminal)
 
 
-class Desktop:
+class Desktop(AtSpi):
     """The running session: X server, D-Bus, home folder, stand-in browser."""
 
     def __init__(self, build_dir):
         self.build_dir = build_dir
         self.root = tempfile.mkdtemp(prefix="lunavik-e2e-")
-        self.xvfb = None
         self.dbus = None
         self.reader = None  # a ScreenReader once start_screen_reader has run
         self.apps = []
@@ -212,10 +210,6 @@ class Desktop:
         if not os.access(self.exe, os.X_OK):
             raise Failure("the install put no executable at " + self.exe)
         log("installed into " + prefix)
-
-    def start_x(self):
-        self.xvfb, self.display = start_xvfb(open(os.path.join(self.root, "xvfb.log"), "w"))
-        log("Xvfb on display " + self.display)
 
     def make_environment(self):
         home = os.path.join(self.root, "home")
@@ -239,7 +233,7 @@ class Desktop:
             "XDG_CONFIG_HOME": self.config,
             "XDG_RUNTIME_DIR": runtime,
             "PATH": stubs + os.pathsep + "/usr/local/bin:/usr/bin:/bin",
-            "DISPLAY": self.display,
+            "DISPLAY": os.environ["DISPLAY"],
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "QT_ACCESSIBILITY": "1",
@@ -264,7 +258,7 @@ class Desktop:
             os.environ[key] = self.env[key]
         for key in ("AT_SPI_BUS_ADDRESS",):
             os.environ.pop(key, None)
-        self.pyatspi, self.desktop = accessibility_desktop()
+        self.connect()
 
     def start_screen_reader(self):
         self.reader = ScreenReader(self)
@@ -286,103 +280,16 @@ class Desktop:
         if self.reader is not None:
             self.reader.stop()
         kill_group(self.dbus, "dbus-daemon")
-        kill_group(self.xvfb, "Xvfb")
-
-    def show_screen(self):
-        """What the accessibility tree shows of every running instance, for a failure report."""
-        for proc, name in self.apps:
-            if proc.poll() is not None:
-                continue
-            try:
-                app = self.application(proc.pid)
-                if app is None:
-                    print("---- %s: not on the accessibility bus ----" % name)
-                    continue
-                print("---- %s: top-level windows ----" % name)
-                for i in range(app.childCount):
-                    w = app.getChildAtIndex(i)
-                    states = [self.pyatspi.stateToString(st) for st in w.getState().getStates()]
-                    print("%s %r [%s]" % (w.getRoleName(), w.name, ", ".join(states)))
-                    for node in self.walk(w):
-                        if node is not w and node.name:
-                            print("    %s %r" % (node.getRoleName(), node.name))
-            except Exception as e:
-                print("(could not read %s: %r)" % (name, e))
 
     def show_logs(self):
         show_outputs(self.apps)
-        for log_name in ("xvfb.log", "dbus.log"):
-            path = os.path.join(self.root, log_name)
-            if os.path.exists(path) and os.path.getsize(path):
-                print("---- %s ----\n%s" % (log_name, open(path).read()[-2000:]))
+        path = os.path.join(self.root, "dbus.log")
+        if os.path.exists(path) and os.path.getsize(path):
+            print("---- dbus.log ----\n" + open(path).read()[-2000:])
         if os.path.exists(self.opened):
             print("---- addresses handed to the browser ----\n" + open(self.opened).read())
         if self.reader is not None:
             print("---- the last things Orca said ----\n" + "\n".join(self.reader.said()[-30:]))
-
-    # --- what a person sees ---------------------------------------------------------------
-
-    def application(self, pid):
-        for i in range(self.desktop.childCount):
-            app = self.desktop.getChildAtIndex(i)
-            if app is not None and app.get_process_id() == pid:
-                app.clear_cache()
-                return app
-        return None
-
-    def windows(self, pid):
-        """Top-level windows of the process that are on screen, as (role, name, node)."""
-        app = self.application(pid)
-        if app is None:
-            return []
-        shown = []
-        for i in range(app.childCount):
-            w = app.getChildAtIndex(i)
-            if w is None:
-                continue
-            if w.getState().contains(self.pyatspi.STATE_SHOWING):
-                shown.append((w.getRoleName(), w.name, w))
-        return shown
-
-    def walk(self, node, depth=0):
-        """The node and what lies under it, leaving out what is not on screen."""
-        yield node
-        if depth > 15 or node.getRoleName() == "list":
-            return  # the 151 years of a closed drop-down list are never needed
-        if depth > 0 and not node.getState().contains(self.pyatspi.STATE_SHOWING):
-            return
-        for i in range(node.childCount):
-            child = node.getChildAtIndex(i)
-            if child is not None:
-                yield from self.walk(child, depth + 1)
-
-    def find(self, root, role=None, name=None, showing=True):
-        for node in self.walk(root):
-            if role is not None and node.getRoleName() != role:
-                continue
-            if name is not None and node.name != name:
-                continue
-            if showing and not node.getState().contains(self.pyatspi.STATE_SHOWING):
-                continue
-            return node
-        return None
-
-    def text_of(self, node):
-        t = node.queryText()
-        return t.getText(0, t.characterCount)
-
-    def focused(self, node):
-        return node.getState().contains(self.pyatspi.STATE_FOCUSED)
-
-    def the_window(self, pid, title=WINDOW_TITLE, roles=WINDOW_ROLES, containing=None):
-        """A window of that title (None: any) on screen; with containing, one holding that name."""
-        def probe():
-            for role, name, node in self.windows(pid):
-                if role in roles and (title is None or name == title):
-                    if containing is None or self.find(node, name=containing) is not None:
-                        return node
-            return None
-        return probe
 
     # --- hands ----------------------------------------------------------------------------
 
@@ -460,7 +367,7 @@ def follow_links(d, window, pages):
     """The window shows exactly these links, (name or description, page key); each link's
     accessible action opens exactly its page, as a click does."""
     shown = [n for n in d.walk(window)
-             if n.getRoleName() == "link" and n.getState().contains(d.pyatspi.STATE_SHOWING)]
+             if n.getRoleName() == "link" and d.showing(n)]
     described = sorted("%r (%r)" % (n.name[:40], n.description) for n in shown)
     expect(len(shown) == len(pages), "the window shows the links %s, expected %d: %r"
            % (described, len(pages), [k for k, _ in pages]))
@@ -596,7 +503,7 @@ def scenario(d):
     # Which offer lies in front was drawn at start-up; only that one is on screen.
     offers = {"Co-branding offer": "co-brand", "Fully-branded offer": "fully-branded"}
     front = [n.description for n in d.walk(main) if n.getRoleName() == "link"
-             and n.description in offers and n.getState().contains(d.pyatspi.STATE_SHOWING)]
+             and n.description in offers and d.showing(n)]
     expect(len(front) == 1, "the main window shows the offers %r, expected exactly one" % front)
     follow_links(d, main, [("Discussion board", "home-page"), (front[0], offers[front[0]])])
 
@@ -730,9 +637,7 @@ def main():
     if len(sys.argv) != 2:
         print(__doc__)
         return 2
-    if shutil.which("Xvfb") is None:
-        print("SKIP: Xvfb is not installed")
-        return SKIP
+    on_virtual_display()
     for tool in ("xdotool", "dbus-daemon", "cmake"):
         if shutil.which(tool) is None:
             print("FAIL: %s is not installed" % tool)
@@ -741,7 +646,6 @@ def main():
 
     def steps():
         d.install()
-        d.start_x()
         d.make_environment()
         d.start_dbus()
         d.start_accessibility()
@@ -751,7 +655,7 @@ def main():
             expect_no_sanitizer_report(d)
 
     def diagnose():
-        d.show_screen()
+        d.show_windows(d.apps)
         d.show_logs()
 
     def clean_up():

@@ -20,7 +20,8 @@ import tempfile
 
 # The helpers the end-to-end tests share.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from harness import SKIP, WINDOW_TITLE, Failure, log, run_steps, start_xvfb, wait_for  # noqa: E402
+from harness import (SKIP, WINDOW_TITLE, Failure, log, on_virtual_display, run_steps,  # noqa: E402
+                     wait_for)
 
 MAIN_TITLE = WINDOW_TITLE
 BOX_TITLE = "Lunavik"
@@ -46,12 +47,9 @@ class Machine:
         self.tmp = os.path.join(self.root, "tmp")
         os.mkdir(self.tmp)
         os.chmod(self.tmp, 0o1777)
-        self.xvfb = None
+        self.display = os.environ["DISPLAY"]
         self.procs = []
         self.made_user = None
-
-    def start_x(self):
-        self.xvfb, self.display = start_xvfb(subprocess.DEVNULL)
 
     def user(self, name, uid, gid):
         home = os.path.join(self.root, "home-" + name)
@@ -137,9 +135,6 @@ class Machine:
             if proc.poll() is None:
                 proc.kill()
                 proc.wait()
-        if self.xvfb is not None:
-            os.killpg(self.xvfb.pid, signal.SIGKILL)
-            self.xvfb.wait()
         if self.made_user:
             run = subprocess.run(["userdel", "--force", self.made_user], capture_output=True, text=True)
             if run.returncode != 0:
@@ -242,13 +237,13 @@ def main():
     if len(sys.argv) != 2:
         print(__doc__)
         return 2
-    if shutil.which("Xvfb") is None or shutil.which("xdotool") is None:
-        print("SKIP: Xvfb or xdotool is not installed")
+    if shutil.which("xdotool") is None:
+        print("SKIP: xdotool is not installed")
         return SKIP
+    on_virtual_display()
     m = Machine(sys.argv[1])
 
     def steps():
-        m.start_x()
         me = pwd.getpwuid(os.geteuid())
         a = m.user(me.pw_name, me.pw_uid, me.pw_gid)
         quiet(m, a)
