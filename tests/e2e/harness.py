@@ -28,8 +28,9 @@ def expect(ok, message):
         raise Failure(message)
 
 
-def wait_for(what, probe, timeout=10.0, interval=0.1):
-    """Polls probe() until it returns something true; fails naming what was awaited."""
+def wait_for(what, probe, timeout=30.0, interval=0.1):
+    """Polls probe() until it returns something true; fails naming what was awaited. The limit
+    holds on a 2-core machine busy with builds; without one, a wait ends in well under a second."""
     start = time.monotonic()
     deadline = start + timeout
     last_error = None

@@ -64,7 +64,7 @@ class Session(AtSpi):
                     "--use-pixman", "--width=1024", "--height=768", "--idle-time=0", "--debug"],
                    "weston")
         wait_for("weston's socket", lambda: os.path.exists(
-            os.path.join(self.runtime, self.socket)), 15)
+            os.path.join(self.runtime, self.socket)))
         log("weston on socket " + self.socket)
 
     def start_dbus(self):
@@ -123,7 +123,7 @@ class Session(AtSpi):
 
 def scenario(s):
     app = s.start([s.program], "lunavik", cwd=s.home)
-    main = wait_for("the main window", s.window_with(app.pid, "First Name"), 30)
+    main = wait_for("the main window", s.window_with(app.pid, "First Name"))
     expect(main.name == WINDOW_TITLE, "the main window is titled %r" % main.name)
     log("the main window is up as a Wayland client")
     s.screenshot("main")
@@ -132,11 +132,11 @@ def scenario(s):
         box = s.find(main, role="text", name=spoken)
         expect(box is not None, "no %s field" % spoken)
         s.set_text(box, value)
-        wait_for("%s to read %s" % (spoken, value), lambda: s.text_of(box) == value, 10)
+        wait_for("%s to read %s" % (spoken, value), lambda: s.text_of(box) == value)
     s.press(s.find(main, role="push button", name="Next"), "Next button")
-    result_window = wait_for("the result window", s.window_with(app.pid, "Result"), 15)
+    result_window = wait_for("the result window", s.window_with(app.pid, "Result"))
     result = s.find(result_window, role="text", name="Result")
-    text = wait_for("text in the result box", lambda: s.text_of(result), 10)
+    text = wait_for("text in the result box", lambda: s.text_of(result))
     first_line = text.replace("\r\n", "\n").split("\n")[0]
     expect(first_line == "Your Inner Dreams Number is: 2",
            "the result box begins %r" % first_line)
@@ -144,15 +144,15 @@ def scenario(s):
     s.screenshot("result")
 
     s.press(s.find(result_window, role="push button", name="Back"), "Back button")
-    main = wait_for("the main window after Back", s.window_with(app.pid, "First Name"), 15)
-    wait_for("the result window to go", lambda: s.window_with(app.pid, "Result")() is None, 10)
+    main = wait_for("the main window after Back", s.window_with(app.pid, "First Name"))
+    wait_for("the result window to go", lambda: s.window_with(app.pid, "Result")() is None)
     names = [s.text_of(s.find(main, role="text", name=n)) for n in ("First Name", "Last Name")]
     expect(names == ["JOHN", "SMITH"], "the names after Back read %r" % names)
     log("Back shows the main window with the names kept")
 
     s.press(s.find(main, role="menu item", name="Exit", showing=False), "File > Exit")
-    nag = wait_for("the exit screen", s.window_with(app.pid, "Refer A Friend"), 15)
-    wait_for("the main window to go", lambda: s.window_with(app.pid, "First Name")() is None, 10)
+    nag = wait_for("the exit screen", s.window_with(app.pid, "Refer A Friend"))
+    wait_for("the main window to go", lambda: s.window_with(app.pid, "First Name")() is None)
     expect(nag.name == WINDOW_TITLE, "the exit screen is titled %r" % nag.name)
     log("File > Exit shows the exit screen")
     s.screenshot("exit-screen")

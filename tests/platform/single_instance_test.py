@@ -113,7 +113,7 @@ class Machine:
         return None
 
     def expect(self, proc, wanted, what):
-        got = wait_for(what, lambda: self.outcome(proc), timeout=20)
+        got = wait_for(what, lambda: self.outcome(proc))
         if got != wanted:
             raise Failure("%s: the start was %s, expected %s (windows %r)"
                           % (what, got, wanted, self.titles(proc)))
@@ -224,8 +224,7 @@ def races(m, user, shim):
                 # A sanitizer's runtime loaded as a library would insist on being loaded first.
                 "ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0"}
         pair = [m.launch(user, held), m.launch(user, held)]
-        outcomes = sorted(wait_for("race %d to settle" % i, lambda p=p: m.outcome(p), timeout=20)
-                          for p in pair)
+        outcomes = sorted(wait_for("race %d to settle" % i, lambda p=p: m.outcome(p)) for p in pair)
         if outcomes != ["refused", "running"]:
             raise Failure("race %d: the two starts were %r" % (i, outcomes))
         for proc in pair:
