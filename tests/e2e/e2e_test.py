@@ -292,9 +292,10 @@ class Desktop(AtSpi):
         return sorted(self.xdotool("getwindowname", w).strip() for w in ids)
 
     def key(self, *keys):
-        """Presses the keys one after the other, a combination such as alt+h one key at a time
-        with the reader settled in between: keys sent at once while the program holds them back
-        for the reader (see settle) can be taken out of step, and alt+h then opens no menu."""
+        """Presses the keys one after the other, a combination such as alt+h as the modifier
+        down, then the key and the modifier up, with the reader settled before each part: keys
+        sent in one burst while the program holds them back for the reader (see settle) can be
+        taken out of step, and alt+h then opens no menu."""
         for key in keys:
             *modifiers, last = key.split("+")
             steps = [["keydown", *modifiers], ["key", last, "keyup", *modifiers]] if modifiers \

@@ -70,7 +70,8 @@ def on_virtual_display():
     """Runs this test again under scripts/xvfb.sh, unless it runs on the X server that script
     made for it already: never on the desktop's own display."""
     if os.environ.get("LUNAVIK_XVFB", "-") != os.environ.get("DISPLAY"):
-        script = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "xvfb.sh")
+        script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts",
+                              "xvfb.sh")
         os.execvp("bash", ["bash", script, sys.executable] + sys.argv)
 
 
@@ -78,6 +79,8 @@ def run_steps(steps, diagnose, clean_up):
     """Runs the test's steps; on a failure prints it and what diagnose() shows. Returns the exit
     status: 0 when every step passed, 1 otherwise. clean_up() runs in any case."""
     try:
+        expect("LUNAVIK_VERSION" in os.environ, "LUNAVIK_VERSION is not set: CTest sets it to the"
+               " version the program was built with, which its captions carry")
         steps()
         log("all steps passed")
         return 0
