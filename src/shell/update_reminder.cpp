@@ -3,6 +3,7 @@
 #include "shell/mod_help.h"
 #include "shell/setting_encoding.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 using namespace settings_encoding;
@@ -35,8 +36,10 @@ void modHelp::CheckForUpdate() {
         return;
     const platform::MsgAnswer answer =
         MsgBox(p,
-               QStringLiteral("There maybe an update to this software available\r"
-                              "Do you want to check for an update?"),
+               //: The carriage return between the sentences starts the second on a new line.
+               QCoreApplication::translate("modHelp",
+                                           "There maybe an update to this software available\r"
+                                           "Do you want to check for an update?"),
                platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     storeNow();
     if (answer == platform::MsgAnswer::Yes)

@@ -1,9 +1,10 @@
 // Every window as the desktop draws it: CTest runs this once per scale (QT_SCALE_FACTOR is read
-// at start-up), and each run paints the windows in the program's own style over two desktop
+// at start-up) and language (LANG, read as the program reads it), and each run paints the windows in the program's own style over two desktop
 // styles and in a light and a dark palette. It checks the pixels: frame edges, the designed
 // colours, readable text, captions that fit their controls, a focus mark on every control that
 // takes the focus, and drop-down lists that stay short.
 #include "app/program.h"
+#include "app/translations.h"
 #include "fakes.h"
 #include "platform/desktop_look.h"
 #include "platform/light_style.h"
@@ -371,6 +372,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     forms::FormsRuntime::InstallFontSubstitutes();
+    app::Translations translations(app::Translations::DesktopLanguages());
+    translations.Install();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
