@@ -1,14 +1,13 @@
 #include "ui/captions.h"
 
 #include "build_config.h"
+#include "shell/app_title.h"
 
 #include <QCoreApplication>
 
 namespace captions {
 
 namespace {
-
-QString boardHost() { return QStringLiteral(LUNAVIK_BOARD_HOST); }
 
 // The site base carries a scheme; the link caption shows the address as people type it.
 QString siteAddress() {
@@ -40,7 +39,7 @@ QString BoardBanner() {
     return QCoreApplication::translate("captions",
                                        "The most popular online numerology board and the best "
                                        "resource on the topic. Visit us at %1")
-        .arg(boardHost());
+        .arg(BoardHost());
 }
 
 QString AboutDescription() {
