@@ -129,22 +129,21 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
         printLine(stdout, QStringLiteral("Lunavik " LUNAVIK_VERSION_TEXT));
         return 0;
     case Outcome::UnexpectedArgument:
-        printLine(stderr, QStringLiteral("%1: %2 %3")
-                              .arg(self,
-                                   QCoreApplication::translate(
-                                       "CommandLine",
-                                       "unexpected argument '%1'; Lunavik opens no files.")
-                                       .arg(parser.positionalArguments().constFirst()),
-                                   tryHelp()));
+        printLine(stderr,
+                  QStringLiteral("%1: %2 %3")
+                      .arg(self,
+                           QCoreApplication::translate(
+                               "CommandLine", "unexpected argument '%1'; Lunavik opens no files.")
+                               .arg(parser.positionalArguments().constFirst()),
+                           tryHelp()));
         return 1;
     case Outcome::NoDisplay:
-        printLine(stderr,
-                  QStringLiteral("%1: %2")
-                      .arg(self, QCoreApplication::translate(
-                                     "CommandLine",
-                                     "no display found (DISPLAY and WAYLAND_DISPLAY are not "
-                                     "set); to run it on a virtual one: xvfb-run %1")
-                                     .arg(self)));
+        printLine(stderr, QStringLiteral("%1: %2").arg(
+                              self, QCoreApplication::translate(
+                                        "CommandLine",
+                                        "no display found (DISPLAY and WAYLAND_DISPLAY are not "
+                                        "set); to run it on a virtual one: xvfb-run %1")
+                                        .arg(self)));
         return 1;
     case Outcome::Start:
         break;

@@ -30,8 +30,7 @@ void frmStartup::Form_Load() {
         const QString leftover = p.instance.BlockingLock();
         CarryOn([&] {
             if (leftover.isEmpty())
-                MsgBox(p, tr("Application is already running"),
-                       platform::MsgIcon::Information);
+                MsgBox(p, tr("Application is already running"), platform::MsgIcon::Information);
             else
                 MsgBox(p,
                        //: %1 is the path of the lock file; each carriage return starts a new line.

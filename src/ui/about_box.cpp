@@ -48,9 +48,8 @@ forms::FormDesign frmAbout::Design() const {
     text("Label1", 840, 600, 5415, 1065, 5, captions::AboutDescription(), {verdana, 8.25});
     text("Label2", 960, 120, 5175, 255, 4, QString::fromLatin1(kWindowCaption),
          {verdana, 9.75, true});
-    auto& cobrand =
-        text("lblCobrand", 4320, 2880, 2355, 195, 3, tr("Click here for more details."),
-             {verdana, 8.25, false, true});
+    auto& cobrand = text("lblCobrand", 4320, 2880, 2355, 195, 3, tr("Click here for more details."),
+                         {verdana, 8.25, false, true});
     cobrand.link = true;
     cobrand.autoSize = true;
     text("Label3", 840, 2040, 5685, 675, 2, captions::AboutFullBrandText(), {verdana, 8.25, true});

@@ -145,8 +145,8 @@ TEST(Texts, EachParagraphHasItsOpeningLengthAndSentences) {
         EXPECT_EQ(sentenceCount(text), c.sentences);
         EXPECT_TRUE(text.starts_with(c.opening));
         // One plain line with single spaces between sentences.
-        EXPECT_TRUE(std::all_of(text.begin(), text.end(),
-                                [](char ch) { return ch >= 0x20 && ch < 0x7F; }));
+        EXPECT_TRUE(
+            std::all_of(text.begin(), text.end(), [](char ch) { return ch >= 0x20 && ch < 0x7F; }));
         EXPECT_EQ(text.find("  "), std::string_view::npos);
     }
     for (const int number : {0, 10, 12, 21, 23, 33, -1, 44})

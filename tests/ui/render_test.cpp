@@ -1,8 +1,8 @@
 // Every window as the desktop draws it: CTest runs this once per scale (QT_SCALE_FACTOR is read
-// at start-up) and language (LANG, read as the program reads it), and each run paints the windows in the program's own style over two desktop
-// styles and in a light and a dark palette. It checks the pixels: frame edges, the designed
-// colours, readable text, captions that fit their controls, a focus mark on every control that
-// takes the focus, and drop-down lists that stay short.
+// at start-up) and language (LANG, read as the program reads it), and each run paints the windows
+// in the program's own style over two desktop styles and in a light and a dark palette. It checks
+// the pixels: frame edges, the designed colours, readable text, captions that fit their controls, a
+// focus mark on every control that takes the focus, and drop-down lists that stay short.
 #include "app/program.h"
 #include "app/translations.h"
 #include "fakes.h"

@@ -351,14 +351,15 @@ TEST_P(InEveryLanguage, SameNumberSameDateRulesAndTheButtonsSpeakIt) {
     EXPECT_EQ(boxes, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, InEveryLanguage,
-    testing::Values(
-        Language{"en_US", "Your Inner Dreams Number is: 2", "Month of birth", "June", "&Yes"},
-        Language{"de_DE", "Ihre innere Traumzahl lautet: 2", "Geburtsmonat", "Juni", "&Ja"},
-        Language{"es_ES", "Tu número de los sueños interiores es: 2", "Mes de nacimiento", "junio",
-                 "&Sí"}),
-    languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage,
+                         testing::Values(Language{"en_US", "Your Inner Dreams Number is: 2",
+                                                  "Month of birth", "June", "&Yes"},
+                                         Language{"de_DE", "Ihre innere Traumzahl lautet: 2",
+                                                  "Geburtsmonat", "Juni", "&Ja"},
+                                         Language{"es_ES",
+                                                  "Tu número de los sueños interiores es: 2",
+                                                  "Mes de nacimiento", "junio", "&Sí"}),
+                         languageName);
 
 class AboutBoxTest : public MainWindowTest {
 protected:
