@@ -22,6 +22,8 @@ package=(
 )
 test=(
     libgtest-dev libgmock-dev clang libclang-rt-14-dev
+    # compiled objects kept between runs and clones, and a faster linker for the test build
+    ccache lld
     # the icon's scalable rendering (tools/render_icon)
     qt6-svg-dev
     # the end-to-end test: X tools, and the windows read through the accessibility bus

@@ -120,7 +120,10 @@ void frmNagScreen2::Bind() {
     connect(Require<forms::FormLabel>("lblGoToHome"), &forms::FormLabel::Click, this,
             &frmNagScreen2::lblGoToHome_Click);
     connect(m_ui.Check1, &forms::FormCheckButton::Click, this, &frmNagScreen2::Check1_Click);
-    for (const auto& [field, box] : m_ui.fields) {
+    // Named copies rather than structured bindings: clang before 16 cannot capture those.
+    for (const auto& entry : m_ui.fields) {
+        const ReferralField* field = entry.first;
+        FormTextBox* box = entry.second;
         connect(box, &FormTextBox::GotFocus, this,
                 [this, field, box] { hintGotFocus(box, *field); });
         connect(box, &FormTextBox::LostFocus, this,
