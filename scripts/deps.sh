@@ -10,6 +10,8 @@ set_name=${1:-test}
 run=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
+    # the catalogues: lupdate and lrelease, Qt's CMake support for them, Qt's own translations
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # showing the windows: the X11 platform plugin and the fonts the layouts are measured with
     qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
     # a virtual display and its screenshot when there is no real one

@@ -6,7 +6,8 @@ stand-in browser that only writes down the addresses it is asked to open. Keys a
 through xdotool; what the windows show is read back through the accessibility interface
 (AT-SPI), and the screen reader Orca listens along: what it says is checked too.
 
-usage: e2e_test.py BUILD_DIR
+usage: e2e_test.py BUILD_DIR [--german]
+With --german the program runs on a German desktop instead (german_scenario.py).
 Exit status 0 on success, 1 on a failure, 77 when no virtual X server is installed.
 """
 import json
@@ -22,6 +23,7 @@ import time
 import tty
 import urllib.parse
 
+import german_scenario
 from harness import (WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, on_virtual_display,
                      run_steps, show_outputs, wait_for)
 
@@ -619,7 +621,8 @@ def expect_no_sanitizer_report(d):
 
 
 def main():
-    if len(sys.argv) != 2:
+    german = sys.argv[2:] == ["--german"]
+    if len(sys.argv) != 2 and not german:
         print(__doc__)
         return 2
     on_virtual_display()
@@ -632,8 +635,12 @@ def main():
     def steps():
         d.install()
         d.make_environment()
+        if german:
+            d.env.update(german_scenario.LOCALE)
         d.start_dbus()
         d.start_accessibility()
+        if german:
+            return german_scenario.scenario(d)
         d.start_screen_reader()
         scenario(d)
         if os.environ.get("LUNAVIK_E2E_SANITIZED"):
