@@ -19,12 +19,19 @@ __attribute__((visibility("default"), used)) const char* __lsan_default_options(
     return "print_suppressions=0";
 }
 
-// What libraries outside this project keep for the life of the process and never free. One
-// "leak:<pattern>" line per library or function, with the report that called for it; nothing
-// of ours.
+// What libraries outside this project allocate and never free. One "leak:<pattern>" line per
+// library or function, with the report that called for it; nothing of ours.
 __attribute__((visibility("default"), used)) const char* __lsan_default_suppressions() {
     // fontconfig: 256 bytes (and 32 under them) allocated inside libfontconfig and no longer
     // pointed to when the real program ends, after any window was shown.
-    return "leak:libfontconfig.so\n";
+    // Qt's AT-SPI bridge (libQt6Gui): it holds a copy of each key event (88 bytes, its text 20)
+    // until the registry answers, and never frees the copy when the answer is an error or the
+    // event's target is gone, or when the program ends first. Seen at the end of an end-to-end
+    // run under heavy load, after "QSpiApplication::keyEventError ... NoReply" warnings; the
+    // report's only frame above operator new is a function internal to libQt6Gui, unnamed.
+    // The price: a leak of ours allocated in code that QtGui calls directly (the accessibility
+    // factory and interfaces) goes unreported too.
+    return "leak:libfontconfig.so\n"
+           "leak:libQt6Gui.so\n";
 }
 }
