@@ -12,9 +12,32 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <functional>
 #include <limits>
 
 namespace forms {
+
+namespace {
+
+// An editor that tells the box of a mouse release after taking it itself: it copies a mouse
+// selection to the selection clipboard as it takes the release, and what the handlers then do to
+// the clipboards must hold.
+template <class Editor> class ReleaseAfter : public Editor {
+public:
+    ReleaseAfter(QWidget* box, std::function<void(Qt::MouseButton)> released)
+        : Editor(box), m_released(std::move(released)) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        Editor::mouseReleaseEvent(event);
+        m_released(event->button());
+    }
+
+private:
+    std::function<void(Qt::MouseButton)> m_released;
+};
+
+} // namespace
 
 FormTextBox::FormTextBox(QWidget* parent) : QWidget(parent) {}
 
@@ -51,6 +74,12 @@ void FormTextBox::paintEvent(QPaintEvent*) {
 
 void FormTextBox::resizeEvent(QResizeEvent*) {
     m_editor->setGeometry(rect().adjusted(1, 1, -1, -1));
+}
+
+void FormTextBox::released(Qt::MouseButton button) {
+    emit MouseUp();
+    if (button == Qt::LeftButton)
+        emit Click();
 }
 
 bool FormTextBox::filterKey(QKeyEvent* event) {
@@ -94,13 +123,6 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove:
         emit MouseMove();
         break;
-    case QEvent::MouseButtonRelease: {
-        emit MouseUp();
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton)
-            emit Click();
-        break;
-    }
     default:
         break;
     }
@@ -108,7 +130,8 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 SingleLineTextBox::SingleLineTextBox(QWidget* parent)
-    : FormTextBox(parent), m_edit(new QLineEdit(this)) {
+    : FormTextBox(parent),
+      m_edit(new ReleaseAfter<QLineEdit>(this, [this](Qt::MouseButton b) { released(b); })) {
     m_edit->setFrame(false);
     m_edit->setMaxLength(std::numeric_limits<int>::max());
     m_edit->setMouseTracking(true);
@@ -128,7 +151,8 @@ bool SingleLineTextBox::isReadOnly() const { return m_edit->isReadOnly(); }
 void SingleLineTextBox::insertTyped(const QString& text) { m_edit->insert(text); }
 
 MultiLineTextBox::MultiLineTextBox(bool verticalScroll, QWidget* parent)
-    : FormTextBox(parent), m_edit(new QPlainTextEdit(this)) {
+    : FormTextBox(parent),
+      m_edit(new ReleaseAfter<QPlainTextEdit>(this, [this](Qt::MouseButton b) { released(b); })) {
     m_edit->setFrameShape(QFrame::NoFrame);
     m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_edit->setVerticalScrollBarPolicy(verticalScroll ? Qt::ScrollBarAlwaysOn
