@@ -1,8 +1,8 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "build_config.h"
+#include "forms/light_style.h"
 #include "platform/app_icon.h"
-#include "platform/light_style.h"
 #include "platform/qt_services.h"
 #include "platform/termination.h"
 
@@ -13,13 +13,12 @@ int main(int argc, char** argv) {
         return *status;
     platform::QuietMissingRuntimeFolder();
     QApplication app(argc, argv);
-    QApplication::setStyle(new platform::LightStyle);
+    QApplication::setStyle(new forms::LightStyle);
     QApplication::setApplicationName(QStringLiteral("Lunavik"));
     QApplication::setApplicationVersion(QStringLiteral(LUNAVIK_VERSION_TEXT));
     QApplication::setWindowIcon(platform::ApplicationIcon());
     // Hiding every window is a normal moment here; the process ends only by the shutdown.
     QApplication::setQuitOnLastWindowClosed(false);
-    forms::FormsRuntime::InstallFontSubstitutes();
 
     const QString appName = platform::ExecutableBaseName();
     platform::QtMessageBox messageBox;

@@ -2,11 +2,12 @@
 
 #include "platform/app_icon.h"
 
-Program::Program(platform::Platform& services)
-    : platform(services), runtime(services), help(services, runtime), tellAFriend(services),
-      main(runtime, help, handoff, result, about), result(runtime, help, handoff),
-      about(runtime, help, main), startup(runtime, help, main, main),
-      nag(runtime, help, tellAFriend, startup), handoff(help, startup, main, result, nag) {
+Program::Program(platform::Platform& services, bool updateReminder)
+    : platform(services), runtime(services), help(services, runtime, updateReminder),
+      tellAFriend(services), main(runtime, help, handoff, result, about),
+      result(runtime, help, handoff), about(runtime, help, main),
+      startup(runtime, help, main, main), nag(runtime, help, tellAFriend, startup),
+      handoff(help, startup, main, result, nag) {
     runtime.SetApplicationIcon(platform::ApplicationIcon());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/forms.h"
+#include "build_config.h"
+#include "forms/forms.h"
 #include "promo/exit_screen.h"
 #include "promo/refer_a_friend.h"
 #include "shell/exit_handoff.h"
@@ -15,7 +16,9 @@
 // few others it works with.
 class Program {
 public:
-    explicit Program(platform::Platform& services);
+    // updateReminder: whether the program reminds the user to look for a newer version; the
+    // build decides.
+    explicit Program(platform::Platform& services, bool updateReminder = LUNAVIK_UPDATE_REMINDER);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 

@@ -1,7 +1,5 @@
 #include "platform/qt_services.h"
 
-#include "platform/design.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -27,7 +25,12 @@
 
 namespace platform {
 
-QString QtMessageBox::DisplayText(const QString& text) { return forms::LineFeedsOnly(text); }
+QString QtMessageBox::DisplayText(const QString& text) {
+    // A message box breaks lines at LF only.
+    return QString(text)
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
 
 MsgAnswer QtMessageBox::Show(const QString& text, MsgIcon icon, MsgButtons buttons,
                              const QString& title) {

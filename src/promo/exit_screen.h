@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 #include <array>
 #include <utility>

@@ -1,12 +1,8 @@
 #include "promo/exit_texts.h"
 
-#include "build_config.h"
+#include "shell/app_title.h"
 
 namespace exit_texts {
-
-namespace {
-QString boardHost() { return QStringLiteral(LUNAVIK_BOARD_HOST); }
-} // namespace
 
 QString OtherSoftwaresPromotion() {
     // The run of spaces fills the rest of the label's line whatever the wrapping, so the second
@@ -27,17 +23,17 @@ QString OtherSoftwaresPromotion() {
 QString BoardAppeal(int index) {
     switch (index) {
     case 1:
-        return QStringLiteral(u"Please visit ") + boardHost() +
+        return QStringLiteral(u"Please visit ") + BoardHost() +
                QStringLiteral(u" regularly and support it by taking part in the discussions and "
                               u"other activities. Programs like this cannot be supported and "
                               u"maintained unless you visit the site regularly.");
     case 2:
-        return boardHost() +
+        return BoardHost() +
                QStringLiteral(
                    u" is a free online forum on astrology, numerology and the occult. Visiting it "
                    u"regularly helps us to develop and maintain this software.");
     case 3:
-        return boardHost() +
+        return BoardHost() +
                QStringLiteral(
                    u" needs your help! Visit it regularly and join the various discussions and "
                    u"activities on the board. That way you will help us maintain and develop more "
@@ -46,14 +42,14 @@ QString BoardAppeal(int index) {
         return QStringLiteral(
                    u"Orvaneth Softwares, such as this can be created and maintained only with your "
                    u"support. The best way to support Orvaneth is to visit ") +
-               boardHost() +
+               BoardHost() +
                QStringLiteral(
                    u" regularly and to join in the discussions and other board activities.");
     }
 }
 
 QString VisitBoardCaption() {
-    return QStringLiteral("Click Here To Visit ") + boardHost() + QStringLiteral(" Now");
+    return QStringLiteral("Click Here To Visit ") + BoardHost() + QStringLiteral(" Now");
 }
 
 } // namespace exit_texts

@@ -1,6 +1,6 @@
 #include "shell/exit_handoff.h"
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "shell/carry_on.h"
 #include "shell/mod_help.h"
 

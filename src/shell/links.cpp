@@ -1,5 +1,5 @@
 #include "build_config.h"
-#include "platform/controls.h"
+#include "forms/controls.h"
 #include "platform/services.h"
 #include "shell/mod_help.h"
 

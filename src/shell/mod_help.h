@@ -13,8 +13,10 @@ struct Platform;
 // Links to the maker's pages, the update reminder and the shutdown sequence.
 class modHelp {
 public:
-    modHelp(platform::Platform& platform, forms::FormsRuntime& runtime)
-        : m_platform(platform), m_runtime(runtime) {}
+    // updateReminder false: CheckForUpdate never asks and never writes its setting, for
+    // distributions that deliver updates themselves.
+    modHelp(platform::Platform& platform, forms::FormsRuntime& runtime, bool updateReminder)
+        : m_platform(platform), m_runtime(runtime), m_updateReminder(updateReminder) {}
 
     void OpenSoftwaresPage();
     void OpenDonatePage();
@@ -34,7 +36,6 @@ public:
     // Unloads every loaded window and ends the process with status 0. Safe to re-enter from
     // an unload handler: the nested run finishes and the outer one never resumes.
     void UnloadAllAndEnd();
-    bool HasEnded() const { return m_ended; }
     bool IsShuttingDown() const { return m_shuttingDown; }
 
     // The address of a page of the maker's site.
@@ -46,6 +47,7 @@ private:
 
     platform::Platform& m_platform;
     forms::FormsRuntime& m_runtime;
+    const bool m_updateReminder;
     bool m_shuttingDown = false;
     bool m_ended = false;
 };

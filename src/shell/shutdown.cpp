@@ -1,4 +1,4 @@
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "shell/carry_on.h"
 #include "shell/mod_help.h"
 

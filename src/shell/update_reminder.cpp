@@ -1,4 +1,3 @@
-#include "build_config.h"
 #include "shell/app_title.h"
 #include "shell/mod_help.h"
 #include "shell/setting_encoding.h"
@@ -18,8 +17,8 @@ void modHelp::storeNow() {
 }
 
 void modHelp::CheckForUpdate() {
-    // Switched off at build time: no question, and the setting is never written.
-    if (!LUNAVIK_UPDATE_REMINDER)
+    // Switched off: no question, and the setting is never written.
+    if (!m_updateReminder)
         return;
     platform::Platform& p = m_platform;
     const QString stored = DecodeSetting(

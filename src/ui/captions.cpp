@@ -1,12 +1,11 @@
 #include "ui/captions.h"
 
 #include "build_config.h"
+#include "shell/app_title.h"
 
 namespace captions {
 
 namespace {
-
-QString boardHost() { return QStringLiteral(LUNAVIK_BOARD_HOST); }
 
 // The site base carries a scheme; the link caption shows the address as people type it.
 QString siteAddress() {
@@ -34,7 +33,7 @@ QString FullBrandOffer() {
 QString BoardBanner() {
     return QStringLiteral(u"The most popular online numerology board and the best resource on the "
                           u"topic. Visit us at ") +
-           boardHost();
+           BoardHost();
 }
 
 QString AboutDescription() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/design.h"
+#include "forms/design.h"
 
 // The named colours of the windows' designs.
 namespace colours {

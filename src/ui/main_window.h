@@ -1,7 +1,9 @@
 #pragma once
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "shell/startup.h"
+
+#include <QComboBox>
 
 class ExitHandoff;
 class frmAbout;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/design.h"
+#include "forms/design.h"
 
 // The two strips the main and result windows share, each a flat panel-blue frame with its
 // labels, appended in design order.

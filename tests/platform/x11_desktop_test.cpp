@@ -88,7 +88,6 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    forms::FormsRuntime::InstallFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -42,8 +42,8 @@ TEST_F(ExitHandoffTest, LeavingTheMainWindowShowsTheExitScreenWhichAloneEnds) {
             program->main.MenuEntry(QStringLiteral("mnuExit"))->trigger();
         expectOnlyTheExitScreen();
         EXPECT_FALSE(program->main.IsLoaded());
-        EXPECT_EQ(nag().window()->windowTitle(), QStringLiteral("Lunavik v1.70"));
-        EXPECT_EQ(label(nag(), "lblNagScreen2Caption"), QStringLiteral("Lunavik v1.70"));
+        EXPECT_EQ(nag().window()->windowTitle(), QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
+        EXPECT_EQ(label(nag(), "lblNagScreen2Caption"), QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
         EXPECT_TRUE(nag().window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         if (closeBoxes)
             nag().window()->close();

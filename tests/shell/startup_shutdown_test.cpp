@@ -104,7 +104,7 @@ TEST_F(StartUp, CoBrandDrawRoundsHalfToEvenAndShowsTheOfferFiveTimesInTwelve) {
                  {0.916666746f, 7, "lblFullBrand"},
                  {0.99999994f, 7, "lblFullBrand"}};
     auto draw = [&](float r) {
-        program->main.BringToFront(QStringLiteral("lblFullBrand")); // the design's stacking
+        program->main.Control(QStringLiteral("lblFullBrand"))->raise(); // the design's stacking
         fake.random.values = {r};
         program->startup.CoBrand_Randomize();
         return onTopAt(program->main, "lblCobrand")->objectName();

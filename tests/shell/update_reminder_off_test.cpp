@@ -1,5 +1,4 @@
-// The update reminder as a distribution builds it (LUNAVIK_UPDATE_REMINDER=OFF): this test
-// program compiles the reminder with the switch off.
+// The update reminder switched off, as a distribution builds it (LUNAVIK_UPDATE_REMINDER=OFF).
 #include "program_fixture.h"
 #include "shell/setting_encoding.h"
 
@@ -9,6 +8,7 @@ using namespace settings_encoding;
 
 class UpdateReminderSwitchedOff : public ProgramTest {
 protected:
+    void SetUp() override { program = std::make_unique<Program>(fake.platform, false); }
     void startsWithoutAskingAndNeverWrites() {
         fake.clock.now = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
         start();

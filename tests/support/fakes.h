@@ -59,20 +59,13 @@ public:
         ++saves;
         values[app + u'/' + section + u'/' + key] = value;
     }
-    void Flush() override { ++flushes; }
+    void Flush() override {}
     std::map<QString, QString> values;
-    int reads = 0, saves = 0, flushes = 0;
+    int reads = 0, saves = 0;
 };
 
-// The real clipboard service, counted: tests observe what it leaves on the clipboard.
-class Clipboard : public platform::QtClipboard {
-public:
-    void Clear() override {
-        ++clears;
-        QtClipboard::Clear();
-    }
-    int clears = 0;
-};
+// The real clipboard service: tests observe what it leaves on the clipboard.
+using Clipboard = platform::QtClipboard;
 
 class Clock : public platform::Clock {
 public:
@@ -102,10 +95,9 @@ class Instance : public platform::InstanceGuard {
 public:
     bool AnotherInstanceRunning() override { return anotherRunning; }
     QString BlockingLock() const override { return blockingLock; }
-    void Release() override { ++releases; }
+    void Release() override {}
     bool anotherRunning = false;
     QString blockingLock; // with anotherRunning: a leftover lock, not an instance, stops the start
-    int releases = 0;
 };
 
 class Ender : public platform::ProcessEnder {

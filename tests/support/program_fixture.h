@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
@@ -30,8 +31,18 @@ inline QStringList texts(std::initializer_list<const char*> items) {
     return out;
 }
 
-inline QString pageUrl(const char* key) {
-    return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QLatin1String(key);
+// The maker's pages by key, written out in full so that a wrong address in the program fails.
+inline QString pageUrl(const std::string& key) {
+    static const std::map<std::string, const char*> pages = {
+        {"orvanethsoftwares", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=orvanethsoftwares"},
+        {"donate", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=donate"},
+        {"help-web-page", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=help-web-page"},
+        {"co-brand", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=co-brand"},
+        {"fully-branded", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=fully-branded"},
+        {"home-page", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=home-page"},
+        {"download-web-page", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=download-web-page"},
+        {"orvs-refer-a-friend", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=orvs-refer-a-friend"}};
+    return QString::fromUtf8(pages.at(key));
 }
 
 // What a real message box showed.

@@ -25,7 +25,6 @@ bool save(forms::Form& form, const QString& folder, const char* file) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    forms::FormsRuntime::InstallFontSubstitutes();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 

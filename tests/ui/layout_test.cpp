@@ -189,7 +189,7 @@ TEST_F(LayoutTest, ReferralBoxesStartWithTheirHints) {
     };
     for (const auto& [name, hint] : hints)
         EXPECT_EQ(box(nag, name)->Text(), QLatin1String(hint)) << name;
-    EXPECT_TRUE(box(nag, "txtMessage")->IsMultiLine());
+    EXPECT_TRUE(qobject_cast<forms::MultiLineTextBox*>(box(nag, "txtMessage")));
 }
 
 } // namespace

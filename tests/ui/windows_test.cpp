@@ -343,8 +343,8 @@ TEST_F(AboutBoxTest, LinksKeepTheModalBoxOpenAndEveryCloserUnloadsIt) {
     }
     EXPECT_EQ(fake.urls.opened, QStringList({pageUrl("fully-branded"), pageUrl("home-page")}));
     ASSERT_EQ(content[0].size(), 6);
-    EXPECT_EQ(content[0][0], QStringLiteral("Lunavik v1.70"));
-    EXPECT_EQ(content[0][2], QStringLiteral("Lunavik v1.70"));
+    EXPECT_EQ(content[0][0], QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
+    EXPECT_EQ(content[0][2], QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
     EXPECT_EQ(content[0][4], QStringLiteral("Click here for more details."));
 }
 

@@ -1,19 +1,25 @@
-#include "platform/accessibility.h"
+#include "forms/accessible_interfaces.h"
 
-#include "platform/controls.h"
-#include "platform/design.h"
+#include "forms/controls.h"
+#include "forms/design.h"
+#include "forms/text_box.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTimer>
-#include <algorithm>
-#include <vector>
 
-namespace accessibility {
+namespace forms {
 
 namespace {
+
+// The part of a text an assistive technology asks for; an end of -1 asks for the rest.
+QString textBetween(const QString& all, int startOffset, int endOffset) {
+    if (endOffset < 0 || endOffset > all.size())
+        endOffset = int(all.size());
+    startOffset = qBound(0, startOffset, endOffset);
+    return all.mid(startOffset, endOffset - startOffset);
+}
 
 // A widget's shown text as a read-only text interface: screen readers read a label's or a
 // list's text through it rather than through its name.
@@ -31,11 +37,7 @@ public:
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override {
-        const QString all = shown();
-        if (endOffset < 0 || endOffset > all.size())
-            endOffset = int(all.size()); // -1 asks for the rest
-        startOffset = qBound(0, startOffset, endOffset);
-        return all.mid(startOffset, endOffset - startOffset);
+        return textBetween(shown(), startOffset, endOffset);
     }
     int characterCount() const override { return int(shown().size()); }
     // Without a layout of its own, every character lies somewhere in the widget.
@@ -92,8 +94,8 @@ public:
 // is a link whose press does what a click does.
 class LabelInterface : public QAccessibleWidget, public ShownText {
 public:
-    explicit LabelInterface(forms::FormLabel* label)
-        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit LabelInterface(FormLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    using ShownText::text;
 
     QAccessible::Role role() const override {
         return label()->IsLink() ? QAccessible::Link : QAccessible::StaticText;
@@ -127,11 +129,11 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 protected:
-    QString shown() const override { return forms::StripAccessKeys(label()->Caption()); }
+    QString shown() const override { return StripAccessKeys(label()->Caption()); }
     const QWidget* owner() const override { return widget(); }
 
 private:
-    forms::FormLabel* label() const { return static_cast<forms::FormLabel*>(widget()); }
+    FormLabel* label() const { return static_cast<FormLabel*>(widget()); }
 };
 
 // A drop-down list without typing: named by its accessible name, valued by its current item.
@@ -139,6 +141,7 @@ private:
 class ListInterface : public QAccessibleWidget, public ShownText {
 public:
     explicit ListInterface(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+    using ShownText::text;
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && !widget()->accessibleName().isEmpty())
@@ -197,6 +200,7 @@ class LineEditInterface : public QAccessibleWidget,
 public:
     explicit LineEditInterface(QLineEdit* edit)
         : QAccessibleWidget(edit, QAccessible::EditableText) {}
+    using QAccessibleTextInterface::text;
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)
@@ -236,11 +240,7 @@ public:
     int cursorPosition() const override { return edit()->cursorPosition(); }
     void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
     QString text(int startOffset, int endOffset) const override {
-        const QString all = edit()->text();
-        if (endOffset < 0 || endOffset > all.size())
-            endOffset = int(all.size());
-        startOffset = qBound(0, startOffset, endOffset);
-        return all.mid(startOffset, endOffset - startOffset);
+        return textBetween(edit()->text(), startOffset, endOffset);
     }
     int characterCount() const override { return int(edit()->text().size()); }
     // Measured from the text's left edge, as the box shows a text that fits.
@@ -279,42 +279,11 @@ private:
     QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
 };
 
-// Says a drop-down list's new value as text arriving selected: screen readers say that in the
-// focused list, where a changed name or selection goes unsaid. A value picked from the dropped
-// down part is left alone: the list, focused again as the part closes, says it anyway.
-class ValueAnnouncer : public QObject {
-public:
-    explicit ValueAnnouncer(QComboBox* combo) : QObject(combo), m_combo(combo) {
-        combo->view()->parentWidget()->installEventFilter(this);
-        connect(combo, &QComboBox::currentTextChanged, this, &ValueAnnouncer::changed);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide) {
-            m_closing = true;
-            QTimer::singleShot(0, this, [this] { m_closing = false; });
-        }
-        return false;
-    }
-
-private:
-    void changed(const QString& now) {
-        if (m_closing || m_combo->view()->isVisible())
-            return;
-        QAccessibleTextInsertEvent event(m_combo, 0, now);
-        QAccessible::updateAccessibility(&event);
-    }
-
-    QComboBox* m_combo;
-    bool m_closing = false;
-};
-
 QAccessibleInterface* factory(const QString& key, QObject* object) {
     if (key == QLatin1String("forms::FormWindow"))
         return new WindowInterface(static_cast<QWidget*>(object));
     if (key == QLatin1String("forms::FormLabel"))
-        return new LabelInterface(static_cast<forms::FormLabel*>(object));
+        return new LabelInterface(static_cast<FormLabel*>(object));
     if (key == QLatin1String("QLineEdit")) {
         auto* edit = static_cast<QLineEdit*>(object);
         if (edit->echoMode() != QLineEdit::Normal)
@@ -325,22 +294,14 @@ QAccessibleInterface* factory(const QString& key, QObject* object) {
         auto* combo = static_cast<QComboBox*>(object);
         if (combo->isEditable())
             return nullptr; // Qt's own interface reads the typed text
-        new ValueAnnouncer(combo);
         return new ListInterface(combo);
     }
     return nullptr;
 }
 
-QString firstLine(const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n'))
-            return text.left(i);
-    return text;
-}
-
 } // namespace
 
-void Install() {
+void InstallAccessibleInterfaces() {
     static bool installed = false;
     if (installed)
         return;
@@ -348,38 +309,4 @@ void Install() {
     QAccessible::installFactory(&factory);
 }
 
-namespace {
-
-std::vector<const QObject*> g_unheard;
-QAccessible::UpdateHandler g_platformHandler = nullptr;
-
-void passHeard(QAccessibleEvent* event) {
-    if (std::find(g_unheard.begin(), g_unheard.end(), event->object()) != g_unheard.end())
-        return;
-    // Whatever handled updates before takes this one.
-    QAccessible::installUpdateHandler(g_platformHandler);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(&passHeard);
-}
-
-} // namespace
-
-Unheard::Unheard(const QObject* object) {
-    if (g_unheard.empty())
-        g_platformHandler = QAccessible::installUpdateHandler(&passHeard);
-    g_unheard.push_back(object);
-}
-
-Unheard::~Unheard() {
-    g_unheard.pop_back();
-    if (g_unheard.empty())
-        QAccessible::installUpdateHandler(g_platformHandler);
-}
-
-void DescribeWindowBy(QWidget* window, forms::FormTextBox* box) {
-    auto describe = [window, box] { window->setAccessibleDescription(firstLine(box->Text())); };
-    QObject::connect(box, &forms::FormTextBox::Change, window, describe);
-    describe();
-}
-
-} // namespace accessibility
+} // namespace forms

@@ -1,14 +1,18 @@
-#include "platform/light_style.h"
-
-#include "platform/desktop_look.h"
+#include "forms/light_style.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOption>
+#include <QVariant>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
 
-namespace platform {
+namespace forms {
 
 namespace {
+
+const char* const kDesignedColours = "lunavikDesignedColours";
 
 // The edge of a designed control: the text colour while it has the focus, a darker shade of
 // its own colour otherwise; with the focus a dotted rectangle runs inside it as well.
@@ -16,7 +20,7 @@ void drawDesignedEdge(QPainter* p, const QRect& rect, const QRect& focusArea,
                       const QPalette& palette, bool focused) {
     const QColor face = palette.color(QPalette::Button);
     const QColor text = palette.color(QPalette::ButtonText);
-    forms::DrawCrispFrame(*p, rect, focused ? text : face.darker(170));
+    DrawCrispFrame(*p, rect, focused ? text : face.darker(170));
     if (!focused)
         return;
     p->save();
@@ -38,7 +42,7 @@ void LightStyle::drawControl(ControlElement element, const QStyleOption* option,
         marked.state |= State_KeyboardFocusChange;
         return QProxyStyle::drawControl(element, &marked, painter, widget);
     }
-    if (element != CE_PushButtonBevel || !forms::HasDesignedColours(widget))
+    if (element != CE_PushButtonBevel || !HasDesignedColours(widget))
         return QProxyStyle::drawControl(element, option, painter, widget);
     const bool down = option->state & (State_Sunken | State_On);
     const QColor face = option->palette.color(QPalette::Button);
@@ -50,7 +54,7 @@ void LightStyle::drawControl(ControlElement element, const QStyleOption* option,
 void LightStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                     QPainter* painter, const QWidget* widget) const {
     const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
-    if (control != CC_ComboBox || !combo || !forms::HasDesignedColours(widget))
+    if (control != CC_ComboBox || !combo || !HasDesignedColours(widget))
         return QProxyStyle::drawComplexControl(control, option, painter, widget);
     const QColor face = combo->palette.color(QPalette::Button);
     const QColor text = combo->palette.color(QPalette::ButtonText);
@@ -98,4 +102,29 @@ QIcon LightStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     return QIcon(arrow);
 }
 
-} // namespace platform
+void MarkDesignedColours(QWidget* widget) { widget->setProperty(kDesignedColours, true); }
+
+bool HasDesignedColours(const QWidget* widget) {
+    return widget && widget->property(kDesignedColours).toBool();
+}
+
+void DrawCrispFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
+    // Qt clips a widget to its edges times the scale, each rounded to a device pixel; the
+    // outline follows the same rounding so every edge lands on a pixel the widget owns.
+    const QTransform toDevice = painter.deviceTransform();
+    const QPointF topLeft = toDevice.map(QPointF(rect.topLeft()));
+    const QPointF bottomRight =
+        toDevice.map(QPointF(rect.topLeft() + QPoint(rect.width(), rect.height())));
+    const int left = qRound(topLeft.x()), top = qRound(topLeft.y());
+    const int width = qRound(bottomRight.x()) - left, height = qRound(bottomRight.y()) - top;
+    const int line = std::max(1, static_cast<int>(std::floor(toDevice.m11() + 0.01)));
+    const QRect lines[] = {{left, top, width, line},
+                           {left, top + height - line, width, line},
+                           {left, top, line, height},
+                           {left + width - line, top, line, height}};
+    const QTransform toLogical = toDevice.inverted();
+    for (const QRect& l : lines)
+        painter.fillRect(toLogical.mapRect(QRectF(l)), colour);
+}
+
+} // namespace forms

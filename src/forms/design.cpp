@@ -1,4 +1,4 @@
-#include "platform/design.h"
+#include "forms/design.h"
 
 #include <cmath>
 

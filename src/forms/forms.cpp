@@ -1,14 +1,12 @@
-#include "platform/forms.h"
+#include "forms/forms.h"
 
-#include "platform/accessibility.h"
-#include "platform/control_builder.h"
-#include "platform/desktop_look.h"
+#include "forms/accessible_interfaces.h"
+#include "forms/builder.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFont>
 #include <QKeyEvent>
 #include <QScopeGuard>
 #include <QScreen>
@@ -18,18 +16,7 @@
 namespace forms {
 
 FormsRuntime::FormsRuntime(platform::Platform& platform) : m_platform(platform) {
-    accessibility::Install();
-}
-
-void FormsRuntime::InstallFontSubstitutes() {
-    // Verdana and MS Sans Serif are rarely installed on Linux. Liberation Sans comes first:
-    // it runs a little narrower, so captions written for the originals still fit.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                                QStringLiteral("Sans Serif")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                                QStringLiteral("Sans Serif")});
+    InstallAccessibleInterfaces();
 }
 
 void FormsRuntime::added(Form* form) {
@@ -136,7 +123,11 @@ bool Form::Visible() const { return m_window && m_window->isVisible(); }
 void Form::Load() {
     if (IsLoaded())
         return;
-    build(Design());
+    BuiltWindow built = BuildWindow(Design(), *this, owner(), m_runtime.applicationIcon());
+    m_window = built.window;
+    m_controls = std::move(built.controls);
+    m_menu = std::move(built.menu);
+    m_tabStops = std::move(built.tabStops);
     m_runtime.added(this);
     Bind();
     Form_Load();
@@ -225,11 +216,6 @@ void Form::missing(const char* what, const char* name) const {
            name);
 }
 
-void Form::BringToFront(const QString& name) {
-    if (QWidget* w = Control(name))
-        w->raise();
-}
-
 void Form::SetCaption(const QString& caption) {
     if (m_window) {
         m_window->setWindowTitle(caption);
@@ -254,7 +240,7 @@ void Form::SetTopmost() {
 
 std::vector<QWidget*> Form::TabOrder() const {
     std::vector<QWidget*> order;
-    for (const auto& [index, w] : m_tabStops)
+    for (QWidget* w : m_tabStops)
         if (w->isVisibleTo(m_window) && w->isEnabled())
             order.push_back(w);
     return order;
@@ -263,81 +249,6 @@ std::vector<QWidget*> Form::TabOrder() const {
 void Form::placeCentred() {
     m_window->adjustSize();
     m_window->CentreOnScreen();
-}
-
-void Form::build(const FormDesign& design) {
-    m_window = new FormWindow(*this, owner());
-    FormWindow* w = m_window;
-    w->setObjectName(design.name);
-    w->setWindowTitle(design.caption);
-    w->setAccessibleName(StripAccessKeys(design.caption));
-    if (design.icon)
-        w->setWindowIcon(m_runtime.applicationIcon());
-
-    const QPalette system = QApplication::palette();
-    const QFont windowFont = MakeFont(design.font, QApplication::font());
-    QWidget* client = w->client();
-    client->setObjectName(design.name + QLatin1String("_client"));
-    client->setFont(windowFont);
-    client->setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
-    QPalette pal = client->palette();
-    if (design.back.isSet())
-        pal.setColor(QPalette::Window, Resolve(design.back, system));
-    if (design.fore.isSet())
-        pal.setColor(QPalette::WindowText, Resolve(design.fore, system));
-    client->setPalette(pal);
-    client->setCursor(design.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
-
-    buildMenu(design);
-
-    for (const ControlDesign& c : design.controls) {
-        QWidget* parent = client;
-        if (!c.container.isEmpty())
-            if (QWidget* container = Control(c.container))
-                parent = container;
-        QWidget* widget = BuildControl(c, parent, *w);
-        widget->setObjectName(c.name);
-        m_controls[c.name] = widget;
-        if (TakesFocus(c.kind) && c.tabIndex >= 0)
-            m_tabStops.emplace_back(c.tabIndex, widget);
-        widget->raise(); // design order is stacking order
-    }
-    if (auto* box = qobject_cast<FormTextBox*>(Control(design.describedBy)))
-        accessibility::DescribeWindowBy(w, box);
-    std::stable_sort(m_tabStops.begin(), m_tabStops.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 1; i < m_tabStops.size(); ++i)
-        QWidget::setTabOrder(m_tabStops[i - 1].second, m_tabStops[i].second);
-    w->adjustSize();
-}
-
-void Form::buildMenu(const FormDesign& design) {
-    if (design.menu.empty())
-        return;
-    auto* bar = new QMenuBar(m_window);
-    bar->setObjectName(design.name + QLatin1String("_menu"));
-    for (const MenuDesign& top : design.menu) {
-        if (top.items.empty()) {
-            QAction* action = bar->addAction(top.caption);
-            action->setObjectName(top.name);
-            action->setEnabled(top.enabled);
-            m_menu[top.name] = action;
-            continue;
-        }
-        QMenu* menu = bar->addMenu(top.caption);
-        menu->setObjectName(top.name);
-        menu->menuAction()->setObjectName(top.name);
-        menu->menuAction()->setEnabled(top.enabled);
-        m_menu[top.name] = menu->menuAction();
-        for (const MenuDesign& item : top.items) {
-            QAction* action = item.caption == QLatin1String("-") ? menu->addSeparator()
-                                                                 : menu->addAction(item.caption);
-            action->setObjectName(item.name);
-            action->setEnabled(item.enabled);
-            m_menu[item.name] = action;
-        }
-    }
-    m_window->setMenuBar(bar);
 }
 
 } // namespace forms

@@ -1,14 +1,18 @@
-#include "platform/control_builder.h"
+#include "forms/builder.h"
 
-#include "platform/controls.h"
-#include "platform/desktop_look.h"
-#include "platform/forms.h"
+#include "forms/announcements.h"
+#include "forms/colours.h"
+#include "forms/controls.h"
+#include "forms/fonts.h"
+#include "forms/forms.h"
+#include "forms/light_style.h"
+#include "forms/text_box.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QHash>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
 #include <initializer_list>
@@ -16,24 +20,6 @@
 namespace forms {
 
 namespace {
-
-// The installed face for a design font, looked up once: naming it directly spares Qt working
-// out the substitutes for every control.
-QString installedFamily(const QString& family) {
-    static QHash<QString, QString> resolved;
-    auto it = resolved.find(family);
-    if (it == resolved.end()) {
-        QString face = family;
-        if (!QFontDatabase::hasFamily(family))
-            for (const QString& substitute : QFont::substitutes(family))
-                if (QFontDatabase::hasFamily(substitute)) {
-                    face = substitute;
-                    break;
-                }
-        it = resolved.insert(family, face);
-    }
-    return *it;
-}
 
 using Roles = std::initializer_list<QPalette::ColorRole>;
 
@@ -84,7 +70,9 @@ QWidget* buildLabel(const ControlDesign& c, QWidget* parent) {
 }
 
 QWidget* buildTextBox(const ControlDesign& c, QWidget* parent) {
-    auto* box = new FormTextBox(c.multiLine, c.verticalScroll, parent);
+    FormTextBox* box =
+        c.multiLine ? static_cast<FormTextBox*>(new MultiLineTextBox(c.verticalScroll, parent))
+                    : new SingleLineTextBox(parent);
     box->SetText(c.caption);
     box->SetReadOnly(c.readOnly);
     dress(box, c, parent, {QPalette::Text, QPalette::ButtonText, QPalette::WindowText},
@@ -95,6 +83,9 @@ QWidget* buildTextBox(const ControlDesign& c, QWidget* parent) {
 QWidget* buildComboList(const ControlDesign& c, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(false);
+    // Rows it shows before it scrolls, as the classic lists did.
+    combo->setMaxVisibleItems(8);
+    AnnounceValueChanges(combo);
     dress(combo, c, parent, {QPalette::Text, QPalette::ButtonText, QPalette::WindowText},
           {QPalette::Base, QPalette::Button, QPalette::Window});
     return combo;
@@ -102,6 +93,8 @@ QWidget* buildComboList(const ControlDesign& c, QWidget* parent) {
 
 QWidget* buildButton(const ControlDesign& c, QWidget* parent, FormWindow& window) {
     auto* button = new QPushButton(c.caption, parent);
+    // A focused command button takes Enter and keypad Enter as it takes Space.
+    button->setAutoDefault(true);
     if (c.isDefault)
         window.setDefaultButton(button);
     if (c.isCancel)
@@ -158,25 +151,12 @@ QWidget* buildKind(const ControlDesign& c, QWidget* parent, FormWindow& window) 
     return buildLine(c, parent);
 }
 
-} // namespace
-
-QFont MakeFont(const FontSpec& spec, const QFont& base) {
-    QFont font = base;
-    if (!spec.family.isEmpty())
-        font.setFamily(installedFamily(spec.family));
-    if (spec.points > 0)
-        font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
-    return font;
-}
-
 bool TakesFocus(Kind kind) {
     return kind == Kind::TextBox || kind == Kind::ComboList || kind == Kind::Button ||
            kind == Kind::CheckButton;
 }
 
-QWidget* BuildControl(const ControlDesign& c, QWidget* parent, FormWindow& window) {
+QWidget* buildControl(const ControlDesign& c, QWidget* parent, FormWindow& window) {
     QWidget* widget = buildKind(c, parent, window);
     widget->setCursor(c.link || c.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
     widget->setFocusPolicy(TakesFocus(c.kind) ? Qt::StrongFocus : Qt::NoFocus);
@@ -189,9 +169,94 @@ QWidget* BuildControl(const ControlDesign& c, QWidget* parent, FormWindow& windo
         widget->setAccessibleName(name);
     if (c.kind == Kind::Label)
         widget->setAccessibleDescription(c.accessibleName);
-    ApplyDesktopLook(widget, c);
+    // The style paints buttons and lists whose design gives them a colour flat in it.
+    if ((c.kind == Kind::Button || c.kind == Kind::ComboList) && c.back.isSet())
+        MarkDesignedColours(widget);
     widget->setVisible(c.visible);
     return widget;
+}
+
+void buildMenu(const FormDesign& design, FormWindow& window, BuiltWindow& built) {
+    if (design.menu.empty())
+        return;
+    auto* bar = new QMenuBar(&window);
+    bar->setObjectName(design.name + QLatin1String("_menu"));
+    for (const MenuDesign& top : design.menu) {
+        if (top.items.empty()) {
+            QAction* action = bar->addAction(top.caption);
+            action->setObjectName(top.name);
+            action->setEnabled(top.enabled);
+            built.menu[top.name] = action;
+            continue;
+        }
+        QMenu* menu = bar->addMenu(top.caption);
+        menu->setObjectName(top.name);
+        menu->menuAction()->setObjectName(top.name);
+        menu->menuAction()->setEnabled(top.enabled);
+        built.menu[top.name] = menu->menuAction();
+        for (const MenuDesign& item : top.items) {
+            QAction* action = item.caption == QLatin1String("-") ? menu->addSeparator()
+                                                                 : menu->addAction(item.caption);
+            action->setObjectName(item.name);
+            action->setEnabled(item.enabled);
+            built.menu[item.name] = action;
+        }
+    }
+    window.setMenuBar(bar);
+}
+
+} // namespace
+
+BuiltWindow BuildWindow(const FormDesign& design, Form& form, QWidget* owner, const QIcon& icon) {
+    BuiltWindow built;
+    auto* w = new FormWindow(form, owner);
+    built.window = w;
+    w->setObjectName(design.name);
+    w->setWindowTitle(design.caption);
+    w->setAccessibleName(StripAccessKeys(design.caption));
+    if (design.icon)
+        w->setWindowIcon(icon);
+
+    const QPalette system = QApplication::palette();
+    QWidget* client = w->client();
+    client->setObjectName(design.name + QLatin1String("_client"));
+    client->setFont(MakeFont(design.font, QApplication::font()));
+    client->setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
+    QPalette pal = client->palette();
+    if (design.back.isSet())
+        pal.setColor(QPalette::Window, Resolve(design.back, system));
+    if (design.fore.isSet())
+        pal.setColor(QPalette::WindowText, Resolve(design.fore, system));
+    client->setPalette(pal);
+    client->setCursor(design.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
+
+    buildMenu(design, *w, built);
+
+    std::vector<std::pair<int, QWidget*>> stops;
+    for (const ControlDesign& c : design.controls) {
+        QWidget* parent = client;
+        if (const auto container = built.controls.find(c.container);
+            container != built.controls.end() && container->second)
+            parent = container->second;
+        QWidget* widget = buildControl(c, parent, *w);
+        widget->setObjectName(c.name);
+        built.controls[c.name] = widget;
+        if (TakesFocus(c.kind) && c.tabIndex >= 0)
+            stops.emplace_back(c.tabIndex, widget);
+        widget->raise(); // design order is stacking order
+    }
+    if (const auto described = built.controls.find(design.describedBy);
+        described != built.controls.end())
+        if (auto* box = qobject_cast<FormTextBox*>(described->second))
+            DescribeWindowBy(w, box);
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [index, widget] : stops)
+        built.tabStops.push_back(widget);
+    for (size_t i = 1; i < built.tabStops.size(); ++i)
+        QWidget::setTabOrder(built.tabStops[i - 1], built.tabStops[i]);
+    w->adjustSize();
+    return built;
 }
 
 } // namespace forms

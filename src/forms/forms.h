@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/design.h"
+#include "forms/controls.h"
+#include "forms/design.h"
+#include "forms/text_box.h"
 #include "platform/services.h"
 
-#include <QComboBox>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPointer>
@@ -30,9 +30,6 @@ public:
     // The icon every window shows unless its design says otherwise.
     void SetApplicationIcon(const QIcon& icon) { m_icon = icon; }
     const QIcon& applicationIcon() const { return m_icon; }
-
-    // Substitutes for design fonts that are not installed, at the same point size.
-    static void InstallFontSubstitutes();
 
 private:
     friend class Form;
@@ -111,8 +108,6 @@ public:
     }
     QAction* RequireEntry(const char* name) const;
 
-    // Brings a control to the front of its container's stacking.
-    void BringToFront(const QString& name);
     void SetCaption(const QString& caption);
     void SetIcon(const QIcon& icon);
     // Keeps the window above other applications' ordinary windows and shows it without
@@ -136,8 +131,6 @@ protected:
     virtual void Form_Unload() {}
 
 private:
-    void build(const FormDesign& design);
-    void buildMenu(const FormDesign& design);
     void placeCentred();
     void releaseWindow(bool now);
     [[noreturn]] void missing(const char* what, const char* name) const;
@@ -147,7 +140,7 @@ private:
     // Guarded: a widget deleted behind the runtime's back reads as missing, not dangling.
     std::map<QString, QPointer<QWidget>> m_controls;
     std::map<QString, QAction*> m_menu;
-    std::vector<std::pair<int, QWidget*>> m_tabStops;
+    std::vector<QWidget*> m_tabStops; // in tab order
     bool m_unloading = false;
     bool m_placed = false;
 };

@@ -1,21 +1,11 @@
-#include "platform/desktop_look.h"
+#include "forms/colours.h"
 
-#include <QComboBox>
-#include <QPainter>
-#include <QPushButton>
-#include <QVariant>
-#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
 namespace forms {
 
 namespace {
-
-const char* const kDesignedColours = "lunavikDesignedColours";
-
-// Rows a drop-down list shows before it scrolls, as the classic lists did.
-constexpr int kVisibleRows = 8;
 
 double luminance(const QColor& c) {
     auto channel = [](double v) {
@@ -109,45 +99,10 @@ DrawnColours ReadableColours(const ControlDesign& c, const QColor& behind, const
     return drawn;
 }
 
-void ApplyDesktopLook(QWidget* widget, const ControlDesign& c) {
-    const bool designed = (c.kind == Kind::Button || c.kind == Kind::ComboList) && c.back.isSet();
-    if (designed)
-        widget->setProperty(kDesignedColours, true);
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        combo->setMaxVisibleItems(kVisibleRows);
-    // A focused command button takes Enter and keypad Enter as it takes Space; a check box in
-    // push-button style stays a check box.
-    if (auto* button = qobject_cast<QPushButton*>(widget); button && !button->isCheckable())
-        button->setAutoDefault(true);
-}
-
-bool HasDesignedColours(const QWidget* widget) {
-    return widget && widget->property(kDesignedColours).toBool();
-}
-
 QColor FocusEdgeColour(const QPalette& box) {
     const QColor highlight = box.color(QPalette::Highlight);
     return ContrastRatio(highlight, box.color(QPalette::Base)) >= 1.5 ? highlight
                                                                       : box.color(QPalette::Text);
-}
-
-void DrawCrispFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
-    // Qt clips a widget to its edges times the scale, each rounded to a device pixel; the
-    // outline follows the same rounding so every edge lands on a pixel the widget owns.
-    const QTransform toDevice = painter.deviceTransform();
-    const QPointF topLeft = toDevice.map(QPointF(rect.topLeft()));
-    const QPointF bottomRight =
-        toDevice.map(QPointF(rect.topLeft() + QPoint(rect.width(), rect.height())));
-    const int left = qRound(topLeft.x()), top = qRound(topLeft.y());
-    const int width = qRound(bottomRight.x()) - left, height = qRound(bottomRight.y()) - top;
-    const int line = std::max(1, static_cast<int>(std::floor(toDevice.m11() + 0.01)));
-    const QRect lines[] = {{left, top, width, line},
-                           {left, top + height - line, width, line},
-                           {left, top, line, height},
-                           {left + width - line, top, line, height}};
-    const QTransform toLogical = toDevice.inverted();
-    for (const QRect& l : lines)
-        painter.fillRect(toLogical.mapRect(QRectF(l)), colour);
 }
 
 } // namespace forms

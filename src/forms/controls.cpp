@@ -1,0 +1,117 @@
+#include "forms/controls.h"
+#include "forms/design.h"
+#include "forms/light_style.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace forms {
+
+namespace {
+// Word wrapping here lets a run of spaces hang past the line end; the designs use such runs to
+// push the following text onto a new line, so the run is kept together as one wide word.
+QString KeepSpaceRuns(QString text) {
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == QLatin1Char(' ') && text[i + 1] == QLatin1Char(' ') &&
+            (text[i - 1] == QLatin1Char(' ') || text[i - 1] == QChar::Nbsp))
+            text[i] = QChar::Nbsp;
+    return text;
+}
+} // namespace
+
+FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void FormLabel::SetCaption(const QString& caption) {
+    // A label named after its caption keeps telling screen readers what it shows.
+    if (accessibleName().isEmpty() || accessibleName() == StripAccessKeys(m_caption))
+        setAccessibleName(StripAccessKeys(caption));
+    m_caption = caption;
+    int marked = -1;
+    const QString shown = KeepSpaceRuns(StripAccessKeys(caption, &marked));
+    if (marked < 0) {
+        setTextFormat(Qt::PlainText);
+        setText(shown);
+    } else {
+        setTextFormat(Qt::RichText);
+        setText(shown.left(marked).toHtmlEscaped() + QLatin1String("<u>") +
+                shown.mid(marked, 1).toHtmlEscaped() + QLatin1String("</u>") +
+                shown.mid(marked + 1).toHtmlEscaped());
+    }
+    if (m_autoSize)
+        resize(sizeHint());
+}
+
+void FormLabel::SetAutoSize(bool on) {
+    m_autoSize = on;
+    if (on) {
+        setWordWrap(false);
+        resize(sizeHint());
+    }
+}
+
+void FormLabel::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void FormLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit Click();
+}
+
+FormFrame::FormFrame(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+
+void FormFrame::SetCaption(const QString& caption) {
+    m_caption = caption;
+    update();
+}
+
+void FormFrame::SetFlat(bool flat) {
+    m_flat = flat;
+    update();
+}
+
+void FormFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const QString title = StripAccessKeys(m_caption);
+    // The border runs through the middle of the caption line, as frames traditionally do.
+    const int top = title.isEmpty() ? 0 : fm.height() / 2;
+    const QRect box = rect().adjusted(0, top, 0, 0);
+    if (m_flat) {
+        DrawCrispFrame(p, box, palette().color(QPalette::WindowText));
+    } else {
+        DrawCrispFrame(p, box.adjusted(1, 1, 0, 0), palette().color(QPalette::Light));
+        DrawCrispFrame(p, box.adjusted(0, 0, -1, -1), palette().color(QPalette::Dark));
+    }
+    if (!title.isEmpty()) {
+        const int width = fm.horizontalAdvance(title);
+        QRect text(8, 0, width + 4, fm.height());
+        p.fillRect(text, palette().color(QPalette::Window));
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(text, Qt::AlignCenter, title);
+    }
+}
+
+FormCheckButton::FormCheckButton(QWidget* parent) : QPushButton(parent) {
+    setCheckable(true);
+    connect(this, &QPushButton::clicked, this, &FormCheckButton::Click);
+}
+
+void FormCheckButton::SetValue(int value) {
+    const bool checked = value != 0;
+    if (checked == isChecked())
+        return;
+    setChecked(checked);
+    emit Click();
+}
+
+} // namespace forms

@@ -1,0 +1,50 @@
+#include "forms/fonts.h"
+
+#include <QFontDatabase>
+#include <QHash>
+
+namespace forms {
+
+namespace {
+
+// Liberation Sans comes first: it runs a little narrower than the originals, so captions written
+// for them still fit.
+const QStringList& standIns() {
+    static const QStringList faces{QStringLiteral("Liberation Sans"),
+                                   QStringLiteral("DejaVu Sans")};
+    return faces;
+}
+
+// The installed face for a design family, looked up once: naming it directly spares Qt working
+// out a substitute for every control. Where none of the stand-ins is installed either, the
+// family is left to the desktop's font matching.
+QString installedFamily(const QString& family) {
+    static QHash<QString, QString> resolved;
+    auto it = resolved.find(family);
+    if (it == resolved.end()) {
+        QString face = family;
+        if (!QFontDatabase::hasFamily(family))
+            for (const QString& standIn : standIns())
+                if (QFontDatabase::hasFamily(standIn)) {
+                    face = standIn;
+                    break;
+                }
+        it = resolved.insert(family, face);
+    }
+    return *it;
+}
+
+} // namespace
+
+QFont MakeFont(const FontSpec& spec, const QFont& base) {
+    QFont font = base;
+    if (!spec.family.isEmpty())
+        font.setFamily(installedFamily(spec.family));
+    if (spec.points > 0)
+        font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+} // namespace forms

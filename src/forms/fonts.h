@@ -1,0 +1,13 @@
+#pragma once
+
+#include "forms/design.h"
+
+#include <QFont>
+
+namespace forms {
+
+// A design font over base: an installed face for its family, its size and its style. Verdana and
+// MS Sans Serif, which the designs name, are rarely installed on Linux: a face that is stands in.
+QFont MakeFont(const FontSpec& spec, const QFont& base);
+
+} // namespace forms

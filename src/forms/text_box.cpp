@@ -1,0 +1,192 @@
+#include "forms/text_box.h"
+
+#include "forms/announcements.h"
+#include "forms/colours.h"
+#include "forms/design.h"
+#include "forms/light_style.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <limits>
+
+namespace forms {
+
+FormTextBox::FormTextBox(QWidget* parent) : QWidget(parent) {}
+
+void FormTextBox::adopt(QWidget* editor) {
+    m_editor = editor;
+    editor->installEventFilter(this);
+    editor->setCursor(Qt::IBeamCursor);
+    editor->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(editor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FormTextBox::SetSpokenName(const QString& name) {
+    setAccessibleName(name);
+    m_editor->setAccessibleName(name);
+}
+
+void FormTextBox::changeEvent(QEvent* event) {
+    // The editor paints the box's inside: it shows the colours the box is given.
+    if (event->type() == QEvent::PaletteChange)
+        m_editor->setPalette(palette());
+    QWidget::changeEvent(event);
+}
+
+void FormTextBox::paintEvent(QPaintEvent*) {
+    // Flat: one thin line instead of the sunken edge.
+    QPainter p(this);
+    p.fillRect(rect(), m_editor->palette().color(QPalette::Base));
+    // A caret alone is easily missed: the edge marks the focus too.
+    const QColor edge = m_editor->hasFocus() ? FocusEdgeColour(m_editor->palette())
+                                             : palette().color(QPalette::Shadow);
+    DrawCrispFrame(p, rect(), edge);
+}
+
+void FormTextBox::resizeEvent(QResizeEvent*) {
+    m_editor->setGeometry(rect().adjusted(1, 1, -1, -1));
+}
+
+bool FormTextBox::filterKey(QKeyEvent* event) {
+    const QString typed = event->text();
+    // Control, Alt and Meta combinations are commands (paste, access keys), not typed text.
+    const auto commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (typed.size() != 1 || (event->modifiers() & commands))
+        return false;
+    int code = typed.at(0).unicode();
+    const int original = code;
+    emit KeyPress(code);
+    if (code == original)
+        return false;
+    if (code != 0 && !isReadOnly())
+        insertTyped(QString(QChar(code)));
+    return true; // the original key is consumed
+}
+
+bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == m_editor)
+            return filterKey(static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::FocusIn:
+        if (watched == m_editor) {
+            update();
+            const Unheard unheard(m_editor);
+            emit GotFocus();
+        }
+        break;
+    case QEvent::FocusOut:
+        if (watched == m_editor) {
+            update();
+            emit LostFocus();
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        emit MouseDown();
+        break;
+    case QEvent::MouseMove:
+        emit MouseMove();
+        break;
+    case QEvent::MouseButtonRelease: {
+        emit MouseUp();
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton)
+            emit Click();
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+SingleLineTextBox::SingleLineTextBox(QWidget* parent)
+    : FormTextBox(parent), m_edit(new QLineEdit(this)) {
+    m_edit->setFrame(false);
+    m_edit->setMaxLength(std::numeric_limits<int>::max());
+    m_edit->setMouseTracking(true);
+    connect(m_edit, &QLineEdit::textChanged, this, &FormTextBox::Change);
+    adopt(m_edit);
+}
+
+QString SingleLineTextBox::Text() const { return m_edit->text(); }
+void SingleLineTextBox::SetText(const QString& text) { m_edit->setText(text); }
+void SingleLineTextBox::SetSelText(const QString& text) { m_edit->insert(text); }
+int SingleLineTextBox::SelStart() const {
+    return m_edit->hasSelectedText() ? m_edit->selectionStart() : m_edit->cursorPosition();
+}
+void SingleLineTextBox::SetSelStart(int position) { m_edit->setCursorPosition(position); }
+void SingleLineTextBox::SetReadOnly(bool readOnly) { m_edit->setReadOnly(readOnly); }
+bool SingleLineTextBox::isReadOnly() const { return m_edit->isReadOnly(); }
+void SingleLineTextBox::insertTyped(const QString& text) { m_edit->insert(text); }
+
+MultiLineTextBox::MultiLineTextBox(bool verticalScroll, QWidget* parent)
+    : FormTextBox(parent), m_edit(new QPlainTextEdit(this)) {
+    m_edit->setFrameShape(QFrame::NoFrame);
+    m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_edit->setVerticalScrollBarPolicy(verticalScroll ? Qt::ScrollBarAlwaysOn
+                                                      : Qt::ScrollBarAlwaysOff);
+    m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_edit->setTabChangesFocus(true);
+    // Mouse events arrive at the viewport, not at the editor around it.
+    m_edit->viewport()->setMouseTracking(true);
+    m_edit->viewport()->installEventFilter(this);
+    connect(m_edit, &QPlainTextEdit::textChanged, this, &FormTextBox::Change);
+    adopt(m_edit);
+}
+
+QString MultiLineTextBox::Text() const {
+    QString text = m_edit->toPlainText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+void MultiLineTextBox::SetText(const QString& text) { m_edit->setPlainText(LineFeedsOnly(text)); }
+
+void MultiLineTextBox::SetSelText(const QString& text) {
+    QTextCursor cursor = m_edit->textCursor();
+    cursor.insertText(LineFeedsOnly(text));
+    m_edit->setTextCursor(cursor);
+}
+
+int MultiLineTextBox::SelStart() const {
+    const QTextCursor cursor = m_edit->textCursor();
+    const int position = cursor.selectionStart();
+    return position + cursor.document()->findBlock(position).blockNumber();
+}
+
+void MultiLineTextBox::SetSelStart(int position) {
+    // Each block before the caret counts its text and the two characters of its line break.
+    QTextDocument* doc = m_edit->document();
+    QTextBlock block = doc->begin();
+    int remaining = position;
+    while (block.isValid() && remaining > block.length() - 1 + 2 && block.next().isValid()) {
+        remaining -= block.length() - 1 + 2;
+        block = block.next();
+    }
+    QTextCursor cursor(doc);
+    cursor.setPosition(block.position() + std::min(remaining, block.length() - 1));
+    m_edit->setTextCursor(cursor);
+    m_edit->ensureCursorVisible();
+    if (position == 0)
+        m_edit->verticalScrollBar()->setValue(0);
+}
+
+void MultiLineTextBox::SetReadOnly(bool readOnly) {
+    m_edit->setReadOnly(readOnly);
+    if (readOnly)
+        m_edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+bool MultiLineTextBox::isReadOnly() const { return m_edit->isReadOnly(); }
+void MultiLineTextBox::insertTyped(const QString& text) { m_edit->insertPlainText(text); }
+
+} // namespace forms
