@@ -146,8 +146,9 @@ private:
         layout.endLayout();
         const qreal end = line.cursorToX(caret - from);
         int first = from;
+        // Whole characters at a time: a surrogate pair or a cluster is never cut at the edge.
         while (first < caret && end - line.cursorToX(first - from) > width - 1)
-            ++first;
+            first = from + layout.nextCursorPosition(first - from);
         return m_first = first;
     }
 
