@@ -16,7 +16,9 @@ undo step per pasted character, which a paste adds to the memory; the rest is th
 
 Environment: LUNAVIK_BENCH_LISTEN=1 adds a client on the accessibility bus that listens to the
 events a screen reader listens to (focus, text, caret, states), so the program's accessibility
-bridge has someone to send them to.
+bridge has someone to send them to. LUNAVIK_BENCH_NO_ACCESSIBILITY=1 leaves the bridge off, to
+tell its share from the rest. A program still busy 20 s after a step is reported as never quiet,
+with the share of a core it kept using (a caret that costs a lot per blink does that).
 """
 import os
 import shutil
