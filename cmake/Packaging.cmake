@@ -38,7 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # has the same metrics.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation")
 # The Wayland plugin, for running as a native client of a Wayland desktop; DejaVu Sans, the
-# fallback of the window fonts.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core")
+# fallback of the window fonts; Qt's own catalogues, so the standard buttons of the message
+# boxes speak the language of the windows.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core, qt6-translations-l10n")
 
 include(CPack)

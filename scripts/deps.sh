@@ -10,6 +10,8 @@ set_name=${1:-test}
 run=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
+    # the catalogues: lupdate and lrelease, Qt's CMake support for them, Qt's own translations
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # showing the windows: the X11 platform plugin and the fonts the layouts are measured with
     qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
     # a virtual display and its screenshot when there is no real one
@@ -20,6 +22,8 @@ package=(
 )
 test=(
     libgtest-dev libgmock-dev clang libclang-rt-14-dev
+    # compiled objects kept between runs and clones, and a faster linker for the test build
+    ccache lld
     # the icon's scalable rendering (tools/render_icon)
     qt6-svg-dev
     # the end-to-end test: X tools, and the windows read through the accessibility bus

@@ -1,6 +1,9 @@
 #include "app/command_line.h"
 
+#include "app/translations.h"
 #include "build_config.h"
+
+#include <QCoreApplication>
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -53,6 +56,36 @@ bool hasDisplay(const QCommandLineParser& parser) {
     return false;
 }
 
+enum class Outcome { Start, BadOption, Help, Version, UnexpectedArgument, NoDisplay };
+
+// Sets the parser up, its texts in the language installed at that moment, and reads the
+// arguments with it.
+Outcome read(QCommandLineParser& parser, const QStringList& arguments) {
+    // Qt's own options are written with one dash; so may ours be (-help, -version).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Computes the inner dreams number of a full name."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    acceptQtOptions(parser);
+    if (!parser.parse(arguments))
+        return Outcome::BadOption;
+    if (parser.isSet(help))
+        return Outcome::Help;
+    if (parser.isSet(version))
+        return Outcome::Version;
+    if (!parser.positionalArguments().isEmpty())
+        return Outcome::UnexpectedArgument;
+    // Checked here because Qt, finding no display, prints its plugin messages and aborts.
+    return hasDisplay(parser) ? Outcome::Start : Outcome::NoDisplay;
+}
+
 } // namespace
 
 std::optional<int> HandleCommandLine(int argc, char** argv) {
@@ -62,45 +95,58 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
     const QString self =
         argc > 0 ? QFileInfo(arguments.constFirst()).fileName() : QStringLiteral("lunavik");
 
-    QCommandLineParser parser;
-    // Qt's own options are written with one dash; so may ours be (-help, -version).
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Computes the inner dreams number of a full name."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOption(help);
-    parser.addOption(version);
-    acceptQtOptions(parser);
+    // An ordinary start ends here, before any catalogue is read.
+    if (QCommandLineParser quiet; read(quiet, arguments) == Outcome::Start)
+        return std::nullopt;
 
-    if (!parser.parse(arguments)) {
-        printLine(stderr, QStringLiteral("%1: %2 Try '%1 --help'.").arg(self, parser.errorText()));
-        return 1;
+    // Everything below prints and ends the run, in the user's language. Qt translates only
+    // through an application object, so one exists for the moment; named after the program,
+    // it gives the usage line the name the user typed.
+    Translations translations(Translations::DesktopLanguages());
+    QByteArray name = self.toLocal8Bit();
+    char* nameArgv[] = {name.data(), nullptr};
+    int nameArgc = 1;
+    std::optional<QCoreApplication> speaking;
+    if (!translations.IsEmpty()) {
+        speaking.emplace(nameArgc, nameArgv);
+        translations.Install();
     }
-    if (parser.isSet(help)) {
+    QCommandLineParser parser;
+    const auto tryHelp = [&self] {
+        return QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(self);
+    };
+    switch (read(parser, arguments)) {
+    case Outcome::BadOption:
+        printLine(stderr, QStringLiteral("%1: %2 %3").arg(self, parser.errorText(), tryHelp()));
+        return 1;
+    case Outcome::Help: {
         // Without an application object Qt cannot know the program's name for the usage line.
         const QString text = parser.helpText().replace(QLatin1String("<executable_name>"), self);
         print(stdout, text);
         return 0;
     }
-    if (parser.isSet(version)) {
+    case Outcome::Version:
         printLine(stdout, QStringLiteral("Lunavik " LUNAVIK_VERSION_TEXT));
         return 0;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        printLine(stderr, QStringLiteral("%1: unexpected argument '%2'; Lunavik opens no files. "
-                                         "Try '%1 --help'.")
-                              .arg(self, parser.positionalArguments().constFirst()));
+    case Outcome::UnexpectedArgument:
+        printLine(stderr,
+                  QStringLiteral("%1: %2 %3")
+                      .arg(self,
+                           QCoreApplication::translate(
+                               "CommandLine", "unexpected argument '%1'; Lunavik opens no files.")
+                               .arg(parser.positionalArguments().constFirst()),
+                           tryHelp()));
         return 1;
-    }
-    // Checked here because Qt, finding no display, prints its plugin messages and aborts.
-    if (!hasDisplay(parser)) {
-        printLine(stderr, QStringLiteral("%1: no display found (DISPLAY and WAYLAND_DISPLAY are "
-                                         "not set); to run it on a virtual one: xvfb-run %1")
-                              .arg(self));
+    case Outcome::NoDisplay:
+        printLine(stderr, QStringLiteral("%1: %2").arg(
+                              self, QCoreApplication::translate(
+                                        "CommandLine",
+                                        "no display found (DISPLAY and WAYLAND_DISPLAY are not "
+                                        "set); to run it on a virtual one: xvfb-run %1")
+                                        .arg(self)));
         return 1;
+    case Outcome::Start:
+        break;
     }
     return std::nullopt;
 }

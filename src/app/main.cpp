@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/program.h"
+#include "app/translations.h"
 #include "build_config.h"
 #include "forms/light_style.h"
 #include "platform/app_icon.h"
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
         return *status;
     platform::QuietMissingRuntimeFolder();
     QApplication app(argc, argv);
+    // Before the first window builds its texts; nothing is read in an English locale.
+    app::Translations translations(app::Translations::DesktopLanguages());
+    translations.Install();
     QApplication::setStyle(new forms::LightStyle);
     QApplication::setApplicationName(QStringLiteral("Lunavik"));
     QApplication::setApplicationVersion(QStringLiteral(LUNAVIK_VERSION_TEXT));

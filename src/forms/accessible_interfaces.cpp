@@ -95,11 +95,11 @@ public:
 class LabelInterface : public QAccessibleWidget, public ShownText {
 public:
     explicit LabelInterface(FormLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-    using ShownText::text;
 
     QAccessible::Role role() const override {
         return label()->IsLink() ? QAccessible::Link : QAccessible::StaticText;
     }
+    using ShownText::text;
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
             return shown();
@@ -141,8 +141,8 @@ private:
 class ListInterface : public QAccessibleWidget, public ShownText {
 public:
     explicit ListInterface(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
-    using ShownText::text;
 
+    using ShownText::text;
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && !widget()->accessibleName().isEmpty())
             return widget()->accessibleName();

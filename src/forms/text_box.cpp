@@ -15,6 +15,7 @@
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace forms {
@@ -28,7 +29,7 @@ constexpr int kLongText = 1000;
 // caret included: with a pasted name of a million characters every paint takes a tenth of a
 // second or more. A text longer than any box can show is painted here instead, only the part in
 // view, and the mouse is mapped to that part; editing, keys and the clipboard stay Qt's.
-class LineEdit final : public QLineEdit {
+class LineEdit : public QLineEdit {
 public:
     explicit LineEdit(QWidget* parent) : QLineEdit(parent) {
         // Qt repaints only what its own scrolling would have changed.
@@ -164,6 +165,24 @@ private:
     int m_anchor = 0;
 };
 
+// An editor that tells the box of a mouse release after taking it itself: it copies a mouse
+// selection to the selection clipboard as it takes the release, and what the handlers then do to
+// the clipboards must hold.
+template <class Editor> class ReleaseAfter : public Editor {
+public:
+    ReleaseAfter(QWidget* box, std::function<void(Qt::MouseButton)> released)
+        : Editor(box), m_released(std::move(released)) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        Editor::mouseReleaseEvent(event);
+        m_released(event->button());
+    }
+
+private:
+    std::function<void(Qt::MouseButton)> m_released;
+};
+
 } // namespace
 
 FormTextBox::FormTextBox(QWidget* parent) : QWidget(parent) {}
@@ -201,6 +220,12 @@ void FormTextBox::paintEvent(QPaintEvent*) {
 
 void FormTextBox::resizeEvent(QResizeEvent*) {
     m_editor->setGeometry(rect().adjusted(1, 1, -1, -1));
+}
+
+void FormTextBox::released(Qt::MouseButton button) {
+    emit MouseUp();
+    if (button == Qt::LeftButton)
+        emit Click();
 }
 
 bool FormTextBox::filterKey(QKeyEvent* event) {
@@ -244,13 +269,6 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove:
         emit MouseMove();
         break;
-    case QEvent::MouseButtonRelease: {
-        emit MouseUp();
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton)
-            emit Click();
-        break;
-    }
     default:
         break;
     }
@@ -258,7 +276,8 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 SingleLineTextBox::SingleLineTextBox(QWidget* parent)
-    : FormTextBox(parent), m_edit(new LineEdit(this)) {
+    : FormTextBox(parent),
+      m_edit(new ReleaseAfter<LineEdit>(this, [this](Qt::MouseButton b) { released(b); })) {
     m_edit->setFrame(false);
     m_edit->setMaxLength(std::numeric_limits<int>::max());
     m_edit->setMouseTracking(true);
@@ -278,7 +297,8 @@ bool SingleLineTextBox::isReadOnly() const { return m_edit->isReadOnly(); }
 void SingleLineTextBox::insertTyped(const QString& text) { m_edit->insert(text); }
 
 MultiLineTextBox::MultiLineTextBox(bool verticalScroll, QWidget* parent)
-    : FormTextBox(parent), m_edit(new QPlainTextEdit(this)) {
+    : FormTextBox(parent),
+      m_edit(new ReleaseAfter<QPlainTextEdit>(this, [this](Qt::MouseButton b) { released(b); })) {
     m_edit->setFrameShape(QFrame::NoFrame);
     m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_edit->setVerticalScrollBarPolicy(verticalScroll ? Qt::ScrollBarAlwaysOn

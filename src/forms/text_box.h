@@ -43,6 +43,8 @@ protected:
     virtual bool isReadOnly() const = 0;
     // Puts a character the KeyPress handler replaced where the typed one would have gone.
     virtual void insertTyped(const QString& text) = 0;
+    // The editor has taken a mouse release: MouseUp, and Click for the left button.
+    void released(Qt::MouseButton button);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;

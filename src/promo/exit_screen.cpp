@@ -31,12 +31,12 @@ forms::FormDesign frmNagScreen2::Design() const {
     const auto buttonText = colours::System(forms::SystemColour::ButtonText);
 
     auto& frame6 = d.Add("Frame6", Kind::Frame, "", 7320, 120, 3735, 4575, 15);
-    frame6.caption = QStringLiteral("Download Orvaneth Softwares");
+    frame6.caption = tr("Download Orvaneth Softwares");
     frame6.font = {verdana, 9.75, true};
     frame6.back = colours::Navy();
     frame6.fore = colours::White();
     auto& home = d.Add("lblGoToHome", Kind::Label, "Frame6", 75, 4250, 3585, 210, 17);
-    home.caption = QStringLiteral("Click Here To Visit Orvaneth Softwares");
+    home.caption = tr("Click Here To Visit Orvaneth Softwares");
     home.font = {verdana, 9, true, true};
     home.fore = colours::Yellow();
     home.transparent = true;
@@ -49,41 +49,41 @@ forms::FormDesign frmNagScreen2::Design() const {
     label3.transparent = true;
 
     auto& frame2 = d.Add("Frame2", Kind::Frame, "", 120, 3240, 7065, 1455, 8);
-    frame2.caption = QStringLiteral("Refer A Friend");
+    frame2.caption = tr("Refer A Friend");
     frame2.font = {verdana, 9.75, true};
     frame2.back = colours::Navy();
     frame2.fore = colours::White();
 
     // Each box starts out showing its hint.
     auto box = [&](const char* name, int l, int t, int w, int h, int tab,
-                   const ReferralField& field, const char* spoken) -> ControlDesign& {
+                   const ReferralField& field, const QString& spoken) -> ControlDesign& {
         auto& c = d.Add(name, Kind::TextBox, "Frame2", l, t, w, h, tab);
-        c.caption = QLatin1String(field.hint);
-        c.accessibleName = QLatin1String(spoken);
+        c.caption = field.Hint();
+        c.accessibleName = spoken;
         return c;
     };
     // Below the frame's bottom edge: it takes the focus but is never seen.
-    auto& message = box("txtMessage", 4800, 3600, 1815, 495, 14, kMessage, "Message");
+    auto& message = box("txtMessage", 4800, 3600, 1815, 495, 14, kMessage, tr("Message"));
     message.caption += QStringLiteral("\r\n");
     message.multiLine = true;
     message.verticalScroll = true;
-    box("txtFriendName", 85, 720, 3375, 285, 13, kFriendName, "Friend's name");
-    box("txtFriendEmail", 3600, 720, 3375, 285, 12, kFriendEmail, "Friend's e-mail address");
-    box("txtEmail", 3600, 360, 3375, 285, 11, kSenderEmail, "Your e-mail address");
+    box("txtFriendName", 85, 720, 3375, 285, 13, kFriendName, tr("Friend's name"));
+    box("txtFriendEmail", 3600, 720, 3375, 285, 12, kFriendEmail, tr("Friend's e-mail address"));
+    box("txtEmail", 3600, 360, 3375, 285, 11, kSenderEmail, tr("Your e-mail address"));
     auto& submit = d.Add("cmdSubmit", Kind::Button, "Frame2", 1920, 1080, 3375, 285, 10);
-    submit.caption = QStringLiteral("Refer A Friend &Now");
+    submit.caption = tr("Refer A Friend &Now");
     submit.font = {verdana, 8.25, true};
-    box("txtName", 85, 360, 3375, 285, 9, kSenderName, "Your name");
+    box("txtName", 85, 360, 3375, 285, 9, kSenderName, tr("Your name"));
 
     auto& close = d.Add("cmdClose", Kind::Button, "", 6000, 2760, 1245, 375, 0);
-    close.caption = QStringLiteral("E&xit");
+    close.caption = tr("E&xit");
     auto& check = d.Add("Check1", Kind::CheckButton, "", 30, 2040, 7185, 555, 1);
     check.caption = exit_texts::VisitBoardCaption();
     check.font = {verdana, 14.25};
     check.fore = colours::DeepBlue();
     check.handCursor = true;
     auto& icon = d.Add("picNagscreen2Icon", Kind::Picture, "", 360, 120, 540, 540, 2);
-    icon.accessibleName = QStringLiteral("Lunavik icon");
+    icon.accessibleName = tr("Lunavik icon");
     auto& label2 = d.Add("Label2", Kind::Label, "", 120, 840, 6975, 1095, 7);
     label2.caption = exit_texts::BoardAppeal(1);
     label2.font = {verdana, 9.75, true};
@@ -120,7 +120,10 @@ void frmNagScreen2::Bind() {
     connect(Require<forms::FormLabel>("lblGoToHome"), &forms::FormLabel::Click, this,
             &frmNagScreen2::lblGoToHome_Click);
     connect(m_ui.Check1, &forms::FormCheckButton::Click, this, &frmNagScreen2::Check1_Click);
-    for (const auto& [field, box] : m_ui.fields) {
+    // Named copies rather than structured bindings: clang before 16 cannot capture those.
+    for (const auto& entry : m_ui.fields) {
+        const ReferralField* field = entry.first;
+        FormTextBox* box = entry.second;
         connect(box, &FormTextBox::GotFocus, this,
                 [this, field, box] { hintGotFocus(box, *field); });
         connect(box, &FormTextBox::LostFocus, this,
@@ -156,23 +159,23 @@ void frmNagScreen2::lblGoToHome_Click() { m_help.OpenSoftwaresPage(); }
 void frmNagScreen2::Check1_Click() { m_help.CheckBoxLink_Click(*m_ui.Check1); }
 
 void frmNagScreen2::hintGotFocus(FormTextBox* box, const ReferralField& field) {
-    if (TrimSpaces(box->Text()) == QLatin1String(field.hint))
+    if (TrimSpaces(box->Text()) == field.Hint())
         box->SetText(QString());
 }
 
 void frmNagScreen2::hintLostFocus(FormTextBox* box, const ReferralField& field) {
     if (TrimSpaces(box->Text()).isEmpty())
-        box->SetText(QLatin1String(field.hint));
+        box->SetText(field.Hint());
 }
 
-void frmNagScreen2::report(const char* message) {
-    MsgBox(platform(), QLatin1String(message), platform::MsgIcon::Critical);
+void frmNagScreen2::report(const QString& message) {
+    MsgBox(platform(), message, platform::MsgIcon::Critical);
 }
 
 void frmNagScreen2::emailKeyPress(FormTextBox* box, int& keyAscii) {
     if (keyAscii != ' ')
         return;
-    report("Email Address Cannot Contain Space");
+    report(tr("Email Address Cannot Contain Space"));
     keyAscii = 0;
     box->setFocus(Qt::OtherFocusReason);
 }
@@ -184,10 +187,10 @@ void frmNagScreen2::cmdSubmit_Click() {
     const QString email = TrimSpaces(m_ui.txtEmail->Text());
     const QString friendEmail = TrimSpaces(m_ui.txtFriendEmail->Text());
     if (email == friendEmail)
-        return report("Please Enter Distinct Email Addresses");
+        return report(tr("Please Enter Distinct Email Addresses"));
     if (!email.contains(QLatin1Char('@')) || !friendEmail.contains(QLatin1Char('@')))
-        return report("Please Enter Proper Email Address");
+        return report(tr("Please Enter Proper Email Address"));
     if (!email.contains(QLatin1Char('.')) || !friendEmail.contains(QLatin1Char('.')))
-        return report("Please Enter Proper Email Address");
+        return report(tr("Please Enter Proper Email Address"));
     m_tellAFriend.SubmitReferral();
 }

@@ -35,7 +35,7 @@ private:
     void hintLostFocus(forms::FormTextBox* box, const ReferralField& field);
     // Spaces typed into an e-mail box are refused with a message.
     void emailKeyPress(forms::FormTextBox* box, int& keyAscii);
-    void report(const char* message);
+    void report(const QString& message);
 
     // The controls the handlers work with; null while the screen is not loaded.
     struct Controls {

@@ -27,8 +27,8 @@ QString modTellAFriend::BuildReferralUrl(const QString& senderName, const QStrin
 void modTellAFriend::SubmitReferral() {
     for (const ReferralField* field : kReferralFields) {
         const QString trimmed = TrimSpaces(this->*field->value);
-        if (trimmed.isEmpty() || trimmed == QLatin1String(field->hint)) {
-            MsgBox(m_platform, QLatin1String(field->missing), platform::MsgIcon::Critical);
+        if (trimmed.isEmpty() || trimmed == field->Hint()) {
+            MsgBox(m_platform, field->Missing(), platform::MsgIcon::Critical);
             return;
         }
     }

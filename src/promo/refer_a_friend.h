@@ -2,6 +2,7 @@
 
 #include "engine/inner_dreams.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -40,22 +41,36 @@ private:
 };
 
 // One value of the referral form: where the Refer button stores it, the hint its box shows
-// while it holds no input, and the message when it is left empty or at its hint.
+// while it holds no input, and the message when it is left empty or at its hint. The texts are
+// English, marked for the catalogues; Hint and Missing give them in the user's language.
 struct ReferralField {
     QString modTellAFriend::*value;
     const char* hint;
     const char* missing;
+    // The unseen message box sends its text as it stands, so its hint stays as written.
+    bool translatedHint = true;
+
+    QString Hint() const {
+        return translatedHint ? QCoreApplication::translate("modTellAFriend", hint)
+                              : QString::fromLatin1(hint);
+    }
+    QString Missing() const { return QCoreApplication::translate("modTellAFriend", missing); }
 };
-inline constexpr ReferralField kSenderName{&modTellAFriend::strSenderName, "Your Name",
-                                           "Please Enter Your Name"};
-inline constexpr ReferralField kSenderEmail{&modTellAFriend::strSenderEmail, "Your Email Address",
-                                            "Please Enter Your Email"};
-inline constexpr ReferralField kMessage{&modTellAFriend::strMessage, "Your Message",
-                                        "Please Enter Your Message"};
-inline constexpr ReferralField kFriendName{&modTellAFriend::strFriendName, "Friend's Name",
-                                           "Please Enter Your Friend's Name"};
+inline constexpr ReferralField kSenderName{
+    &modTellAFriend::strSenderName, QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
+    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")};
+inline constexpr ReferralField kSenderEmail{
+    &modTellAFriend::strSenderEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
+    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")};
+inline constexpr ReferralField kMessage{
+    &modTellAFriend::strMessage, "Your Message",
+    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message"), false};
+inline constexpr ReferralField kFriendName{
+    &modTellAFriend::strFriendName, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
+    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")};
 inline constexpr ReferralField kFriendEmail{
-    &modTellAFriend::strFriendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"};
+    &modTellAFriend::strFriendEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
+    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")};
 // In the order SubmitReferral checks them.
 inline constexpr std::array<const ReferralField*, 5> kReferralFields = {
     &kSenderName, &kSenderEmail, &kMessage, &kFriendName, &kFriendEmail};

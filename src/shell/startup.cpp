@@ -30,13 +30,13 @@ void frmStartup::Form_Load() {
         const QString leftover = p.instance.BlockingLock();
         CarryOn([&] {
             if (leftover.isEmpty())
-                MsgBox(p, QStringLiteral("Application is already running"),
-                       platform::MsgIcon::Information);
+                MsgBox(p, tr("Application is already running"), platform::MsgIcon::Information);
             else
                 MsgBox(p,
-                       QStringLiteral("Lunavik cannot start: its lock file\r\r%1\r\r"
-                                      "is left over from an earlier run and cannot be "
-                                      "removed. Remove it, then start Lunavik again.")
+                       //: %1 is the path of the lock file; each carriage return starts a new line.
+                       tr("Lunavik cannot start: its lock file\r\r%1\r\r"
+                          "is left over from an earlier run and cannot be "
+                          "removed. Remove it, then start Lunavik again.")
                            .arg(leftover),
                        platform::MsgIcon::Critical);
         });

@@ -2,6 +2,7 @@
 #include "shell/mod_help.h"
 #include "shell/setting_encoding.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 using namespace settings_encoding;
@@ -32,11 +33,12 @@ void modHelp::CheckForUpdate() {
     const qint64 days = p.clock.Now().date().daysTo(last.date());
     if (days >= -14 && days <= 14)
         return;
-    const platform::MsgAnswer answer =
-        MsgBox(p,
-               QStringLiteral("There maybe an update to this software available\r"
-                              "Do you want to check for an update?"),
-               platform::MsgIcon::Information, platform::MsgButtons::YesNo);
+    const platform::MsgAnswer answer = MsgBox(
+        p,
+        //: The carriage return between the sentences starts the second on a new line.
+        QCoreApplication::translate("modHelp", "There maybe an update to this software available\r"
+                                               "Do you want to check for an update?"),
+        platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     storeNow();
     if (answer == platform::MsgAnswer::Yes)
         OpenDownloadPage();

@@ -35,22 +35,21 @@ forms::FormDesign frmAbout::Design() const {
     const QString verdana = QStringLiteral("Verdana");
 
     auto& picture = d.Add("Picture1", Kind::Picture, "", 120, 120, 480, 480, 6);
-    picture.accessibleName = QStringLiteral("Lunavik icon");
+    picture.accessibleName = tr("Lunavik icon");
     auto& ok = d.Add("cmdOK", Kind::Button, "", 5400, 3360, 1260, 345, 0);
-    ok.caption = QStringLiteral("OK");
+    ok.caption = tr("OK");
     ok.back = colours::PanelBlue();
     ok.isDefault = true;
     ok.isCancel = true;
     // A rule across the whole window, 2 pixels wide.
     auto& line = d.Add("Line1", Kind::Line, "", -60, 3270, 6900, 2, -1);
     line.back = colours::White();
-    line.accessibleName = QStringLiteral("Separator");
+    line.accessibleName = tr("Separator");
     text("Label1", 840, 600, 5415, 1065, 5, captions::AboutDescription(), {verdana, 8.25});
     text("Label2", 960, 120, 5175, 255, 4, QString::fromLatin1(kWindowCaption),
          {verdana, 9.75, true});
-    auto& cobrand =
-        text("lblCobrand", 4320, 2880, 2355, 195, 3, QStringLiteral("Click here for more details."),
-             {verdana, 8.25, false, true});
+    auto& cobrand = text("lblCobrand", 4320, 2880, 2355, 195, 3, tr("Click here for more details."),
+                         {verdana, 8.25, false, true});
     cobrand.link = true;
     cobrand.autoSize = true;
     text("Label3", 840, 2040, 5685, 675, 2, captions::AboutFullBrandText(), {verdana, 8.25, true});

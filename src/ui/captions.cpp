@@ -3,6 +3,8 @@
 #include "build_config.h"
 #include "shell/app_title.h"
 
+#include <QCoreApplication>
+
 namespace captions {
 
 namespace {
@@ -17,38 +19,46 @@ QString siteAddress() {
 } // namespace
 
 QString CoBrandOffer() {
-    return QStringLiteral(
-        u"Co-brand this software for your site. Get more loyalty && traffic. Put your site's "
-        u"name and link in this place. See Help for details. Click here for more information "
-        u"on co-branding.");
+    //: "&&" shows as one ampersand.
+    return QCoreApplication::translate(
+        "captions",
+        "Co-brand this software for your site. Get more loyalty && traffic. Put your site's "
+        "name and link in this place. See Help for details. Click here for more information "
+        "on co-branding.");
 }
 
 QString FullBrandOffer() {
-    return QStringLiteral(
-        u"Home Business Opportunity. Start your own Internet business and make money "
-        u"online. Get this software fully branded for your website. Click here "
-        u"for more details.");
+    return QCoreApplication::translate(
+        "captions", "Home Business Opportunity. Start your own Internet business and make money "
+                    "online. Get this software fully branded for your website. Click here "
+                    "for more details.");
 }
 
 QString BoardBanner() {
-    return QStringLiteral(u"The most popular online numerology board and the best resource on the "
-                          u"topic. Visit us at ") +
-           BoardHost();
+    //: %1 is the host name of the discussion board.
+    return QCoreApplication::translate("captions",
+                                       "The most popular online numerology board and the best "
+                                       "resource on the topic. Visit us at %1")
+        .arg(BoardHost());
 }
 
 QString AboutDescription() {
-    return QStringLiteral(
-        u"Lunavik Software helps you to uncover your secret dreams or inner desires and to "
-        u"have a better understanding about them. This software gives an insight into your "
-        u"personality as well. All it needs is your name.");
+    return QCoreApplication::translate(
+        "captions",
+        "Lunavik Software helps you to uncover your secret dreams or inner desires and to "
+        "have a better understanding about them. This software gives an insight into your "
+        "personality as well. All it needs is your name.");
 }
 
 QString AboutFullBrandText() {
-    return QStringLiteral(
-        u"Home Business Opportunity. Start your own Internet business and make money "
-        u"online. Get this software fully branded for your website. ");
+    return QCoreApplication::translate(
+        "captions", "Home Business Opportunity. Start your own Internet business and make money "
+                    "online. Get this software fully branded for your website. ");
 }
 
-QString AboutHomePageLink() { return QStringLiteral("Click here to visit ") + siteAddress(); }
+QString AboutHomePageLink() {
+    //: %1 is the address of the maker's web site.
+    return QCoreApplication::translate("captions", "Click here to visit %1").arg(siteAddress());
+}
 
 } // namespace captions

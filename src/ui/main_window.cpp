@@ -11,6 +11,7 @@
 #include "ui/result_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 using forms::Kind;
 
@@ -29,9 +30,22 @@ std::u16string_view inPlace(const QString& text) {
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-const char* const kMonths[] = {"January",   "February", "March",    "April",
-                               "May",       "June",     "July",     "August",
-                               "September", "October",  "November", "December"};
+// Validation reads the month by its place in the list, so the names may be in any language.
+const char* const kMonths[] = {
+    QT_TRANSLATE_NOOP("frmMain", "January"),   QT_TRANSLATE_NOOP("frmMain", "February"),
+    QT_TRANSLATE_NOOP("frmMain", "March"),     QT_TRANSLATE_NOOP("frmMain", "April"),
+    QT_TRANSLATE_NOOP("frmMain", "May"),       QT_TRANSLATE_NOOP("frmMain", "June"),
+    QT_TRANSLATE_NOOP("frmMain", "July"),      QT_TRANSLATE_NOOP("frmMain", "August"),
+    QT_TRANSLATE_NOOP("frmMain", "September"), QT_TRANSLATE_NOOP("frmMain", "October"),
+    QT_TRANSLATE_NOOP("frmMain", "November"),  QT_TRANSLATE_NOOP("frmMain", "December")};
+
+forms::MenuDesign entry(const char* name, const QString& caption, bool enabled = true) {
+    return {QLatin1String(name), caption, enabled, {}};
+}
+forms::MenuDesign menu(const char* name, const QString& caption,
+                       std::vector<forms::MenuDesign> items) {
+    return {QLatin1String(name), caption, true, std::move(items)};
+}
 
 } // namespace
 
@@ -49,17 +63,16 @@ forms::FormDesign frmMain::Design() const {
     d.fore = colours::White();
     d.font = {QStringLiteral("Verdana"), 8.25};
     d.handCursor = true;
-    using forms::Entry;
-    using forms::Menu;
+    const QString separator = QStringLiteral("-");
     d.menu = {
-        Menu("nuFile", "&File", {Entry("mnuNext", "&Next"), Entry("mnuExit", "E&xit")}),
-        Menu("mnuHelp", "&Help",
-             {Entry("mnuOnline", "&Online Help"), Entry("mnuVisit", "&Visit Us Online"),
-              Entry("mnuFileSep1", "-"), Entry("mnuUpdate", "&Check for Software Update"),
-              Entry("mnuFileSep2", "-"), Entry("mnuAbout", "&About Software")}),
-        Entry("mnuDonate", "&Donate"),
+        menu("nuFile", tr("&File"), {entry("mnuNext", tr("&Next")), entry("mnuExit", tr("E&xit"))}),
+        menu("mnuHelp", tr("&Help"),
+             {entry("mnuOnline", tr("&Online Help")), entry("mnuVisit", tr("&Visit Us Online")),
+              entry("mnuFileSep1", separator), entry("mnuUpdate", tr("&Check for Software Update")),
+              entry("mnuFileSep2", separator), entry("mnuAbout", tr("&About Software"))}),
+        entry("mnuDonate", tr("&Donate")),
         // Switched off in the design; shown greyed.
-        Entry("mkmoney", "Make Money &Online", false),
+        entry("mkmoney", tr("Make Money &Online"), false),
     };
 
     const forms::FontSpec bold{QStringLiteral("Verdana"), 8.25, true};
@@ -68,59 +81,62 @@ forms::FormDesign frmMain::Design() const {
     promo_strips::AddOfferStrip(d, 0, 2400, 15);
 
     auto& fraName = d.Add("fraName", Kind::Frame, "", 80, 720, 6255, 1605, 7);
-    fraName.caption = QStringLiteral("Please Fill In The Below Details:");
+    fraName.caption = tr("Please Fill In The Below Details:");
     fraName.font = bold;
     fraName.back = colours::PanelBlue();
     fraName.fore = colours::White();
     fraName.flat = true;
 
-    auto nameBox = [&](const char* name, int left, int width, int tab, const char* spoken) {
+    const QString firstName = tr("First Name");
+    const QString middleName = tr("Middle Name");
+    const QString lastName = tr("Last Name");
+    auto nameBox = [&](const char* name, int left, int width, int tab, const QString& spoken) {
         auto& box = d.Add(name, Kind::TextBox, "fraName", left, 450, width, 345, tab);
         box.back = colours::PanelBlue();
         box.fore = colours::White();
-        box.accessibleName = QLatin1String(spoken);
+        box.accessibleName = spoken;
     };
-    nameBox("txtLastName", 4200, 1935, 4, "Last Name");
-    nameBox("txtMiddleName", 2115, 1965, 2, "Middle Name");
-    nameBox("txtFirstName", 90, 1905, 0, "First Name");
+    nameBox("txtLastName", 4200, 1935, 4, lastName);
+    nameBox("txtMiddleName", 2115, 1965, 2, middleName);
+    nameBox("txtFirstName", 90, 1905, 0, firstName);
 
     auto& fraBirthDay = d.Add("fraBirthDay", Kind::Frame, "fraName", 120, 840, 6045, 645, 9);
-    fraBirthDay.caption = QStringLiteral("Date Of Birth");
+    fraBirthDay.caption = tr("Date Of Birth");
     fraBirthDay.font = bold;
     fraBirthDay.back = colours::PanelBlue();
     fraBirthDay.fore = colours::White();
 
-    auto list = [&](const char* name, int left, int width, int tab, const char* spoken) {
+    auto list = [&](const char* name, int left, int width, int tab, const QString& spoken) {
         auto& combo = d.Add(name, Kind::ComboList, "fraBirthDay", left, 210, width, 315, tab);
         combo.back = colours::PanelBlue();
         combo.fore = colours::White();
-        combo.accessibleName = QLatin1String(spoken);
+        combo.accessibleName = spoken;
     };
-    list("cboDate", 1760, 855, 8, "Day of birth");
-    list("cboMonth", 120, 1455, 6, "Month of birth");
-    list("cboYear", 2800, 975, 10, "Year of birth");
+    list("cboDate", 1760, 855, 8, tr("Day of birth"));
+    list("cboMonth", 120, 1455, 6, tr("Month of birth"));
+    list("cboYear", 2800, 975, 10, tr("Year of birth"));
 
     auto& next = d.Add("cmdNext", Kind::Button, "fraBirthDay", 3960, 210, 1965, 315, 11);
-    next.caption = QStringLiteral("&Next");
+    next.caption = tr("&Next");
     next.back = colours::PanelBlue();
 
-    auto label = [&](const char* name, int left, int width, int tab, const char* text) {
+    auto label = [&](const char* name, int left, int width, int tab, const QString& text) {
         auto& l = d.Add(name, Kind::Label, "fraName", left, 240, width, 195, tab);
-        l.caption = QLatin1String(text);
+        l.caption = text;
         l.font = caption;
         l.fore = colours::White();
         l.transparent = true;
         l.autoSize = true;
     };
-    label("Label5", 4200, 765, 14, "Last Name");
-    label("Label4", 2115, 1095, 13, "Middle Name");
-    label("Label1", 120, 750, 12, "First Name");
+    label("Label5", 4200, 765, 14, lastName);
+    label("Label4", 2115, 1095, 13, middleName);
+    label("Label1", 120, 750, 12, firstName);
 
     promo_strips::AddBannerStrip(d, 80, 6255, 3, 50, 140, 5);
 
     // Never seen: File > Exit runs its click routine.
     auto& exit = d.Add("cmdExit", Kind::Button, "", 3840, 3600, 2085, 315, 1);
-    exit.caption = QStringLiteral("E&xit");
+    exit.caption = tr("E&xit");
     exit.back = colours::PanelBlue();
     exit.visible = false;
     return d;
@@ -162,7 +178,7 @@ void frmMain::Form_Load() {
     for (int i = 1; i <= 31; ++i)
         m_ui.cboDate->addItem(QString::number(i));
     for (const char* name : kMonths)
-        m_ui.cboMonth->addItem(QLatin1String(name));
+        m_ui.cboMonth->addItem(tr(name));
     for (int i = 1900; i <= 2050; ++i)
         m_ui.cboYear->addItem(QString::number(i));
     m_ui.cboDate->setCurrentIndex(0);
@@ -192,24 +208,24 @@ bool frmMain::fail(const QString& message, QWidget* focusTo) {
 bool frmMain::ValidateInput() {
     const Controls& c = m_ui;
     if (c.txtFirstName->Text().isEmpty())
-        return fail(QStringLiteral("Please Enter Your First Name"), c.txtFirstName);
+        return fail(tr("Please Enter Your First Name"), c.txtFirstName);
     if (c.txtLastName->Text().isEmpty())
-        return fail(QStringLiteral("Please Enter Your Last Name"), c.txtLastName);
+        return fail(tr("Please Enter Your Last Name"), c.txtLastName);
     if (c.cboDate->currentText().isEmpty())
-        return fail(QStringLiteral("Please Specify Your Birth Date"), c.cboDate);
+        return fail(tr("Please Specify Your Birth Date"), c.cboDate);
     if (c.cboMonth->currentText().isEmpty())
-        return fail(QStringLiteral("Please Specify Your Birth Month"), c.cboMonth);
+        return fail(tr("Please Specify Your Birth Month"), c.cboMonth);
     if (c.cboYear->currentText().isEmpty())
-        return fail(QStringLiteral("Please Specify Your Birth Year"), c.cboYear);
+        return fail(tr("Please Specify Your Birth Year"), c.cboYear);
 
     const int y = c.cboYear->currentText().toInt();
     const int m = c.cboMonth->currentIndex();
     const int d = c.cboDate->currentIndex();
     // The Gregorian rule: 1900 was no leap year, 2000 was.
     if (m == 1 && (IsLeapYear(y) ? d >= 29 : d >= 28))
-        return fail(QStringLiteral("Please Enter Correct Date Or Month!"), nullptr);
+        return fail(tr("Please Enter Correct Date Or Month!"), nullptr);
     if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
-        return fail(QStringLiteral("Please Enter Correct Date Or Month !"), nullptr);
+        return fail(tr("Please Enter Correct Date Or Month !"), nullptr);
     return true;
 }
 
@@ -221,7 +237,9 @@ void frmMain::cmdNext_Click() {
     const QString first = m_ui.txtFirstName->Text(), middle = m_ui.txtMiddleName->Text(),
                   last = m_ui.txtLastName->Text();
     const int number = engine::InnerDreamsNumber(inPlace(first), inPlace(middle), inPlace(last));
-    const engine::ResultPieces pieces = engine::ResultTextPieces(number);
+    const engine::ResultPieces pieces = engine::ResultTextPieces(number, [](const char* english) {
+        return QCoreApplication::translate("engine", english).toStdU16String();
+    });
     forms::FormTextBox* display = m_result.Display();
     if (!display)
         return;

@@ -3,35 +3,40 @@
 #include "ui/captions.h"
 #include "ui/colours.h"
 
+#include <QCoreApplication>
+
 namespace promo_strips {
 
 namespace {
 forms::ControlDesign& addStrip(forms::FormDesign& d, const char* name, int left, int top, int width,
-                               int height, int tab, const char* spoken) {
+                               int height, int tab, const QString& spoken) {
     auto& frame = d.Add(name, forms::Kind::Frame, "", left, top, width, height, tab);
     frame.back = colours::PanelBlue();
     frame.flat = true;
-    frame.accessibleName = QLatin1String(spoken);
+    frame.accessibleName = spoken;
     return frame;
 }
 } // namespace
 
 void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab) {
-    addStrip(d, "Frame5", left, top, 6300, 975, frameTab, "Offers");
+    addStrip(d, "Frame5", left, top, 6300, 975, frameTab,
+             QCoreApplication::translate("promo_strips", "Offers"));
     struct Offer {
         const char* name;
         QString caption;
-        const char* spoken;
+        QString spoken;
     };
     const Offer offers[] = {
-        {"lblCobrand", captions::CoBrandOffer(), "Co-branding offer"},
-        {"lblFullBrand", captions::FullBrandOffer(), "Fully-branded offer"},
+        {"lblCobrand", captions::CoBrandOffer(),
+         QCoreApplication::translate("promo_strips", "Co-branding offer")},
+        {"lblFullBrand", captions::FullBrandOffer(),
+         QCoreApplication::translate("promo_strips", "Fully-branded offer")},
     };
     int tab = frameTab + 1;
     for (const Offer& o : offers) {
         auto& offer = d.Add(o.name, forms::Kind::Label, "Frame5", 120, 240, 5985, 615, tab++);
         offer.caption = o.caption;
-        offer.accessibleName = QLatin1String(o.spoken);
+        offer.accessibleName = o.spoken;
         offer.font = {QStringLiteral("Verdana"), 8.25, true, true};
         offer.fore = colours::LinkBlue();
         offer.back = colours::System(forms::SystemColour::ButtonFace);
@@ -42,11 +47,12 @@ void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab) {
 
 void AddBannerStrip(forms::FormDesign& d, int left, int width, int frameTab, int labelLeft,
                     int labelTop, int labelTab) {
-    addStrip(d, "Frame2", left, 0, width, 615, frameTab, "Discussion board banner");
+    addStrip(d, "Frame2", left, 0, width, 615, frameTab,
+             QCoreApplication::translate("promo_strips", "Discussion board banner"));
     auto& banner =
         d.Add("Label61", forms::Kind::Label, "Frame2", labelLeft, labelTop, 6120, 585, labelTab);
     banner.caption = captions::BoardBanner();
-    banner.accessibleName = QStringLiteral("Discussion board");
+    banner.accessibleName = QCoreApplication::translate("promo_strips", "Discussion board");
     banner.font = {QStringLiteral("Verdana"), 9, false, true};
     banner.fore = colours::White();
     banner.transparent = true;

@@ -30,12 +30,12 @@ forms::FormDesign frmInnerDrmOrPerNo::Design() const {
     display.multiLine = true;
     display.verticalScroll = true;
     display.readOnly = true;
-    display.accessibleName = QStringLiteral("Result");
+    display.accessibleName = tr("Result");
 
     promo_strips::AddBannerStrip(d, 60, 6300, 2, 120, 135, 3);
 
     auto& back = d.Add("cmdback", Kind::Button, "", 5250, 3780, 1095, 375, 1);
-    back.caption = QStringLiteral("&Back");
+    back.caption = tr("&Back");
     back.back = colours::PanelBlue();
     return d;
 }

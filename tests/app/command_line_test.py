@@ -81,6 +81,12 @@ expect("a file name", ["notes.txt"], 1, out=[], err=["notes.txt"])
 # Help wins over the display: it must work on a server without one.
 expect("help before the display check", ["--help"], 0, out=usage, err=[], QT_QPA_PLATFORM="xcb")
 
+# A German desktop: the help, Qt's parts of it and the refusals speak German.
+german = dict(LC_ALL="", LANGUAGE="", LANG="de_DE.UTF-8")
+expect("help in German", ["--help"], 0, out=["Aufruf: lunavik [Optionen]", "Diese Hilfe"], err=[],
+       **german)
+expect("no display in German", [], 1, out=[], err=["keine Anzeige", "xvfb-run"], **german)
+
 no_display = ["no display", "xvfb-run"]
 expect("no display", [], 1, out=[], err=no_display)
 expect("X11 asked for, only Wayland there", [], 1, out=[], err=no_display,

@@ -17,11 +17,11 @@ import subprocess
 import sys
 import tempfile
 
-from harness import (SKIP, WINDOW_TITLE, Failure, accessibility_desktop, expect, kill_group, log,
-                     run_steps, show_outputs, wait_for)
+from harness import (SKIP, WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, run_steps,
+                     show_outputs, wait_for)
 
 
-class Session:
+class Session(AtSpi):
     """weston, D-Bus, a home folder and the program, all private to this test."""
 
     def __init__(self, program, shots):
@@ -64,7 +64,7 @@ class Session:
                     "--use-pixman", "--width=1024", "--height=768", "--idle-time=0", "--debug"],
                    "weston")
         wait_for("weston's socket", lambda: os.path.exists(
-            os.path.join(self.runtime, self.socket)), 15)
+            os.path.join(self.runtime, self.socket)))
         log("weston on socket " + self.socket)
 
     def start_dbus(self):
@@ -77,7 +77,7 @@ class Session:
             os.environ[key] = self.env[key]
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
         os.environ.pop("DISPLAY", None)
-        self.pyatspi, self.desktop = accessibility_desktop()
+        self.connect()
 
     def screenshot(self, name):
         """Saves what the compositor shows, when a folder for screenshots was given."""
@@ -98,50 +98,12 @@ class Session:
             kill_group(proc, name)
 
     def show_logs(self):
+        self.show_windows(self.procs)
         show_outputs(self.procs)
 
-    # --- reading the program through AT-SPI ----------------------------------------------
-
-    def windows(self, pid):
-        for i in range(self.desktop.childCount):
-            app = self.desktop.getChildAtIndex(i)
-            if app is not None and app.get_process_id() == pid:
-                app.clear_cache()
-                return [app.getChildAtIndex(j) for j in range(app.childCount)
-                        if app.getChildAtIndex(j) is not None and
-                        app.getChildAtIndex(j).getState().contains(
-                            self.pyatspi.STATE_SHOWING)]
-        return []
-
-    def walk(self, node, depth=0):
-        yield node
-        if depth > 15 or node.getRoleName() == "list":
-            return
-        for i in range(node.childCount):
-            child = node.getChildAtIndex(i)
-            if child is not None:
-                yield from self.walk(child, depth + 1)
-
-    def find(self, root, role=None, name=None):
-        for node in self.walk(root):
-            if role is not None and node.getRoleName() != role:
-                continue
-            if name is None or node.name == name:
-                return node
-        return None
-
     def window_with(self, pid, name):
-        """The window of the process on screen that holds a node of that name."""
-        def probe():
-            for w in self.windows(pid):
-                if self.find(w, name=name) is not None:
-                    return w
-            return None
-        return probe
-
-    def text_of(self, node):
-        t = node.queryText()
-        return t.getText(0, t.characterCount)
+        """A probe for the window of the process on screen that holds a node of that name."""
+        return self.the_window(pid, title=None, containing=name)
 
     def set_text(self, node, text):
         editable = node.queryEditableText()
@@ -161,7 +123,7 @@ class Session:
 
 def scenario(s):
     app = s.start([s.program], "lunavik", cwd=s.home)
-    main = wait_for("the main window", s.window_with(app.pid, "First Name"), 30)
+    main = wait_for("the main window", s.window_with(app.pid, "First Name"))
     expect(main.name == WINDOW_TITLE, "the main window is titled %r" % main.name)
     log("the main window is up as a Wayland client")
     s.screenshot("main")
@@ -170,11 +132,11 @@ def scenario(s):
         box = s.find(main, role="text", name=spoken)
         expect(box is not None, "no %s field" % spoken)
         s.set_text(box, value)
-        wait_for("%s to read %s" % (spoken, value), lambda: s.text_of(box) == value, 10)
+        wait_for("%s to read %s" % (spoken, value), lambda: s.text_of(box) == value)
     s.press(s.find(main, role="push button", name="Next"), "Next button")
-    result_window = wait_for("the result window", s.window_with(app.pid, "Result"), 15)
+    result_window = wait_for("the result window", s.window_with(app.pid, "Result"))
     result = s.find(result_window, role="text", name="Result")
-    text = wait_for("text in the result box", lambda: s.text_of(result), 10)
+    text = wait_for("text in the result box", lambda: s.text_of(result))
     first_line = text.replace("\r\n", "\n").split("\n")[0]
     expect(first_line == "Your Inner Dreams Number is: 2",
            "the result box begins %r" % first_line)
@@ -182,15 +144,15 @@ def scenario(s):
     s.screenshot("result")
 
     s.press(s.find(result_window, role="push button", name="Back"), "Back button")
-    main = wait_for("the main window after Back", s.window_with(app.pid, "First Name"), 15)
-    wait_for("the result window to go", lambda: s.window_with(app.pid, "Result")() is None, 10)
+    main = wait_for("the main window after Back", s.window_with(app.pid, "First Name"))
+    wait_for("the result window to go", lambda: s.window_with(app.pid, "Result")() is None)
     names = [s.text_of(s.find(main, role="text", name=n)) for n in ("First Name", "Last Name")]
     expect(names == ["JOHN", "SMITH"], "the names after Back read %r" % names)
     log("Back shows the main window with the names kept")
 
-    s.press(s.find(main, role="menu item", name="Exit"), "File > Exit")
-    nag = wait_for("the exit screen", s.window_with(app.pid, "Refer A Friend"), 15)
-    wait_for("the main window to go", lambda: s.window_with(app.pid, "First Name")() is None, 10)
+    s.press(s.find(main, role="menu item", name="Exit", showing=False), "File > Exit")
+    nag = wait_for("the exit screen", s.window_with(app.pid, "Refer A Friend"))
+    wait_for("the main window to go", lambda: s.window_with(app.pid, "First Name")() is None)
     expect(nag.name == WINDOW_TITLE, "the exit screen is titled %r" % nag.name)
     log("File > Exit shows the exit screen")
     s.screenshot("exit-screen")

@@ -39,7 +39,7 @@ def main():
             "Section": "utils",
             "Priority": "optional",
             "Maintainer": "Orvaneth Softwares <support@orvaneth.example>",
-            "Recommends": "qt6-wayland, fonts-dejavu-core",
+            "Recommends": "qt6-wayland, fonts-dejavu-core, qt6-translations-l10n",
         }
         for name, value in expected.items():
             check(field(deb, name) == value, "%s is %r, not %r" % (name, field(deb, name), value))

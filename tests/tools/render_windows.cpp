@@ -1,6 +1,8 @@
-// Renders each window to a PNG without a display, to look at the layouts:
+// Renders each window to a PNG without a display, to look at the layouts, in the language LANG
+// asks for:
 //   render_windows <output folder> [name]
 #include "app/program.h"
+#include "app/translations.h"
 #include "fakes.h"
 
 #include <QApplication>
@@ -25,6 +27,8 @@ bool save(forms::Form& form, const QString& folder, const char* file) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    app::Translations translations(app::Translations::DesktopLanguages());
+    translations.Install();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 

@@ -1,9 +1,10 @@
 // Every window as the desktop draws it: CTest runs this once per scale (QT_SCALE_FACTOR is read
-// at start-up), and each run paints the windows in the program's own style over two desktop
-// styles and in a light and a dark palette. It checks the pixels: frame edges, the designed
-// colours, readable text, captions that fit their controls, a focus mark on every control that
-// takes the focus, and drop-down lists that stay short.
+// at start-up) and language (LANG, read as the program reads it), and each run paints the windows
+// in the program's own style over two desktop styles and in a light and a dark palette. It checks
+// the pixels: frame edges, the designed colours, readable text, captions that fit their controls, a
+// focus mark on every control that takes the focus, and drop-down lists that stay short.
 #include "app/program.h"
+#include "app/translations.h"
 #include "fakes.h"
 #include "forms/light_style.h"
 
@@ -95,6 +96,14 @@ bool near(QRgb a, const QColor& b, int tolerance = 8) {
 
 class RenderTest : public testing::TestWithParam<Desktop> {
 protected:
+    // The catalogues the language of the run asks for, as the program loads them.
+    static inline std::unique_ptr<app::Translations> translations;
+    static void SetUpTestSuite() {
+        translations = std::make_unique<app::Translations>(app::Translations::DesktopLanguages());
+        translations->Install();
+    }
+    static void TearDownTestSuite() { translations.reset(); }
+
     fakes::TestPlatform fake;
     std::unique_ptr<Program> program;
     QImage shot;       // the window being checked, in device pixels

@@ -1,8 +1,11 @@
 // The main window, the result window and the about box, driven through their widgets.
+#include "app/translations.h"
 #include "engine/interpretation.h"
 #include "program_fixture.h"
 #include "shell/setting_encoding.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -285,6 +288,78 @@ TEST_F(MainWindowTest, EnterKeypadEnterAndSpacePressTheFocusedButton) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
 }
+
+// One run in each language the program speaks, with the catalogues the desktop's language
+// would load.
+struct Language {
+    const char* locale;
+    const char* resultLine; // the first line of the result for JOHN SMITH
+    const char* monthList;  // what a screen reader calls the month list
+    const char* june;
+    const char* yes; // Qt's own button
+};
+
+std::string languageName(const testing::TestParamInfo<Language>& info) {
+    return std::string(info.param.locale).substr(0, 2);
+}
+
+class InEveryLanguage : public MainWindowTest, public testing::WithParamInterface<Language> {
+protected:
+    app::Translations translations{QStringList{QString::fromLatin1(GetParam().locale)}};
+    void SetUp() override { translations.Install(); }
+};
+
+// The number is the same in every language, the date check goes by the month's place in the
+// list whatever its name, and the message boxes' buttons speak the language of the windows.
+TEST_P(InEveryLanguage, SameNumberSameDateRulesAndTheButtonsSpeakIt) {
+    const Language& language = GetParam();
+    using settings_encoding::EncodeSetting;
+    fake.settings
+        .values[QStringLiteral("lunavik/Settings/") + EncodeSetting(QStringLiteral("Duration"))] =
+        EncodeSetting(QStringLiteral("2026-10-01T09:30:00"));
+    useRealMessageBoxes();
+    QStringList yes; // the Yes button of each box that has one; Escape answers every box
+    int boxes = 0;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                ++boxes;
+                if (QAbstractButton* button = box->button(QMessageBox::Yes))
+                    yes << button->text();
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+    });
+    answer.start(10);
+    startWithJohnSmith();
+    EXPECT_EQ(yes, QStringList{QString::fromUtf8(language.yes)});
+    EXPECT_TRUE(fake.urls.opened.isEmpty()) << "Escape answers the reminder with No";
+
+    QComboBox* months = list("cboMonth");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(months)->text(QAccessible::Name),
+              QString::fromUtf8(language.monthList));
+    pick(months, QString::fromUtf8(language.june));
+    pick(list("cboDate"), QStringLiteral("31"));
+    click(main(), "cmdNext");
+    EXPECT_EQ(boxes, 2) << "31 June is refused";
+    EXPECT_FALSE(result().IsLoaded());
+    pick(list("cboDate"), QStringLiteral("30"));
+    click(main(), "cmdNext");
+    ASSERT_TRUE(result().Visible());
+    EXPECT_EQ(shownResult().section(QStringLiteral("\r\n"), 0, 0),
+              QString::fromUtf8(language.resultLine));
+    EXPECT_EQ(boxes, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage,
+                         testing::Values(Language{"en_US", "Your Inner Dreams Number is: 2",
+                                                  "Month of birth", "June", "&Yes"},
+                                         Language{"de_DE", "Ihre innere Traumzahl lautet: 2",
+                                                  "Geburtsmonat", "Juni", "&Ja"},
+                                         Language{"es_ES",
+                                                  "Tu número de los sueños interiores es: 2",
+                                                  "Mes de nacimiento", "junio", "&Sí"}),
+                         languageName);
 
 class AboutBoxTest : public MainWindowTest {
 protected:

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QStringList>
+#include <QTranslator>
+
+namespace app {
+
+// The catalogues of the user's language: the program's own, built into it, and Qt's, so the
+// standard buttons speak the same language. English is the language of the sources and needs
+// none, so an English desktop loads nothing.
+class Translations {
+public:
+    // For the first of these languages (most wanted first, as QLocale::uiLanguages gives them)
+    // that the program speaks; English or a language it does not know stops the search at
+    // English.
+    explicit Translations(const QStringList& languages);
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+    // The desktop's choice: LANGUAGE, LC_ALL, LC_MESSAGES and LANG, through QLocale. As with
+    // gettext, a C or POSIX locale means the untranslated texts whatever LANGUAGE says.
+    static QStringList DesktopLanguages();
+
+    bool IsEmpty() const { return m_language.isEmpty(); }
+    // The language found, as in the catalogue names ("de"); empty for English.
+    QString Language() const { return m_language; }
+
+    // Into the running application; they stay in while this object lives.
+    void Install();
+
+private:
+    QTranslator m_program;
+    QTranslator m_qt;
+    QString m_language;
+};
+
+} // namespace app
