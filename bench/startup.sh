@@ -3,6 +3,7 @@
 # memory, for Lunavik against the floor (the smallest Qt Widgets program with a window), started
 # alternately on one virtual X server. Prints every run, the medians and the ratios.
 # Usage: bench/startup.sh [runs of each, default 15]
+# LUNAVIK_BENCH_BEFORE=path/to/another/lunavik adds that build to the alternation, as "before".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
@@ -36,7 +37,11 @@ start_xvfb 1280x1024x24
 # The bus daemon's notice that it could not raise its open-file limit is noise here.
 # The caption carries the version the program was built with ("Lunavik 1.70" -> "Lunavik v1.70").
 caption=$("$build/src/app/lunavik" --version | sed 's/ / v/')
-dbus-run-session -- python3 bench/startup_watch.py "$runs" \
+before=()
+if [ -n "${LUNAVIK_BENCH_BEFORE:-}" ]; then
+    before=("before=$caption=$(realpath "$LUNAVIK_BENCH_BEFORE")")
+fi
+dbus-run-session -- python3 bench/startup_watch.py "$runs" "${before[@]}" \
     "lunavik=$caption=$PWD/$build/src/app/lunavik" \
     "floor=Lunavik floor=$PWD/$build/bench/lunavik_floor" \
     2> >(grep -v 'Failed to set fd limit' >&2)

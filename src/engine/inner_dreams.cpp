@@ -41,14 +41,20 @@ int ConsonantValue(char16_t c) {
     }
 }
 
-std::u16string TrimSpaces(std::u16string_view text) {
+namespace {
+
+std::u16string_view trimmed(std::u16string_view text) {
     const auto first = text.find_first_not_of(u' ');
     if (first == std::u16string_view::npos) {
         return {};
     }
     const auto last = text.find_last_not_of(u' ');
-    return std::u16string(text.substr(first, last - first + 1));
+    return text.substr(first, last - first + 1);
 }
+
+} // namespace
+
+std::u16string TrimSpaces(std::u16string_view text) { return std::u16string(trimmed(text)); }
 
 namespace {
 
@@ -65,8 +71,8 @@ std::int64_t sumOf(std::u16string_view text) {
 std::int64_t RawSum(std::u16string_view first, std::u16string_view middle,
                     std::u16string_view last) {
     // Summing the trimmed fields one by one gives the same total as summing their
-    // concatenation, without building the joined name.
-    return sumOf(TrimSpaces(first)) + sumOf(TrimSpaces(middle)) + sumOf(TrimSpaces(last));
+    // concatenation, without building the joined name or copying a field.
+    return sumOf(trimmed(first)) + sumOf(trimmed(middle)) + sumOf(trimmed(last));
 }
 
 std::int64_t ReduceNumber(std::int64_t& n) {

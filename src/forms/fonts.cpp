@@ -15,6 +15,14 @@ const QStringList& standIns() {
     return faces;
 }
 
+// Whether the font database lists the family. QFontDatabase::hasFamily first has fontconfig
+// resolve the name as an alias, a search of its own for every name asked about; the list is
+// read once, from the database every window's text needs anyway.
+bool installed(const QString& family) {
+    static const QStringList families = QFontDatabase::families();
+    return families.contains(family, Qt::CaseInsensitive);
+}
+
 // The installed face for a design family, looked up once: naming it directly spares Qt working
 // out a substitute for every control. Where none of the stand-ins is installed either, the
 // family is left to the desktop's font matching.
@@ -23,9 +31,9 @@ QString installedFamily(const QString& family) {
     auto it = resolved.find(family);
     if (it == resolved.end()) {
         QString face = family;
-        if (!QFontDatabase::hasFamily(family))
+        if (!installed(family))
             for (const QString& standIn : standIns())
-                if (QFontDatabase::hasFamily(standIn)) {
+                if (installed(standIn)) {
                     face = standIn;
                     break;
                 }

@@ -23,6 +23,11 @@ void UpperCaseTyped(int& keyAscii) {
         keyAscii -= 'a' - 'A';
 }
 
+// The text as the engine reads it, without a copy: a pasted name may be millions of characters.
+std::u16string_view inPlace(const QString& text) {
+    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
+}
+
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // Validation reads the month by its place in the list, so the names may be in any language.
@@ -229,9 +234,9 @@ void frmMain::cmdNext_Click() {
         return;
     Hide();
     m_result.Show();
-    const int number = engine::InnerDreamsNumber(m_ui.txtFirstName->Text().toStdU16String(),
-                                                 m_ui.txtMiddleName->Text().toStdU16String(),
-                                                 m_ui.txtLastName->Text().toStdU16String());
+    const QString first = m_ui.txtFirstName->Text(), middle = m_ui.txtMiddleName->Text(),
+                  last = m_ui.txtLastName->Text();
+    const int number = engine::InnerDreamsNumber(inPlace(first), inPlace(middle), inPlace(last));
     const engine::ResultPieces pieces = engine::ResultTextPieces(number, [](const char* english) {
         return QCoreApplication::translate("engine", english).toStdU16String();
     });
