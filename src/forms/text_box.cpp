@@ -4,6 +4,7 @@
 #include "forms/colours.h"
 #include "forms/design.h"
 #include "forms/light_style.h"
+#include "forms/line_edit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,8 +13,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextBoundaryFinder>
-#include <QTextLayout>
 #include <algorithm>
 #include <functional>
 #include <limits>
@@ -21,149 +20,6 @@
 namespace forms {
 
 namespace {
-
-// Longer than any box of these windows can show at once.
-constexpr int kLongText = 1000;
-
-// Qt's line edit measures, lays out and draws its whole text at every paint, each blink of the
-// caret included: with a pasted name of a million characters every paint takes a tenth of a
-// second or more. A text longer than any box can show is painted here instead, only the part in
-// view, and the mouse is mapped to that part; editing, keys and the clipboard stay Qt's.
-class LineEdit : public QLineEdit {
-public:
-    explicit LineEdit(QWidget* parent) : QLineEdit(parent) {
-        // Qt repaints only what its own scrolling would have changed.
-        auto repaint = [this] {
-            if (isLong())
-                update();
-        };
-        connect(this, &QLineEdit::cursorPositionChanged, this, repaint);
-        connect(this, &QLineEdit::selectionChanged, this, repaint);
-        connect(this, &QLineEdit::textChanged, this, repaint);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        if (!isLong())
-            return QLineEdit::paintEvent(event);
-        QPainter p(this);
-        p.fillRect(rect(), palette().brush(QPalette::Base));
-        const QRect area = textArea();
-        const int first = firstShown(area.width());
-        QTextLayout layout;
-        const QPointF origin = lay(layout, first, area);
-        QList<QTextLayout::FormatRange> selections;
-        if (hasSelectedText()) {
-            const int start = std::max(selectionStart() - first, 0);
-            const int end = std::min(selectionEnd() - first, int(layout.text().size()));
-            if (start < end) {
-                QTextCharFormat chosen;
-                chosen.setBackground(palette().brush(QPalette::Highlight));
-                chosen.setForeground(palette().brush(QPalette::HighlightedText));
-                selections.append({start, end - start, chosen});
-            }
-        }
-        p.setClipRect(area);
-        p.setPen(palette().color(QPalette::Text));
-        layout.draw(&p, origin, selections);
-        // A steady caret: Qt's blinking repaints only where its own scrolling puts the caret.
-        if (hasFocus() && !isReadOnly())
-            layout.drawCursor(&p, origin, cursorPosition() - first);
-    }
-
-    void mousePressEvent(QMouseEvent* event) override {
-        if (!isLong() || (event->button() != Qt::LeftButton && event->button() != Qt::MiddleButton))
-            return QLineEdit::mousePressEvent(event);
-        const int position = positionAt(event->position().x());
-        if (event->modifiers() & Qt::ShiftModifier) {
-            m_anchor = !hasSelectedText()                     ? cursorPosition()
-                       : cursorPosition() == selectionStart() ? selectionEnd()
-                                                              : selectionStart();
-            setSelection(m_anchor, position - m_anchor);
-        } else {
-            m_anchor = position;
-            setCursorPosition(position);
-        }
-    }
-
-    void mouseMoveEvent(QMouseEvent* event) override {
-        if (!isLong())
-            return QLineEdit::mouseMoveEvent(event);
-        if (event->buttons() & Qt::LeftButton)
-            setSelection(m_anchor, positionAt(event->position().x()) - m_anchor);
-    }
-
-    void mouseDoubleClickEvent(QMouseEvent* event) override {
-        if (!isLong() || event->button() != Qt::LeftButton)
-            return QLineEdit::mouseDoubleClickEvent(event);
-        const QString all = text();
-        const int position = positionAt(event->position().x());
-        QTextBoundaryFinder words(QTextBoundaryFinder::Word, all);
-        words.setPosition(position);
-        const int start = words.isAtBoundary() && position < all.size()
-                              ? position
-                              : int(words.toPreviousBoundary());
-        words.setPosition(start);
-        const int end = int(words.toNextBoundary());
-        m_anchor = std::max(start, 0);
-        setSelection(m_anchor, std::max(end, m_anchor) - m_anchor);
-    }
-
-private:
-    bool isLong() const { return text().size() > kLongText; }
-
-    // Where Qt puts the text: inside the margins, centred in height.
-    QRect textArea() const {
-        return contentsRect().marginsRemoved(textMargins()).adjusted(2, 1, -2, -1);
-    }
-
-    // At most as many characters as pixels (and a few more): none is narrower than that.
-    int inView(int width) const { return width + 8; }
-
-    // Lays out the characters in view from first; returns where the layout's line starts.
-    QPointF lay(QTextLayout& layout, int first, const QRect& area) const {
-        layout.setText(text().mid(first, inView(area.width())));
-        layout.setFont(font());
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLineWidth(std::numeric_limits<int>::max() / 256);
-        layout.endLayout();
-        const QFontMetrics metrics(font());
-        return QPointF(area.left(), area.top() + (area.height() - metrics.height() + 1) / 2);
-    }
-
-    // The first character in view: kept where it was while the caret stays in view, otherwise
-    // moved just so far that the caret shows at the edge it left by.
-    int firstShown(int width) {
-        const int caret = cursorPosition();
-        m_first = std::clamp(m_first, 0, int(text().size()));
-        if (caret < m_first)
-            return m_first = caret;
-        const int from = std::max(m_first, caret - inView(width));
-        QTextLayout layout(text().mid(from, caret - from), font());
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLineWidth(std::numeric_limits<int>::max() / 256);
-        layout.endLayout();
-        const qreal end = line.cursorToX(caret - from);
-        int first = from;
-        // Whole characters at a time: a surrogate pair or a cluster is never cut at the edge.
-        while (first < caret && end - line.cursorToX(first - from) > width - 1)
-            first = from + layout.nextCursorPosition(first - from);
-        return m_first = first;
-    }
-
-    int positionAt(qreal x) {
-        const QRect area = textArea();
-        const int first = firstShown(area.width());
-        QTextLayout layout;
-        const QPointF origin = lay(layout, first, area);
-        return first + layout.lineAt(0).xToCursor(x - origin.x());
-    }
-
-    int m_first = 0;
-    int m_anchor = 0;
-};
 
 // An editor that tells the box of a mouse release after taking it itself: it copies a mouse
 // selection to the selection clipboard as it takes the release, and what the handlers then do to
