@@ -5,6 +5,7 @@ the package on this machine.
 
 usage: check_release_package.py RELEASE_BUILD_DIR VERSION
 """
+import fcntl
 import glob
 import json
 import os
@@ -72,6 +73,14 @@ def hardening(exe, build_dir):
 
 
 def install_start_remove(deb, version):
+    # Another test run on this machine (a second clone, CI beside a developer) installs the same
+    # package: one whole install, start and removal at a time.
+    with open("/run/lock/lunavik-package-check", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        install_start_remove_alone(deb, version)
+
+
+def install_start_remove_alone(deb, version):
     if package_state() not in ("", "not-installed"):
         print("lunavik is installed on this machine already: install check skipped")
         return
