@@ -3,9 +3,8 @@
 #include "app/translations.h"
 #include "build_config.h"
 
-#include <QCoreApplication>
-
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>

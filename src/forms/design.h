@@ -73,11 +73,11 @@ struct MenuDesign {
     std::vector<MenuDesign> items; // empty: a top-level entry that acts directly
 };
 
-inline MenuDesign Entry(const char* name, const char* caption, bool enabled = true) {
-    return {QLatin1String(name), QLatin1String(caption), enabled, {}};
+inline MenuDesign Entry(const char* name, const QString& caption, bool enabled = true) {
+    return {QLatin1String(name), caption, enabled, {}};
 }
-inline MenuDesign Menu(const char* name, const char* caption, std::vector<MenuDesign> items) {
-    return {QLatin1String(name), QLatin1String(caption), true, std::move(items)};
+inline MenuDesign Menu(const char* name, const QString& caption, std::vector<MenuDesign> items) {
+    return {QLatin1String(name), caption, true, std::move(items)};
 }
 
 struct FormDesign {

@@ -39,14 +39,6 @@ const char* const kMonths[] = {
     QT_TRANSLATE_NOOP("frmMain", "September"), QT_TRANSLATE_NOOP("frmMain", "October"),
     QT_TRANSLATE_NOOP("frmMain", "November"),  QT_TRANSLATE_NOOP("frmMain", "December")};
 
-forms::MenuDesign entry(const char* name, const QString& caption, bool enabled = true) {
-    return {QLatin1String(name), caption, enabled, {}};
-}
-forms::MenuDesign menu(const char* name, const QString& caption,
-                       std::vector<forms::MenuDesign> items) {
-    return {QLatin1String(name), caption, true, std::move(items)};
-}
-
 } // namespace
 
 frmMain::frmMain(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& handoff,
@@ -63,16 +55,18 @@ forms::FormDesign frmMain::Design() const {
     d.fore = colours::White();
     d.font = {QStringLiteral("Verdana"), 8.25};
     d.handCursor = true;
+    using forms::Entry;
+    using forms::Menu;
     const QString separator = QStringLiteral("-");
     d.menu = {
-        menu("nuFile", tr("&File"), {entry("mnuNext", tr("&Next")), entry("mnuExit", tr("E&xit"))}),
-        menu("mnuHelp", tr("&Help"),
-             {entry("mnuOnline", tr("&Online Help")), entry("mnuVisit", tr("&Visit Us Online")),
-              entry("mnuFileSep1", separator), entry("mnuUpdate", tr("&Check for Software Update")),
-              entry("mnuFileSep2", separator), entry("mnuAbout", tr("&About Software"))}),
-        entry("mnuDonate", tr("&Donate")),
+        Menu("nuFile", tr("&File"), {Entry("mnuNext", tr("&Next")), Entry("mnuExit", tr("E&xit"))}),
+        Menu("mnuHelp", tr("&Help"),
+             {Entry("mnuOnline", tr("&Online Help")), Entry("mnuVisit", tr("&Visit Us Online")),
+              Entry("mnuFileSep1", separator), Entry("mnuUpdate", tr("&Check for Software Update")),
+              Entry("mnuFileSep2", separator), Entry("mnuAbout", tr("&About Software"))}),
+        Entry("mnuDonate", tr("&Donate")),
         // Switched off in the design; shown greyed.
-        entry("mkmoney", tr("Make Money &Online"), false),
+        Entry("mkmoney", tr("Make Money &Online"), false),
     };
 
     const forms::FontSpec bold{QStringLiteral("Verdana"), 8.25, true};
