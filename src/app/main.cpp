@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     app::Translations translations(app::Translations::DesktopLanguages());
     translations.Install();
     QApplication::setStyle(new forms::LightStyle);
+    Program::InstallAccessibility();
     QApplication::setApplicationName(QStringLiteral("Lunavik"));
     QApplication::setApplicationVersion(QStringLiteral(LUNAVIK_VERSION_TEXT));
     QApplication::setWindowIcon(platform::ApplicationIcon());

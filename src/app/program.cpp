@@ -1,6 +1,13 @@
 #include "app/program.h"
 
+#include "forms/accessible_interfaces.h"
+#include "forms/announcements.h"
 #include "platform/app_icon.h"
+
+void Program::InstallAccessibility() {
+    forms::InstallAccessibleInterfaces();
+    forms::InstallAnnouncementFilter();
+}
 
 Program::Program(platform::Platform& services, bool updateReminder)
     : platform(services), runtime(services), help(services, runtime, updateReminder),

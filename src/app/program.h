@@ -16,6 +16,11 @@
 // few others it works with.
 class Program {
 public:
+    // What the windows need changed in Qt for the whole process: assistive technology reads them
+    // through interfaces of their own, and some of their accessibility events are held back.
+    // Once, before the first Program.
+    static void InstallAccessibility();
+
     // updateReminder: whether the program reminds the user to look for a newer version; the
     // build decides.
     explicit Program(platform::Platform& services, bool updateReminder = LUNAVIK_UPDATE_REMINDER);

@@ -90,6 +90,17 @@ public:
     }
 };
 
+// A titled frame is a group named by its title, which a screen reader says as the focus enters
+// it. Qt 6.4 reads every plain widget as a filler, and Orca passes over fillers in silence.
+class FrameInterface : public QAccessibleWidget {
+public:
+    explicit FrameInterface(FormFrame* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+    QAccessible::Role role() const override {
+        return static_cast<FormFrame*>(widget())->Caption().isEmpty() ? QAccessible::Client
+                                                                      : QAccessible::Grouping;
+    }
+};
+
 // A label reads as its visible text; a name given in the design only describes it. A link label
 // is a link whose press does what a click does.
 class LabelInterface : public QAccessibleWidget, public ShownText {
@@ -282,6 +293,8 @@ private:
 QAccessibleInterface* factory(const QString& key, QObject* object) {
     if (key == QLatin1String("forms::FormWindow"))
         return new WindowInterface(static_cast<QWidget*>(object));
+    if (key == QLatin1String("forms::FormFrame"))
+        return new FrameInterface(static_cast<FormFrame*>(object));
     if (key == QLatin1String("forms::FormLabel"))
         return new LabelInterface(static_cast<FormLabel*>(object));
     if (key == QLatin1String("QLineEdit")) {

@@ -1,6 +1,5 @@
 #include "forms/forms.h"
 
-#include "forms/accessible_interfaces.h"
 #include "forms/builder.h"
 
 #include <QAction>
@@ -15,9 +14,7 @@
 
 namespace forms {
 
-FormsRuntime::FormsRuntime(platform::Platform& platform) : m_platform(platform) {
-    InstallAccessibleInterfaces();
-}
+FormsRuntime::FormsRuntime(platform::Platform& platform) : m_platform(platform) {}
 
 void FormsRuntime::added(Form* form) {
     if (std::find(m_loaded.begin(), m_loaded.end(), form) == m_loaded.end())

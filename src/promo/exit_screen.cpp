@@ -1,5 +1,6 @@
 #include "promo/exit_screen.h"
 
+#include "forms/announcements.h"
 #include "promo/exit_texts.h"
 #include "promo/refer_a_friend.h"
 #include "shell/app_title.h"
@@ -147,6 +148,7 @@ void frmNagScreen2::Form_Load() {
     random.Randomize();
     const int k = static_cast<int>(random.Rnd() * 4.0f);
     m_ui.Label2->SetCaption(exit_texts::BoardAppeal(k));
+    forms::DescribeWindowBy(window(), m_ui.Label2); // the appeal, said as the screen opens
     SetTopmost();
 }
 

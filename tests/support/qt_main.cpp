@@ -1,6 +1,8 @@
 // Test entry point for everything that needs widgets: runs offscreen unless the test says which
 // platform, and sends any settings to a throw-away folder, so tests never touch the user's
 // desktop or files. A test stuck in a modal loop is ended by CTest's timeout.
+#include "app/program.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")).toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    Program::InstallAccessibility(); // as main does
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
