@@ -16,6 +16,9 @@ def scenario(d):
     names = {n.name for n in d.walk(main)}
     for shown in ("Datei", "Hilfe", "Spenden", "Geburtsdatum", "Geburtsmonat", "Weiter"):
         expect(shown in names, "the main window shows no %r among %r" % (shown, sorted(names)))
+    # The frame's German title names the group a screen reader says as the focus enters it.
+    expect(d.find(main, role="panel", name="Geburtsdatum") is not None,
+           "the date lists' frame is no group named 'Geburtsdatum'")
     wait_for("the focus in Vorname", lambda: d.focused(fields["Vorname"]), 10)
     d.type("john")
     d.key("Tab", "Tab")

@@ -33,13 +33,26 @@ protected:
     }
 };
 
-TEST_F(AccessibilityTest, WindowsAreFramesAndTheAboutBoxIsADialog) {
+TEST_F(AccessibilityTest, WindowsAreFramesTheAboutBoxIsADialogAndTitledFramesAreGroups) {
     loadAll(0);
     for (const char* name : kWindows) {
         const bool dialog = QByteArray(name) == "frmAbout";
         EXPECT_EQ(accessible(form(name).window())->role(),
                   dialog ? QAccessible::Dialog : QAccessible::Window)
             << name;
+    }
+    // A group's name is said as the focus enters it; an untitled strip stays a silent filler.
+    const struct {
+        const char *window, *frame, *name;
+        QAccessible::Role role;
+    } frames[] = {
+        {"frmMain", "fraBirthDay", "Date Of Birth", QAccessible::Grouping},
+        {"frmNagScreen2", "Frame2", "Refer A Friend", QAccessible::Grouping},
+        {"frmMain", "Frame5", "Offers", QAccessible::Client},
+    };
+    for (const auto& f : frames) {
+        EXPECT_EQ(of(f.window, f.frame)->role(), f.role) << f.frame;
+        EXPECT_EQ(of(f.window, f.frame)->text(QAccessible::Name), QLatin1String(f.name));
     }
 }
 
@@ -133,12 +146,19 @@ TEST_F(AccessibilityTest, DateListsAreNamedAndValuedByTheirCurrentItem) {
     }
 }
 
-TEST_F(AccessibilityTest, ResultWindowIsDescribedByTheNumberLine) {
+// Said as the window opens: the result's number line, the exit screen's appeal drawn at load.
+TEST_F(AccessibilityTest, WindowsAreDescribedByTheNumberLineAndTheAppeal) {
     startAndNext();
     EXPECT_EQ(accessible(program->result.window())->text(QAccessible::Description),
               QStringLiteral("Your Inner Dreams Number is: 2"));
     EXPECT_TRUE(allText(accessible(program->result.Display()->editor()))
                     .startsWith(QStringLiteral("Your Inner Dreams Number is: 2\n")));
+    fake.random.values = {0.9f};
+    program->nag.Load();
+    EXPECT_TRUE(
+        accessible(program->nag.window())
+            ->text(QAccessible::Description)
+            .endsWith(QStringLiteral("help us maintain and develop more Orvaneth Softwares.")));
 }
 
 // Screen readers split what they read at text-attribute runs; a run that ends where it starts
