@@ -91,7 +91,7 @@ public:
 };
 
 // A titled frame is a group named by its title, which a screen reader says as the focus enters
-// it. Qt 6.4 reads every plain widget as a filler, and Orca passes over fillers in silence.
+// it. Qt 6.4 reads every plain widget as a filler, and Orca (43) passes over fillers in silence.
 class FrameInterface : public QAccessibleWidget {
 public:
     explicit FrameInterface(FormFrame* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
