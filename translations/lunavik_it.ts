@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Sogna rapporti stretti con gli amici e con le persone che le stanno vicino. In fondo al cuore è un buon paciere. Tranquillo e di un fascino discreto, è una persona con cui è facile andare d’accordo. Preferisce stare lontano dai riflettori e lasciar brillare gli altri. È paziente e sa ascoltare. Ha il dono di far sentire le persone desiderate.</translation>
+        <translation>Sogna rapporti stretti con gli amici e con le persone che le stanno vicino. In fondo al cuore è un buon paciere. Tranquillo e di un fascino discreto, è una persona con cui è facile andare d’accordo. Preferisce stare lontano dai riflettori e lasciar brillare gli altri. È paziente e sa ascoltare. Ha il dono di far sentire gli altri ben accolti.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>

@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Você sonha com relações próximas com os amigos e com as pessoas ao seu redor. No fundo, você é um pacificador. Calmo e de um charme discreto, você é fácil de conviver. Prefere ficar longe dos holofotes e deixar os outros brilharem. Você é paciente e sabe ouvir. Tem o dom de fazer as pessoas se sentirem queridas.</translation>
+        <translation>Você sonha com relações próximas com os amigos e com as pessoas ao seu redor. No fundo, você é um pacificador. Calmo e de um charme discreto, é fácil conviver com você. Prefere ficar longe dos holofotes e deixar os outros brilharem. Você é paciente e sabe ouvir. Tem o dom de fazer as pessoas se sentirem queridas.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
