@@ -27,6 +27,10 @@
         <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run it on a virtual one: xvfb-run %1</source>
         <translation>keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); auf einer virtuellen Anzeige starten mit: xvfb-run %1</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>unbekannte Option »%1«.</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>
@@ -50,6 +54,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
+        <extracomment>The main window&apos;s offer without its last sentence, which the link below it says instead; the space at the end shows nothing, but keep it.</extracomment>
         <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld – mit dieser Software ganz unter Ihrer Marke. </translation>
     </message>
     <message>
@@ -67,7 +72,7 @@
     </message>
     <message>
         <source>As the name suggests this number is associated with your personality or your nature. It signifies your level of comfort in relationships and how much of yourself you are willing to let others know about.</source>
-        <translation>Wie der Name schon sagt, steht diese Zahl für Ihre Persönlichkeit, für Ihr Wesen. Sie zeigt, wie wohl Sie sich in Beziehungen fühlen und wie viel von sich Sie andere wissen lassen möchten.</translation>
+        <translation>Wie der Name schon sagt, steht diese Zahl für Ihre Persönlichkeit, für Ihr Wesen. Sie zeigt, wie wohl Sie sich in Beziehungen fühlen und wie viel Sie anderen von sich preisgeben möchten.</translation>
     </message>
     <message>
         <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
@@ -79,7 +84,7 @@
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
-        <translation>Alle Formen der Kunst sind Ihre Traumrollen. Sie glänzen beim Schreiben, Schauspielen, Malen und in der Musik. Sie möchten Ihre Gefühle frei ausdrücken und das Leben genießen. Mit Charme und Witz sind Sie der Mittelpunkt jeder Runde. Sie träumen von einem glanzvollen, glücklichen und zuversichtlichen Leben. Sie werden gern für alles bewundert und geschätzt, was Sie tun. Sie bringen Farbe und Freude zu allen, die das Glück haben, Zeit mit Ihnen zu verbringen.</translation>
+        <translation>Alle Formen der Kunst sind Ihre Traumrollen. Sie glänzen beim Schreiben, Schauspielen, Malen und in der Musik. Sie möchten Ihre Gefühle frei ausdrücken und das Leben genießen. Mit Charme und Witz sind Sie der Mittelpunkt jeder Runde. Sie träumen von einem glanzvollen, glücklichen und zuversichtlichen Leben. Sie werden gern für alles bewundert und geschätzt, was Sie tun. Sie bringen Farbe und Freude in das Leben aller, die das Glück haben, Zeit mit Ihnen zu verbringen.</translation>
     </message>
     <message>
         <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
@@ -107,7 +112,7 @@
     </message>
     <message>
         <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
-        <translation>Sie träumen davon, anderen ein Licht aufgehen zu lassen und Ihre Ideale ganz zu leben. Sie sind eher still und schüchtern, doch durch eigene Anstrengung sind Sie sehr gewachsen. Sie strahlen eine Wärme aus, die andere ganz von selbst anzieht. Sie lieben den Frieden und halten jede Unruhe von Ihrem Leben fern. Sie sind einfühlsam, charmant und können wunderbar zuhören.</translation>
+        <translation>Sie träumen davon, das Licht der Erkenntnis weiterzugeben und Ihre Ideale ganz zu leben. Sie sind eher still und schüchtern, doch durch eigene Anstrengung sind Sie sehr gewachsen. Sie strahlen eine Wärme aus, die andere ganz von selbst anzieht. Sie lieben den Frieden und halten jede Unruhe von Ihrem Leben fern. Sie sind einfühlsam, charmant und können wunderbar zuhören.</translation>
     </message>
     <message>
         <source>You have big dreams of being the pioneer behind something truly monumental. You think big and dream big, and you have what it takes to fulfil those dreams. You are innovative, yet simple at heart. You are responsible and efficient in all that you do. With a little perseverance and focus you will succeed at anything. You are a true leader and motivator.</source>
@@ -118,7 +123,7 @@
     <name>exit_texts</name>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvaneth Softwares. We have a whole range of programs on astrology, psychic abilities, tarot, numerology and the occult. Each of them is easy to use and gives you a fresh insight into your life, your relationships, your hidden talents and your future.</source>
-        <translation>Hat Ihnen diese Software gefallen? Dann interessieren Sie sicher auch unsere anderen Orvaneth Softwares: Programme zu Astrologie, übersinnlichen Fähigkeiten, Tarot, Numerologie und Okkultem. Alle sind einfach zu bedienen und geben Ihnen neue Einblicke in Ihr Leben, Ihre Beziehungen, Ihre verborgenen Talente und Ihre Zukunft.</translation>
+        <translation>Hat Ihnen diese Software gefallen? Dann interessieren Sie sicher auch unsere anderen Orvaneth-Programme zu Astrologie, übersinnlichen Fähigkeiten, Tarot, Numerologie und Okkultismus. Alle sind einfach zu bedienen und geben Ihnen neue Einblicke in Ihr Leben, Ihre Beziehungen, Ihre verborgenen Talente und Ihre Zukunft.</translation>
     </message>
     <message>
         <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
@@ -130,15 +135,15 @@
     </message>
     <message>
         <source>%1 is a free online forum on astrology, numerology and the occult. Visiting it regularly helps us to develop and maintain this software.</source>
-        <translation>%1 ist ein kostenloses Online-Forum über Astrologie, Numerologie und Okkultes. Mit regelmäßigen Besuchen helfen Sie uns, diese Software zu pflegen und weiterzuentwickeln.</translation>
+        <translation>%1 ist ein kostenloses Online-Forum über Astrologie, Numerologie und Okkultismus. Mit regelmäßigen Besuchen helfen Sie uns, diese Software zu pflegen und weiterzuentwickeln.</translation>
     </message>
     <message>
         <source>%1 needs your help! Visit it regularly and join the various discussions and activities on the board. That way you will help us maintain and develop more Orvaneth Softwares.</source>
-        <translation>%1 braucht Ihre Hilfe! Besuchen Sie das Forum regelmäßig und machen Sie bei Diskussionen und Aktionen mit. So helfen Sie uns, weitere Orvaneth Softwares zu pflegen und zu entwickeln.</translation>
+        <translation>%1 braucht Ihre Hilfe! Besuchen Sie das Forum regelmäßig und machen Sie bei Diskussionen und Aktionen mit. So helfen Sie uns, weitere Programme von Orvaneth zu pflegen und zu entwickeln.</translation>
     </message>
     <message>
         <source>Orvaneth Softwares, such as this can be created and maintained only with your support. The best way to support Orvaneth is to visit %1 regularly and to join in the discussions and other board activities.</source>
-        <translation>Orvaneth Softwares wie diese entstehen und bestehen nur mit Ihrer Unterstützung. Am besten unterstützen Sie Orvaneth, indem Sie regelmäßig %1 besuchen und bei Diskussionen und anderen Aktionen im Forum mitmachen.</translation>
+        <translation>Programme von Orvaneth wie dieses entstehen und bestehen nur mit Ihrer Unterstützung. Am besten unterstützen Sie Orvaneth, indem Sie regelmäßig %1 besuchen und bei Diskussionen und anderen Aktionen im Forum mitmachen.</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
@@ -162,7 +167,7 @@
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Weitere Details hier.</translation>
+        <translation>Hier klicken für mehr Details.</translation>
     </message>
 </context>
 <context>
@@ -288,7 +293,7 @@
     </message>
     <message>
         <source>Day of birth</source>
-        <translation>Geburtstag</translation>
+        <translation>Tag der Geburt</translation>
     </message>
     <message>
         <source>Month of birth</source>
@@ -308,7 +313,7 @@
     </message>
     <message>
         <source>Please Specify Your Birth Date</source>
-        <translation>Bitte wählen Sie Ihren Geburtstag aus.</translation>
+        <translation>Bitte wählen Sie den Tag Ihrer Geburt aus.</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Month</source>
@@ -320,10 +325,12 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
+        <extracomment>A day past the end of February. The refusal of the 31st of a 30-day month is the same text with a space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
         <translation>Bitte geben Sie einen gültigen Tag oder Monat an!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
+        <extracomment>The 31st of a 30-day month. A day past the end of February is refused with the same text without the space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
         <translation>Bitte geben Sie einen gültigen Tag oder Monat an!</translation>
     </message>
 </context>
@@ -331,11 +338,11 @@
     <name>frmNagScreen2</name>
     <message>
         <source>Download Orvaneth Softwares</source>
-        <translation>Orvaneth Softwares herunterladen</translation>
+        <translation>Orvaneth-Software herunterladen</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvaneth Softwares</source>
-        <translation>Orvaneth Softwares besuchen</translation>
+        <translation>Zu den Orvaneth-Programmen</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -347,11 +354,11 @@
     </message>
     <message>
         <source>Friend&apos;s name</source>
-        <translation>Name des Freundes</translation>
+        <translation>Name Ihres Freundes</translation>
     </message>
     <message>
         <source>Friend&apos;s e-mail address</source>
-        <translation>E-Mail-Adresse des Freundes</translation>
+        <translation>E-Mail-Adresse Ihres Freundes</translation>
     </message>
     <message>
         <source>Your e-mail address</source>
@@ -438,7 +445,7 @@
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail Ihres Freundes</translation>
+        <translation>E-Mail-Adresse Ihres Freundes</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>

@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>Computes the inner dreams number of a full name.</source>
-        <translation>Calcula el número de los sueños interiores de un nombre completo.</translation>
+        <translation>Calcula el número de los sueños íntimos de un nombre completo.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -26,6 +26,10 @@
     <message>
         <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run it on a virtual one: xvfb-run %1</source>
         <translation>no se encontró ninguna pantalla (DISPLAY y WAYLAND_DISPLAY no están definidas); para ejecutarlo en una pantalla virtual: xvfb-run %1</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>opción desconocida «%1».</translation>
     </message>
 </context>
 <context>
@@ -50,6 +54,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
+        <extracomment>The main window&apos;s offer without its last sentence, which the link below it says instead; the space at the end shows nothing, but keep it.</extracomment>
         <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea con este programa bajo la marca de tu web. </translation>
     </message>
     <message>
@@ -63,11 +68,11 @@
     <message>
         <source>Your Inner Dreams Number is: </source>
         <extracomment>The number follows this text.</extracomment>
-        <translation>Tu número de los sueños interiores es: </translation>
+        <translation>Tu número de los sueños íntimos es: </translation>
     </message>
     <message>
         <source>As the name suggests this number is associated with your personality or your nature. It signifies your level of comfort in relationships and how much of yourself you are willing to let others know about.</source>
-        <translation>Como su nombre indica, este número está ligado a tu personalidad, a tu forma de ser. Refleja lo a gusto que te sientes en tus relaciones y cuánto de ti quieres dejar que los demás conozcan.</translation>
+        <translation>Como el propio nombre indica, este número está ligado a tu personalidad, a tu forma de ser. Refleja lo a gusto que te sientes en tus relaciones y cuánto de ti quieres mostrar a los demás.</translation>
     </message>
     <message>
         <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
@@ -118,7 +123,7 @@
     <name>exit_texts</name>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvaneth Softwares. We have a whole range of programs on astrology, psychic abilities, tarot, numerology and the occult. Each of them is easy to use and gives you a fresh insight into your life, your relationships, your hidden talents and your future.</source>
-        <translation>Si te ha gustado este programa, seguro que te interesan los demás Orvaneth Softwares. Tenemos toda una gama de programas de astrología, capacidades psíquicas, tarot, numerología y ocultismo. Todos son fáciles de usar y te ofrecen una nueva mirada a tu vida, tus relaciones, tus talentos ocultos y tu futuro.</translation>
+        <translation>Si te ha gustado este programa, seguro que te interesan los demás programas de Orvaneth. Tenemos toda una gama de programas de astrología, capacidades psíquicas, tarot, numerología y ocultismo. Todos son fáciles de usar y te ofrecen una nueva mirada a tu vida, tus relaciones, tus talentos ocultos y tu futuro.</translation>
     </message>
     <message>
         <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
@@ -134,11 +139,11 @@
     </message>
     <message>
         <source>%1 needs your help! Visit it regularly and join the various discussions and activities on the board. That way you will help us maintain and develop more Orvaneth Softwares.</source>
-        <translation>¡%1 necesita tu ayuda! Visítalo con regularidad y participa en los debates y actividades del foro. Así nos ayudarás a mantener y desarrollar más Orvaneth Softwares.</translation>
+        <translation>¡%1 necesita tu ayuda! Visítalo con regularidad y participa en los debates y actividades del foro. Así nos ayudarás a mantener y desarrollar más programas de Orvaneth.</translation>
     </message>
     <message>
         <source>Orvaneth Softwares, such as this can be created and maintained only with your support. The best way to support Orvaneth is to visit %1 regularly and to join in the discussions and other board activities.</source>
-        <translation>Los programas de Orvaneth Softwares, como este, solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyar a Orvaneth es visitar %1 con regularidad y participar en los debates y demás actividades del foro.</translation>
+        <translation>Los programas de Orvaneth como este solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyar a Orvaneth es visitar %1 con regularidad y participar en los debates y demás actividades del foro.</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
@@ -162,7 +167,7 @@
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Más detalles aquí.</translation>
+        <translation>Haz clic aquí para más detalles.</translation>
     </message>
 </context>
 <context>
@@ -244,15 +249,15 @@
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>Ayuda en &amp;línea</translation>
+        <translation>&amp;Ayuda en línea</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visita nuestra web</translation>
+        <translation>&amp;Visitar nuestra web</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation>Buscar &amp;actualizaciones</translation>
+        <translation>&amp;Buscar actualizaciones</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -320,10 +325,12 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
+        <extracomment>A day past the end of February. The refusal of the 31st of a 30-day month is the same text with a space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
         <translation>¡Comprueba el día o el mes!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
+        <extracomment>The 31st of a 30-day month. A day past the end of February is refused with the same text without the space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
         <translation>¡Comprueba el día o el mes!</translation>
     </message>
 </context>
@@ -331,11 +338,11 @@
     <name>frmNagScreen2</name>
     <message>
         <source>Download Orvaneth Softwares</source>
-        <translation>Descarga Orvaneth Softwares</translation>
+        <translation>Descarga programas de Orvaneth</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvaneth Softwares</source>
-        <translation>Visita Orvaneth Softwares</translation>
+        <translation>Conoce los programas de Orvaneth</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -347,11 +354,11 @@
     </message>
     <message>
         <source>Friend&apos;s name</source>
-        <translation>Nombre del amigo</translation>
+        <translation>Nombre de tu amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s e-mail address</source>
-        <translation>Correo electrónico del amigo</translation>
+        <translation>Correo electrónico de tu amigo</translation>
     </message>
     <message>
         <source>Your e-mail address</source>
@@ -438,11 +445,11 @@
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Correo de tu amigo</translation>
+        <translation>Correo electrónico de tu amigo</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Escribe el correo de tu amigo.</translation>
+        <translation>Escribe el correo electrónico de tu amigo.</translation>
     </message>
 </context>
 <context>

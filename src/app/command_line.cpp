@@ -85,6 +85,24 @@ Outcome read(QCommandLineParser& parser, const QStringList& arguments) {
     return hasDisplay(parser) ? Outcome::Start : Outcome::NoDisplay;
 }
 
+// Qt names an unknown option without its dashes and in its own quotes; this names it as typed,
+// quoted like the program's other messages.
+QString badOption(const QCommandLineParser& parser, const QStringList& arguments) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return parser.errorText();
+    QString typed = unknown.constFirst();
+    for (const QString& argument : arguments.mid(1)) {
+        const QString name = argument.section(QLatin1Char('='), 0, 0);
+        if (name.startsWith(QLatin1Char('-')) &&
+            name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1) == typed) {
+            typed = name;
+            break;
+        }
+    }
+    return QCoreApplication::translate("CommandLine", "unknown option '%1'.").arg(typed);
+}
+
 } // namespace
 
 std::optional<int> HandleCommandLine(int argc, char** argv) {
@@ -116,7 +134,8 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
     };
     switch (read(parser, arguments)) {
     case Outcome::BadOption:
-        printLine(stderr, QStringLiteral("%1: %2 %3").arg(self, parser.errorText(), tryHelp()));
+        printLine(stderr,
+                  QStringLiteral("%1: %2 %3").arg(self, badOption(parser, arguments), tryHelp()));
         return 1;
     case Outcome::Help: {
         // Without an application object Qt cannot know the program's name for the usage line.

@@ -1,24 +1,31 @@
 #include "app/translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 
 namespace app {
 
 Translations::Translations(const QStringList& languages) {
+    // One catalogue per language, named as Qt names its own ("de", "pt_BR"): a language's one
+    // catalogue serves all its countries, so a Portuguese desktop reads the Brazilian texts.
+    const QDir catalogues(QStringLiteral(":/i18n"));
+    const QStringList names = catalogues.entryList({QStringLiteral("lunavik_*.qm")}, QDir::Files);
     for (const QString& language : languages) {
-        const QLocale locale(language);
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        const QLocale wanted(language);
+        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
             return;
-        const QString code = QLocale::languageToCode(locale.language());
-        if (!m_program.load(QStringLiteral(":/i18n/lunavik_") + code))
-            continue;
-        m_language = code;
-        // Without Qt's catalogue installed the standard buttons simply stay in English.
-        (void)m_qt.load(QStringLiteral("qtbase_") + code,
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        return;
+        for (const QString& file : names) {
+            const QString name = file.mid(8).chopped(3); // between "lunavik_" and ".qm"
+            if (QLocale(name).language() != wanted.language() ||
+                !m_program.load(catalogues.filePath(file)))
+                continue;
+            // Without Qt's catalogue installed the standard buttons simply stay in English.
+            (void)m_qt.load(QStringLiteral("qtbase_") + name,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return;
+        }
     }
 }
 

@@ -11,8 +11,8 @@ namespace app {
 class Translations {
 public:
     // For the first of these languages (most wanted first, as QLocale::uiLanguages gives them)
-    // that the program speaks; English or a language it does not know stops the search at
-    // English.
+    // that the program speaks; a language it does not speak is passed over, and English stops
+    // the search.
     explicit Translations(const QStringList& languages);
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
@@ -21,9 +21,7 @@ public:
     // gettext, a C or POSIX locale means the untranslated texts whatever LANGUAGE says.
     static QStringList DesktopLanguages();
 
-    bool IsEmpty() const { return m_language.isEmpty(); }
-    // The language found, as in the catalogue names ("de"); empty for English.
-    QString Language() const { return m_language; }
+    bool IsEmpty() const { return m_program.isEmpty(); }
 
     // Into the running application; they stay in while this object lives.
     void Install();
@@ -31,7 +29,6 @@ public:
 private:
     QTranslator m_program;
     QTranslator m_qt;
-    QString m_language;
 };
 
 } // namespace app

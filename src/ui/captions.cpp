@@ -51,6 +51,8 @@ QString AboutDescription() {
 }
 
 QString AboutFullBrandText() {
+    //: The main window's offer without its last sentence, which the link below it says
+    //: instead; the space at the end shows nothing, but keep it.
     return QCoreApplication::translate(
         "captions", "Home Business Opportunity. Start your own Internet business and make money "
                     "online. Get this software fully branded for your website. ");

@@ -217,8 +217,12 @@ bool frmMain::ValidateInput() {
     const int d = c.cboDate->currentIndex();
     // The Gregorian rule: 1900 was no leap year, 2000 was.
     if (m == 1 && (IsLeapYear(y) ? d >= 29 : d >= 28))
+        //: A day past the end of February. The refusal of the 31st of a 30-day month is the
+        //: same text with a space before "!": keep them apart where your language allows.
         return fail(tr("Please Enter Correct Date Or Month!"), nullptr);
     if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
+        //: The 31st of a 30-day month. A day past the end of February is refused with the same
+        //: text without the space before "!": keep them apart where your language allows.
         return fail(tr("Please Enter Correct Date Or Month !"), nullptr);
     return true;
 }

@@ -75,8 +75,8 @@ for args in (["--version"], ["-v"], ["-platform", "offscreen", "--version"]):
     text = expect(" ".join(args), args, 0, err=[])
     check(text == "Lunavik %s\n" % VERSION, "%s prints %r" % (" ".join(args), text))
 
-expect("unknown long option", ["--frobnicate"], 1, out=[], err=["frobnicate", "--help"])
-expect("unknown short option", ["-x"], 1, out=[], err=["'x'", "--help"])
+expect("unknown long option", ["--frobnicate"], 1, out=[], err=["'--frobnicate'", "--help"])
+expect("unknown short option", ["-x"], 1, out=[], err=["'-x'", "--help"])
 expect("a file name", ["notes.txt"], 1, out=[], err=["notes.txt"])
 # Help wins over the display: it must work on a server without one.
 expect("help before the display check", ["--help"], 0, out=usage, err=[], QT_QPA_PLATFORM="xcb")
@@ -86,6 +86,13 @@ german = dict(LC_ALL="", LANGUAGE="", LANG="de_DE.UTF-8")
 expect("help in German", ["--help"], 0, out=["Aufruf: lunavik [Optionen]", "Diese Hilfe"], err=[],
        **german)
 expect("no display in German", [], 1, out=[], err=["keine Anzeige", "xvfb-run"], **german)
+expect("unknown option in German", ["--hilfe"], 1, out=[], err=["»--hilfe«", "»lunavik --help«"],
+       **german)
+# As with gettext, a C messages locale stays English whatever LANGUAGE asks; a language the
+# program does not speak is passed over for the next one.
+expect("C locale and LANGUAGE", ["--help"], 0, out=usage, err=[], LANGUAGE="de")
+expect("unknown language first", ["--help"], 0, out=["Aufruf:"], err=[],
+       LC_ALL="", LC_MESSAGES="", LANG="en_US.UTF-8", LANGUAGE="ja:de")
 
 no_display = ["no display", "xvfb-run"]
 expect("no display", [], 1, out=[], err=no_display)

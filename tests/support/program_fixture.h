@@ -104,8 +104,15 @@ protected:
     QString label(forms::Form& form, const char* name) {
         return control<forms::FormLabel>(form, name)->Caption();
     }
+    // QTest looks up keys for ASCII only; any other character comes as the text a keyboard
+    // layout gives for it.
     void type(forms::Form& form, const char* name, const QString& keys) {
-        QTest::keyClicks(box(form, name)->editor(), keys);
+        for (const QChar c : keys)
+            if (c.unicode() < 0x80)
+                QTest::keyClick(box(form, name)->editor(), c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, box(form, name)->editor(), Qt::Key_unknown,
+                                    QString(c), Qt::NoModifier);
     }
     void click(forms::Form& form, const char* name) {
         QTest::mouseClick(form.Control(QLatin1String(name)), Qt::LeftButton);

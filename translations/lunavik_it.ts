@@ -1,0 +1,478 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Computes the inner dreams number of a full name.</source>
+        <translation>Calcola il numero dei sogni interiori di un nome completo.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Provare «%1 --help».</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; Lunavik opens no files.</source>
+        <translation>argomento inatteso «%1»; Lunavik non apre file.</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run it on a virtual one: xvfb-run %1</source>
+        <translation>nessuno schermo trovato (DISPLAY e WAYLAND_DISPLAY non sono impostate); per avviarlo su uno schermo virtuale: xvfb-run %1</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>opzione sconosciuta «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>captions</name>
+    <message>
+        <source>Co-brand this software for your site. Get more loyalty &amp;&amp; traffic. Put your site&apos;s name and link in this place. See Help for details. Click here for more information on co-branding.</source>
+        <extracomment>&quot;&amp;&amp;&quot; shows as one ampersand.</extracomment>
+        <translation>Personalizzi questo software con il marchio del suo sito: più fedeltà &amp;&amp; traffico. Il suo nome e il suo link compariranno qui. Dettagli nella Guida. Fare clic qui per saperne di più sul co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Lavoro da casa: avvii la sua attività su Internet e guadagni online con questo software interamente personalizzato con il marchio del suo sito. Fare clic qui per i dettagli.</translation>
+    </message>
+    <message>
+        <source>The most popular online numerology board and the best resource on the topic. Visit us at %1</source>
+        <extracomment>%1 is the host name of the discussion board.</extracomment>
+        <translation>Il forum di numerologia più frequentato del Web e la migliore risorsa sull’argomento. Ci venga a trovare su %1</translation>
+    </message>
+    <message>
+        <source>Lunavik Software helps you to uncover your secret dreams or inner desires and to have a better understanding about them. This software gives an insight into your personality as well. All it needs is your name.</source>
+        <translation>Lunavik la aiuta a scoprire i suoi sogni segreti e i suoi desideri più intimi, e a comprenderli meglio. Offre anche uno sguardo sulla sua personalità. Le basta il suo nome.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
+        <extracomment>The main window&apos;s offer without its last sentence, which the link below it says instead; the space at the end shows nothing, but keep it.</extracomment>
+        <translation>Lavoro da casa: avvii la sua attività su Internet e guadagni online con questo software interamente personalizzato con il marchio del suo sito. </translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <extracomment>%1 is the address of the maker&apos;s web site.</extracomment>
+        <translation>Visiti %1</translation>
+    </message>
+</context>
+<context>
+    <name>engine</name>
+    <message>
+        <source>Your Inner Dreams Number is: </source>
+        <extracomment>The number follows this text.</extracomment>
+        <translation>Il suo numero dei sogni interiori è: </translation>
+    </message>
+    <message>
+        <source>As the name suggests this number is associated with your personality or your nature. It signifies your level of comfort in relationships and how much of yourself you are willing to let others know about.</source>
+        <translation>Come dice il nome stesso, questo numero è legato alla sua personalità, alla sua natura. Indica quanto si sente a proprio agio nelle relazioni e quanto di sé è disposto a far conoscere agli altri.</translation>
+    </message>
+    <message>
+        <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
+        <translation>Ama sentirsi importante. Sogna coraggio, audacia e idee nuove. Si vede come un pioniere nel proprio campo. A prima vista può sembrare aggressivo e un po’ troppo sicuro di sé. Sotto c’è uno spirito fiducioso e dinamico. Le piace avere il controllo di ciò che accade intorno a lei. È in pace con la propria personalità.</translation>
+    </message>
+    <message>
+        <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
+        <translation>Sogna rapporti stretti con gli amici e con le persone che le stanno vicino. In fondo al cuore è un buon paciere. Tranquillo e di un fascino discreto, è una persona con cui è facile andare d’accordo. Preferisce stare lontano dai riflettori e lasciar brillare gli altri. È paziente e sa ascoltare. Ha il dono di far sentire gli altri ben accolti.</translation>
+    </message>
+    <message>
+        <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
+        <translation>Tutte le forme d’arte sono i ruoli dei suoi sogni. Eccelle nella scrittura, nella recitazione, nella pittura e nella musica. Desidera esprimere liberamente i propri sentimenti e godersi la vita. Affascinante e spiritoso, è l’anima della compagnia. Sogna una vita brillante, felice e ottimista. Le piace essere ammirato e apprezzato per tutto ciò che fa. Porta colore e gioia a chiunque abbia la fortuna di stare in sua compagnia.</translation>
+    </message>
+    <message>
+        <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
+        <translation>Si immagina come una persona solida come una roccia, su cui tutti possono contare. È molto organizzato e pianifica ogni cosa con cura. Ama l’ordine e una costanza prevedibile nella sua vita. È onesto e degno di fiducia, affidabile e pratico. Conosce il valore di ogni centesimo che ha guadagnato.</translation>
+    </message>
+    <message>
+        <source>You would love to be totally free and unreserved by responsibility. You love travel and meeting people of other cultures. You live for adventure and often take risks. Stimulating and quick-minded, you have an infectious happy attitude. You like to imagine all that might be accomplished. At times you may be irresponsible and self-indulgent.</source>
+        <translation>Le piacerebbe essere del tutto libero, senza il peso delle responsabilità. Ama viaggiare e conoscere persone di altre culture. Vive per l’avventura e corre spesso dei rischi. Stimolante e dalla mente pronta, ha un’allegria contagiosa. Le piace immaginare tutto ciò che si potrebbe realizzare. A volte può essere irresponsabile e troppo indulgente con se stesso.</translation>
+    </message>
+    <message>
+        <source>You love your family and relations. You crave the devotion of your offspring and of a loving spouse. You dream of a picture-perfect domestic life. You have a fine sense of justice and fairness. You are compassionate. You keep harmony among the people around you. You are generous, reliable and trustworthy as well.</source>
+        <translation>Ama la sua famiglia e i suoi parenti. Desidera l’affetto dei figli e di un coniuge amorevole. Sogna una vita familiare da cartolina. Ha un forte senso della giustizia e dell’equità. È compassionevole. Mantiene l’armonia tra le persone che la circondano. È anche generoso, affidabile e degno di fiducia.</translation>
+    </message>
+    <message>
+        <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
+        <translation>Coglie ogni occasione per leggere e isolarsi dalle distrazioni del mondo. È serio e intelligente. Non lascia che le persone le si avvicinino troppo. Si sente diverso dagli altri, e in effetti lo è. Ha un’inclinazione spirituale. Vuole dedicare tutta la vita alla ricerca della conoscenza e della saggezza.</translation>
+    </message>
+    <message>
+        <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
+        <translation>Sogna il successo negli affari o in politica, il potere e la guida di grandi imprese. Aspira all’autorità e vuole che le sue doti di comando siano riconosciute. È sicuro di sé, vincente, forte e dinamico. Gli altri si sentono attratti dalla sua forte personalità e vogliono imparare da lei.</translation>
+    </message>
+    <message>
+        <source>You are kind and compassionate. You are creative and gifted with many artistic talents. You are aristocratic and noble in your bearing. Others count on you for support and wise advice. You have excellent taste. You may be sensitive and emotional at times. Yet you stay self-controlled whatever happens around you. You want to do much for humanity.</source>
+        <translation>È gentile e compassionevole. È creativo e dotato di molti talenti artistici. Ha un portamento aristocratico e nobile. Gli altri contano su di lei per avere sostegno e saggi consigli. Ha un gusto eccellente. A volte può essere sensibile ed emotivo. Eppure mantiene il controllo di sé qualunque cosa accada intorno a lei. Vuole fare molto per l’umanità.</translation>
+    </message>
+    <message>
+        <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
+        <translation>Sogna di portare la luce agli altri, da vero idealista. È di tipo silenzioso e timido, ma con i propri sforzi è cresciuto molto. Emana un calore che attira naturalmente gli altri. Ama la pace e tiene ogni turbamento lontano dalla sua vita. È sensibile, affascinante e sa ascoltare in modo meraviglioso.</translation>
+    </message>
+    <message>
+        <source>You have big dreams of being the pioneer behind something truly monumental. You think big and dream big, and you have what it takes to fulfil those dreams. You are innovative, yet simple at heart. You are responsible and efficient in all that you do. With a little perseverance and focus you will succeed at anything. You are a true leader and motivator.</source>
+        <translation>Ha il grande sogno di essere il pioniere di qualcosa di davvero monumentale. Pensa in grande e sogna in grande, e ha tutto ciò che serve per realizzare questi sogni. È innovativo, ma semplice nel cuore. È responsabile ed efficiente in tutto ciò che fa. Con un po’ di perseveranza e concentrazione riuscirà in qualsiasi impresa. È un vero leader e sa motivare gli altri.</translation>
+    </message>
+</context>
+<context>
+    <name>exit_texts</name>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Orvaneth Softwares. We have a whole range of programs on astrology, psychic abilities, tarot, numerology and the occult. Each of them is easy to use and gives you a fresh insight into your life, your relationships, your hidden talents and your future.</source>
+        <translation>Se questo software le è piaciuto, le interesseranno di sicuro gli altri programmi di Orvaneth. Offriamo un’intera gamma di programmi di astrologia, facoltà paranormali, tarocchi, numerologia ed esoterismo. Sono tutti facili da usare e le offrono uno sguardo nuovo sulla sua vita, sulle sue relazioni, sui suoi talenti nascosti e sul suo futuro.</translation>
+    </message>
+    <message>
+        <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
+        <translation>Scarichi i programmi e li provi oggi stesso: siamo certi che li troverà altrettanto appaganti. Poi condivida l’esperienza con amici e familiari, perché anche loro scoprano che cosa i nostri programmi possono rivelare su di loro!</translation>
+    </message>
+    <message>
+        <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. Programs like this cannot be supported and maintained unless you visit the site regularly.</source>
+        <translation>Visiti %1 regolarmente e lo sostenga partecipando alle discussioni e alle altre attività. Programmi come questo possono essere mantenuti e sviluppati solo se lei visita il sito con regolarità.</translation>
+    </message>
+    <message>
+        <source>%1 is a free online forum on astrology, numerology and the occult. Visiting it regularly helps us to develop and maintain this software.</source>
+        <translation>%1 è un forum online gratuito di astrologia, numerologia ed esoterismo. Visitarlo regolarmente ci aiuta a sviluppare e mantenere questo software.</translation>
+    </message>
+    <message>
+        <source>%1 needs your help! Visit it regularly and join the various discussions and activities on the board. That way you will help us maintain and develop more Orvaneth Softwares.</source>
+        <translation>%1 ha bisogno del suo aiuto! Lo visiti regolarmente e partecipi alle discussioni e alle attività del forum. Così ci aiuterà a mantenere e sviluppare altri programmi di Orvaneth.</translation>
+    </message>
+    <message>
+        <source>Orvaneth Softwares, such as this can be created and maintained only with your support. The best way to support Orvaneth is to visit %1 regularly and to join in the discussions and other board activities.</source>
+        <translation>I programmi di Orvaneth come questo possono essere creati e mantenuti solo con il suo sostegno. Il modo migliore per sostenere Orvaneth è visitare %1 regolarmente e partecipare alle discussioni e alle altre attività del forum.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <extracomment>%1 is the host name of the discussion board.</extracomment>
+        <translation>Visiti subito %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Lunavik icon</source>
+        <translation>Icona di Lunavik</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Separatore</translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <translation>Fare clic qui per i dettagli.</translation>
+    </message>
+</context>
+<context>
+    <name>frmInnerDrmOrPerNo</name>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>gennaio</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febbraio</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>aprile</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maggio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>giugno</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>luglio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>settembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>ottobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>dicembre</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Avanti</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Guida in linea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visita il nostro sito</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Cerca aggiornamenti</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Informazioni sul software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Dona</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Guadagna &amp;online</translation>
+    </message>
+    <message>
+        <source>Please Fill In The Below Details:</source>
+        <translation>Compilare i campi seguenti:</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Secondo nome</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Cognome</translation>
+    </message>
+    <message>
+        <source>Date Of Birth</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Giorno di nascita</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mese di nascita</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Anno di nascita</translation>
+    </message>
+    <message>
+        <source>Please Enter Your First Name</source>
+        <translation>Inserire il nome.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Last Name</source>
+        <translation>Inserire il cognome.</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Birth Date</source>
+        <translation>Scegliere il giorno di nascita.</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Birth Month</source>
+        <translation>Scegliere il mese di nascita.</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Birth Year</source>
+        <translation>Scegliere l’anno di nascita.</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <extracomment>A day past the end of February. The refusal of the 31st of a 30-day month is the same text with a space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
+        <translation>Inserire un giorno o un mese corretto!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <extracomment>The 31st of a 30-day month. A day past the end of February is refused with the same text without the space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
+        <translation>Inserire un giorno o un mese corretto!</translation>
+    </message>
+</context>
+<context>
+    <name>frmNagScreen2</name>
+    <message>
+        <source>Download Orvaneth Softwares</source>
+        <translation>Scarichi i programmi di Orvaneth</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Orvaneth Softwares</source>
+        <translation>Scopra i programmi di Orvaneth</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Consiglia a un amico</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>Nome dell’amico</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s e-mail address</source>
+        <translation>Indirizzo e-mail dell’amico</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>Il suo indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Consiglia ora</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Il suo nome</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Lunavik icon</source>
+        <translation>Icona di Lunavik</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Un indirizzo e-mail non può contenere spazi.</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Inserire due indirizzi e-mail diversi.</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Inserire un indirizzo e-mail valido.</translation>
+    </message>
+</context>
+<context>
+    <name>frmStartup</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L’applicazione è già in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
+        <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
+        <translation>Impossibile avviare Lunavik: il file di blocco<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>è rimasto da un’esecuzione precedente e non può essere rimosso. Rimuoverlo, quindi avviare di nuovo Lunavik.</translation>
+    </message>
+</context>
+<context>
+    <name>modHelp</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <extracomment>The carriage return between the sentences starts the second on a new line.</extracomment>
+        <translation>Potrebbe essere disponibile un aggiornamento di questo software.<byte value="xd"/>Cercare un aggiornamento?</translation>
+    </message>
+</context>
+<context>
+    <name>modTellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Il suo nome</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Inserire il proprio nome.</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Il suo indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Inserire il proprio indirizzo e-mail.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Inserire il messaggio.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nome dell’amico</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Inserire il nome dell’amico.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Indirizzo e-mail dell’amico</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Inserire l’indirizzo e-mail dell’amico.</translation>
+    </message>
+</context>
+<context>
+    <name>promo_strips</name>
+    <message>
+        <source>Offers</source>
+        <translation>Offerte</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Offerta di co-branding</translation>
+    </message>
+    <message>
+        <source>Fully-branded offer</source>
+        <translation>Offerta con il proprio marchio</translation>
+    </message>
+    <message>
+        <source>Discussion board banner</source>
+        <translation>Banner del forum</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Forum</translation>
+    </message>
+</context>
+</TS>
