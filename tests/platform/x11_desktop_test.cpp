@@ -17,7 +17,7 @@ protected:
     platform::Platform platform{fake.messageBox, fake.urls,  fake.settings,
                                 clipboard,       fake.clock, fake.random,
                                 fake.instance,   fake.ender, QStringLiteral("lunavik")};
-    Program program{platform};
+    TestedProgram program{platform};
 
     static QClipboard* system() { return QGuiApplication::clipboard(); }
     void next() {

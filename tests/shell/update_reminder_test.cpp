@@ -1,5 +1,4 @@
 #include "program_fixture.h"
-#include "shell/setting_encoding.h"
 
 #include <QLocale>
 
@@ -14,14 +13,10 @@ QDateTime at(int year, int month, int day, int hour = 9, int minute = 30) {
 
 class UpdateReminder : public ProgramTest {
 protected:
-    // Where the fake store keeps the value of application "lunavik", section "Settings".
-    static QString key() {
-        return QStringLiteral("lunavik/Settings/") + EncodeSetting(QStringLiteral("Duration"));
-    }
-    void storeText(const QString& raw) { fake.settings.values[key()] = raw; }
-    void store(const QDateTime& moment) { storeText(EncodeSetting(DateToSetting(moment))); }
+    void storeText(const QString& raw) { fake.settings.values[kFakeReminderKey] = raw; }
+    void store(const QDateTime& moment) { storeReminder(DateToSetting(moment)); }
     QString storedText() const {
-        const auto it = fake.settings.values.find(key());
+        const auto it = fake.settings.values.find(kFakeReminderKey);
         return it == fake.settings.values.end() ? QString() : DecodeSetting(it->second);
     }
     void expectReminderShown() {
@@ -88,7 +83,7 @@ TEST_F(UpdateReminder, CountsCalendarDaysEitherWay) {
 TEST_F(UpdateReminder, ReadsARecentRegionalValueAsRecent) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::French));
-    storeText(EncodeSetting(QLocale().toString(at(2026, 11, 30), QLocale::ShortFormat)));
+    storeReminder(QLocale().toString(at(2026, 11, 30), QLocale::ShortFormat));
     program->help.CheckForUpdate();
     QLocale::setDefault(previous);
     expectNoMessage();
@@ -108,7 +103,7 @@ TEST_F(UpdateReminder, FirstRunOrDamagedValueStoresNowWithoutAskingAndStartsUp) 
         EXPECT_EQ(storedText(), QStringLiteral("2026-12-07T09:30:00"));
         EXPECT_TRUE(fake.urls.opened.isEmpty());
     }
-    storeText(EncodeSetting(QStringLiteral("garbage")));
+    storeReminder(QStringLiteral("garbage"));
     start();
     expectNoMessage();
     EXPECT_TRUE(program->main.Visible());

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "app/program.h"
 #include "build_config.h"
 #include "fakes.h"
+#include "shell/setting_encoding.h"
+#include "tested_program.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -15,7 +17,6 @@
 #include <map>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 
 // Failure output shows texts rather than their bytes.
@@ -44,6 +45,11 @@ inline QString pageUrl(const std::string& key) {
         {"orvs-refer-a-friend", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=orvs-refer-a-friend"}};
     return QString::fromUtf8(pages.at(key));
 }
+
+// The update reminder's key as the settings file keeps it, and as the fake store keeps it
+// (application "lunavik", section "Settings").
+inline const QString kReminderKey = settings_encoding::EncodeSetting(QStringLiteral("Duration"));
+inline const QString kFakeReminderKey = QStringLiteral("lunavik/Settings/") + kReminderKey;
 
 // What a real message box showed.
 struct SeenBox {
@@ -78,10 +84,29 @@ private:
 // A whole program over test doubles. Nothing is loaded until a test says so.
 class ProgramTest : public ::testing::Test {
 protected:
+    // A modal window that stays open holds the test inside its loop: after five seconds the
+    // test fails, naming the window, and the window is closed so that the test can end.
+    ProgramTest() {
+        QObject::connect(&m_modalWatch, &QTimer::timeout, [this] {
+            QWidget* open = QApplication::activeModalWidget();
+            if (open != m_modal || !open) {
+                m_modal = open;
+                m_modalFor.start();
+            } else if (m_modalFor.elapsed() > 5000) {
+                ADD_FAILURE() << "the test left a modal window open: "
+                              << open->metaObject()->className() << ' '
+                              << qPrintable(open->objectName());
+                m_modalFor.start();
+                open->close();
+            }
+        });
+        m_modalWatch.start(100);
+    }
+
     fakes::TestPlatform fake;
     platform::QtMessageBox realMessageBox;
     std::unique_ptr<platform::Platform> withRealBoxes;
-    std::unique_ptr<Program> program = std::make_unique<Program>(fake.platform);
+    std::unique_ptr<TestedProgram> program = std::make_unique<TestedProgram>(fake.platform);
 
     // Starts over with a program that shows real message boxes; read them with a
     // MessageBoxReader.
@@ -90,10 +115,15 @@ protected:
         withRealBoxes = std::make_unique<platform::Platform>(
             platform::Platform{realMessageBox, fake.urls, fake.settings, fake.clipboard, fake.clock,
                                fake.random, fake.instance, fake.ender, fake.platform.appName});
-        program = std::make_unique<Program>(*withRealBoxes);
+        program = std::make_unique<TestedProgram>(*withRealBoxes);
     }
 
     void start() { program->Start(); }
+    // Stores the reminder's date as the program encodes it; by default one long gone, so that
+    // the next start asks.
+    void storeReminder(const QString& date = QStringLiteral("2026-10-01T09:30:00")) {
+        fake.settings.values[kFakeReminderKey] = settings_encoding::EncodeSetting(date);
+    }
 
     template <class T> T* control(forms::Form& form, const char* name) {
         return form.Control<T>(QLatin1String(name));
@@ -110,20 +140,7 @@ protected:
     void click(forms::Form& form, const char* name) {
         QTest::mouseClick(form.Control(QLatin1String(name)), Qt::LeftButton);
     }
-    // A window by its design name; a name that is none of them fails the test.
-    forms::Form& form(const std::string& designName) {
-        if (designName == "frmMain")
-            return program->main;
-        if (designName == "frmInnerDrmOrPerNo")
-            return program->result;
-        if (designName == "frmAbout")
-            return program->about;
-        if (designName == "frmNagScreen2")
-            return program->nag;
-        if (designName == "frmStartup")
-            return program->startup;
-        throw std::invalid_argument("no window is named " + designName);
-    }
+    forms::Form& form(const std::string& designName) { return program->form(designName); }
     // Selects the list item with exactly this text. Unlike setCurrentText, which keeps the old
     // selection when there is no such item, a missing item stops the test.
     static void pick(QComboBox* list, const QString& text) {
@@ -193,4 +210,9 @@ protected:
         program.reset();
         settle();
     }
+
+private:
+    QTimer m_modalWatch;
+    QWidget* m_modal = nullptr;
+    QElapsedTimer m_modalFor;
 };

@@ -3,10 +3,10 @@
 // in the program's own style over two desktop styles and in a light and a dark palette. It checks
 // the pixels: frame edges, the designed colours, readable text, captions that fit their controls, a
 // focus mark on every control that takes the focus, and drop-down lists that stay short.
-#include "app/program.h"
 #include "app/translations.h"
 #include "fakes.h"
 #include "forms/light_style.h"
+#include "tested_program.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -15,8 +15,8 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <map>
 
 namespace {
@@ -86,8 +86,6 @@ std::string desktopName(const testing::TestParamInfo<Desktop>& info) {
     return std::string(info.param.style) + (info.param.dark ? "Dark" : "Light");
 }
 
-const char* const kWindows[] = {"frmMain", "frmInnerDrmOrPerNo", "frmAbout", "frmNagScreen2"};
-
 bool near(QRgb a, const QColor& b, int tolerance = 8) {
     return std::abs(qRed(a) - b.red()) <= tolerance &&
            std::abs(qGreen(a) - b.green()) <= tolerance &&
@@ -105,7 +103,7 @@ protected:
     static void TearDownTestSuite() { translations.reset(); }
 
     fakes::TestPlatform fake;
-    std::unique_ptr<Program> program;
+    std::unique_ptr<TestedProgram> program;
     QImage shot;       // the window being checked, in device pixels
     qreal ratio = 1.0; // device pixels per logical pixel
 
@@ -114,7 +112,7 @@ protected:
             new forms::LightStyle(QStyleFactory::create(QLatin1String(GetParam().style))));
         QApplication::setPalette(GetParam().dark ? darkPalette()
                                                  : QApplication::style()->standardPalette());
-        program = std::make_unique<Program>(fake.platform);
+        program = std::make_unique<TestedProgram>(fake.platform);
         fake.random.values = {0.0f}; // the co-branding offer in front on the main window
         program->Start();
         program->result.Load();
@@ -124,13 +122,6 @@ protected:
     void TearDown() override {
         program.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    forms::Form& form(const std::string& name) {
-        if (name == "frmMain")
-            return program->main;
-        if (name == "frmInnerDrmOrPerNo")
-            return program->result;
-        return name == "frmAbout" ? static_cast<forms::Form&>(program->about) : program->nag;
     }
     void paint(forms::Form& f, bool withoutFocus = false) {
         f.window()->show();
@@ -220,7 +211,7 @@ protected:
 
 TEST_P(RenderTest, EveryFrameAndTextBoxShowsAllFourEdges) {
     for (const char* name : kWindows) {
-        forms::Form& f = form(name);
+        forms::Form& f = program->form(name);
         paint(f, true); // a focused text box edges itself in its text colour
         for (const ControlDesign& c : f.Design().controls) {
             if (c.kind != Kind::Frame && c.kind != Kind::TextBox)
@@ -257,7 +248,7 @@ TEST_P(RenderTest, EveryFrameAndTextBoxShowsAllFourEdges) {
 TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
     const Desktop& d = GetParam();
     for (const char* name : kWindows) {
-        forms::Form& f = form(name);
+        forms::Form& f = program->form(name);
         paint(f);
         for (const ControlDesign& c : f.Design().controls) {
             QWidget* w = f.Control(c.name);
@@ -309,7 +300,7 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
 // Measured with the font each control really resolves to, at this scale.
 TEST_P(RenderTest, EveryCaptionFitsItsControl) {
     for (const char* name : kWindows) {
-        forms::Form& f = form(name);
+        forms::Form& f = program->form(name);
         f.window()->show();
         for (const ControlDesign& c : f.Design().controls) {
             QWidget* w = f.Control(c.name);
@@ -366,7 +357,7 @@ TEST_P(RenderTest, EveryCaptionFitsItsControl) {
 
 TEST_P(RenderTest, EveryControlThatTakesTheFocusShowsAMark) {
     for (const char* name : kWindows) {
-        forms::Form& f = form(name);
+        forms::Form& f = program->form(name);
         f.window()->show();
         f.window()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
@@ -399,11 +390,11 @@ TEST_P(RenderTest, DropDownListsOpenAsShortScrollingLists) {
     year->hidePopup();
 }
 
-INSTANTIATE_TEST_SUITE_P(Desktops, RenderTest,
-                         testing::Values(
-                             Desktop{"Fusion", false, "#efefef", "#000000", "#ffffff", "#000000"},
-                             Desktop{"Fusion", true, "#353535", "#e6e6e6", "#232323", "#e6e6e6"},
-                             Desktop{"Windows", false, "#d4d0c8", "#000000", "#ffffff", "#000000"}),
-                         desktopName);
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, RenderTest,
+    testing::Values(Desktop{"Fusion", false, "#efefef", "#000000", "#ffffff", "#000000"},
+                    Desktop{"Fusion", true, "#353535", "#e6e6e6", "#232323", "#e6e6e6"},
+                    Desktop{"Windows", false, "#d4d0c8", "#000000", "#ffffff", "#000000"}),
+    desktopName);
 
 } // namespace
