@@ -25,7 +25,7 @@ import urllib.parse
 
 import german_scenario
 from harness import (WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, on_virtual_display,
-                     run_steps, show_outputs, wait_for)
+                     run_steps, scratch_env, show_outputs, wait_for)
 
 SITE = "https://www.orvaneth.example"
 BOX_TITLE = "Lunavik"
@@ -195,34 +195,17 @@ class Desktop(AtSpi):
         log("installed into " + prefix)
 
     def make_environment(self):
-        home = os.path.join(self.root, "home")
-        runtime = os.path.join(self.root, "runtime")
         stubs = os.path.join(self.root, "stubs")
-        for d in (home, runtime, stubs):
-            os.makedirs(d)
-        os.chmod(runtime, 0o700)
-        self.config = os.path.join(home, ".config")
-        self.runtime = runtime
+        os.makedirs(stubs)
         self.opened = os.path.join(self.root, "opened-urls.txt")
         with open(os.path.join(stubs, "xdg-open"), "w") as f:
             f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.opened)
         os.chmod(os.path.join(stubs, "xdg-open"), 0o755)
 
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "XDG_", "DBUS_", "AT_SPI", "WAYLAND", "DESKTOP_SESSION",
-                                    "GNOME_", "KDE_"))}
-        env.update({
-            "HOME": home,
-            "XDG_CONFIG_HOME": self.config,
-            "XDG_RUNTIME_DIR": runtime,
-            "PATH": stubs + os.pathsep + "/usr/local/bin:/usr/bin:/bin",
-            "DISPLAY": os.environ["DISPLAY"],
-            "QT_QPA_PLATFORM": "xcb",
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "QT_ACCESSIBILITY": "1",
-            "LANG": "C.UTF-8",
-        })
-        self.env = env
+        self.env = scratch_env(self.root, PATH=stubs + os.pathsep + "/usr/local/bin:/usr/bin:/bin",
+                               DISPLAY=os.environ["DISPLAY"], QT_QPA_PLATFORM="xcb",
+                               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+        self.config, self.runtime = self.env["XDG_CONFIG_HOME"], self.env["XDG_RUNTIME_DIR"]
 
     def start_dbus(self):
         self.dbus = subprocess.Popen(

@@ -1,6 +1,10 @@
-"""What the tests that drive the real program share: failing with a reason, logging, polling,
-ending the processes they started, a virtual X server of their own, the run of the steps, and
-reading the program through the accessibility interface."""
+"""What the tests and the benchmark that run the real program share: failing with a reason or
+collecting failed checks, logging, polling, a throw-away home, ending the processes they
+started, what /proc says of them, a virtual X server of their own, the run of the steps, and
+reading the program through the accessibility interface.
+
+The scripts outside this folder find it through PYTHONPATH, which CTest and the shell scripts
+set."""
 import os
 import signal
 import subprocess
@@ -26,6 +30,50 @@ def log(message):
 def expect(ok, message):
     if not ok:
         raise Failure(message)
+
+
+failures = []
+passed = 0
+
+
+def check(ok, message):
+    """Counts a check that does not stop the run; finish() reports them all."""
+    global passed
+    if ok:
+        passed += 1
+    else:
+        failures.append(message)
+        print("FAIL:", message)
+    return ok
+
+
+def finish(what):
+    # The closing line counts the checks the way test runners do.
+    if failures:
+        print("%d problem(s) in the %s" % (len(failures), what))
+    else:
+        print(what, "OK")
+    print("checks: %d passed, %d failed" % (passed, len(failures)))
+    if failures:
+        sys.exit(1)
+
+
+def scratch_env(root, **more):
+    """The environment of a program run in a throw-away home below root: its settings, cache
+    and lock land there, never in the user's own folders, and nothing of the desktop session
+    the test was started from (display, buses, Qt settings) comes through. more adds to it."""
+    home, runtime = os.path.join(root, "home"), os.path.join(root, "runtime")
+    os.makedirs(home, exist_ok=True)
+    os.makedirs(runtime, mode=0o700, exist_ok=True)  # private, as a session's is
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(("QT_", "XDG_", "DBUS_", "AT_SPI", "WAYLAND", "DISPLAY",
+                                "SESSION_", "DESKTOP_SESSION", "GNOME_", "KDE_"))}
+    env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+               XDG_CACHE_HOME=os.path.join(home, ".cache"),
+               XDG_DATA_HOME=os.path.join(home, ".local", "share"), XDG_RUNTIME_DIR=runtime,
+               LANG="C.UTF-8")
+    env.update(more)
+    return env
 
 
 def wait_for(what, probe, timeout=30.0, interval=0.1):
@@ -64,6 +112,28 @@ def kill_group(proc, name):
         except subprocess.TimeoutExpired:
             continue
     log("could not end %s (pid %d)" % (name, proc.pid))
+
+
+def peak_rss_kib(pid):
+    """The most memory the process has held at once (VmHWM)."""
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    return 0
+
+
+def cpu_ms(pid):
+    """Processor time of all the process's threads so far, in ms: steadier than the clock when
+    other work shares the machine."""
+    total = 0
+    try:
+        for task in os.listdir(f"/proc/{pid}/task"):
+            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+                total += int(f.read().split()[0])
+    except OSError:
+        pass
+    return total / 1e6
 
 
 def on_virtual_display():

@@ -18,7 +18,7 @@ import sys
 import tempfile
 
 from harness import (SKIP, WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, run_steps,
-                     show_outputs, wait_for)
+                     scratch_env, show_outputs, wait_for)
 
 
 class Session(AtSpi):
@@ -28,26 +28,11 @@ class Session(AtSpi):
         self.program = program
         self.shots = shots
         self.root = tempfile.mkdtemp(prefix="lunavik-wayland-")
-        self.runtime = os.path.join(self.root, "runtime")
-        self.home = os.path.join(self.root, "home")
-        os.makedirs(self.runtime, mode=0o700)
-        os.makedirs(self.home)
         self.socket = "lunavik-test-%d" % os.getpid()
         self.procs = []
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "XDG_", "DBUS_", "AT_SPI", "WAYLAND", "DISPLAY",
-                                    "DESKTOP_SESSION", "GNOME_", "KDE_"))}
-        env.update({
-            "HOME": self.home,
-            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
-            "XDG_RUNTIME_DIR": self.runtime,
-            "XDG_SESSION_TYPE": "wayland",
-            "WAYLAND_DISPLAY": self.socket,
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "QT_ACCESSIBILITY": "1",
-            "LANG": "C.UTF-8",
-        })
-        self.env = env
+        self.env = scratch_env(self.root, XDG_SESSION_TYPE="wayland", WAYLAND_DISPLAY=self.socket,
+                               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+        self.home, self.runtime = self.env["HOME"], self.env["XDG_RUNTIME_DIR"]
 
     def start(self, argv, name, **kwargs):
         out = open(os.path.join(self.root, name + ".log"), "w")

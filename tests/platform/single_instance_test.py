@@ -18,10 +18,7 @@ import subprocess
 import sys
 import tempfile
 
-# The helpers the end-to-end tests share.
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from harness import (SKIP, WINDOW_TITLE, Failure, log, on_virtual_display, run_steps,  # noqa: E402
-                     wait_for)
+from harness import SKIP, WINDOW_TITLE, Failure, log, on_virtual_display, run_steps, wait_for
 
 MAIN_TITLE = WINDOW_TITLE
 BOX_TITLE = "Lunavik"
