@@ -5,6 +5,7 @@
 #include "shell/setting_encoding.h"
 #include "tested_program.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -57,6 +58,7 @@ struct SeenBox {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    QString yes; // the Yes button's text, when it has one
 };
 
 // Reads and answers the real message boxes a test causes: while it lives, a timer looks for
@@ -67,9 +69,10 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this, answer] {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    seen.push_back({box->text(), box->windowTitle(), box->icon(),
-                                    box->standardButtons(),
-                                    box->standardButton(box->defaultButton())});
+                    QAbstractButton* yes = box->button(QMessageBox::Yes);
+                    seen.push_back(
+                        {box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+                         box->standardButton(box->defaultButton()), yes ? yes->text() : QString()});
                     QTest::keyClick(box, answer);
                 }
         });
