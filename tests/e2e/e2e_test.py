@@ -25,7 +25,7 @@ import urllib.parse
 
 import german_scenario
 from harness import (WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, on_virtual_display,
-                     run_steps, scratch_env, show_outputs, wait_for)
+                     run_steps, scratch_env, show_outputs, wait_for, window_titles)
 
 SITE = "https://www.orvaneth.example"
 BOX_TITLE = "Lunavik"
@@ -267,15 +267,6 @@ class Desktop(AtSpi):
             raise Failure("xdotool %s failed: %s" % (" ".join(args), run.stderr.strip()))
         return run.stdout
 
-    def visible_titles(self, pid):
-        """Titles of the process's windows that are mapped on the X server."""
-        # --all: every condition must hold; by default xdotool takes any one of them.
-        run = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
-                              "--name", "."], env=self.env, capture_output=True, text=True,
-                             timeout=20)
-        ids = run.stdout.split()  # exit status 1 just means none
-        return sorted(self.xdotool("getwindowname", w).strip() for w in ids)
-
     def key(self, *keys):
         if self.reader is not None:
             self.reader.settle()
@@ -401,7 +392,7 @@ def scenario(d):
     second = d.launch("second instance")
     box = wait_for("'Application is already running' from the second instance",
                    message_box(d, second.pid, "Application is already running"))
-    titles = d.visible_titles(second.pid)
+    titles = window_titles(second.pid, d.env["DISPLAY"])
     expect(titles == [BOX_TITLE], "the second instance shows windows titled %r, expected only "
            "its box titled %r" % (titles, BOX_TITLE))
     others = [n for r, n, _ in d.windows(second.pid) if n != BOX_TITLE]
@@ -538,7 +529,7 @@ def scenario(d):
     wait_for("the main window to go",
              lambda: d.the_window(first.pid, containing="First Name")() is None)
     # The title bar is read from the X server: it is what the person sees there.
-    titles = d.visible_titles(first.pid)
+    titles = window_titles(first.pid, d.env["DISPLAY"])
     expect(titles == [WINDOW_TITLE],
            "the windows on screen are titled %r, expected only the exit screen's %r"
            % (titles, WINDOW_TITLE))

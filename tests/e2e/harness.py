@@ -136,6 +136,18 @@ def cpu_ms(pid):
     return total / 1e6
 
 
+def window_titles(pid, display):
+    """Titles of the process's windows that are mapped on the X server, sorted."""
+    env = {"DISPLAY": display}
+    # --all: every condition must hold; by default xdotool takes any one of them. Exit status 1
+    # just means none.
+    found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
+                            "--name", "."], env=env, capture_output=True, text=True, timeout=20)
+    return sorted(subprocess.run(["xdotool", "getwindowname", w], env=env, text=True,
+                                 capture_output=True, timeout=20).stdout.strip()
+                  for w in found.stdout.split())
+
+
 def on_virtual_display():
     """Runs this test again under scripts/xvfb.sh, unless it runs on the X server that script
     made for it already: never on the desktop's own display."""

@@ -42,9 +42,7 @@ TEST_F(StartUp, AsksADueReminderBeforeAnyWindowShows) {
     };
     ShowCounter counter;
     start();
-    expectMessage(QStringLiteral("There maybe an update to this software available\r"
-                                 "Do you want to check for an update?"),
-                  platform::MsgIcon::Information, platform::MsgButtons::YesNo);
+    expectReminder();
     EXPECT_EQ(randomizedBefore, 1);
     EXPECT_FALSE(windowUp);
     EXPECT_TRUE(program->main.Visible());

@@ -19,11 +19,6 @@ protected:
         const auto it = fake.settings.values.find(kFakeReminderKey);
         return it == fake.settings.values.end() ? QString() : DecodeSetting(it->second);
     }
-    void expectReminderShown() {
-        expectMessage(QStringLiteral("There maybe an update to this software available\r"
-                                     "Do you want to check for an update?"),
-                      platform::MsgIcon::Information, platform::MsgButtons::YesNo);
-    }
 };
 
 TEST_F(UpdateReminder, StoresTheMomentAfterTheBoxClosedOpensTheDownloadPageOnYesAndAsksOnce) {
@@ -39,7 +34,7 @@ TEST_F(UpdateReminder, StoresTheMomentAfterTheBoxClosedOpensTheDownloadPageOnYes
         };
         program->help.CheckForUpdate();
         program->help.CheckForUpdate();
-        expectReminderShown();
+        expectReminder();
         EXPECT_EQ(storedText(), QStringLiteral("2026-12-07T10:45:00"));
         EXPECT_EQ(fake.urls.opened, answer == MsgAnswer::Yes
                                         ? QStringList{pageUrl("download-web-page")}
@@ -70,7 +65,7 @@ TEST_F(UpdateReminder, CountsCalendarDaysEitherWay) {
         store(c.stored);
         program->help.CheckForUpdate();
         if (c.due) {
-            expectReminderShown();
+            expectReminder();
             EXPECT_EQ(storedText(), c.now.toString(Qt::ISODate));
         } else {
             expectNoMessage();

@@ -176,6 +176,11 @@ protected:
         EXPECT_EQ(m.buttons, buttons);
         EXPECT_EQ(m.title, QStringLiteral("Lunavik"));
     }
+    void expectReminder() {
+        expectMessage(QStringLiteral("There maybe an update to this software available\r"
+                                     "Do you want to check for an update?"),
+                      platform::MsgIcon::Information, platform::MsgButtons::YesNo);
+    }
     // The texts of the message boxes not checked yet, which count as checked from now on.
     QStringList takeMessages() {
         QStringList texts;
