@@ -17,14 +17,13 @@ import re
 import shutil
 import subprocess
 import sys
-import tempfile
 import threading
 import time
 import tty
 import urllib.parse
 
 import german_scenario
-from harness import (WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, on_virtual_display,
+from harness import (WINDOW_TITLE, Failure, Sandbox, expect, kill_group, log, on_virtual_display,
                      run_steps, scratch_env, show_outputs, wait_for, window_titles)
 
 SITE = "https://www.orvaneth.example"
@@ -171,13 +170,12 @@ class ScreenReader:
             os.close(self.terminal)
 
 
-class Desktop(AtSpi):
+class Desktop(Sandbox):
     """The running session: X server, D-Bus, home folder, stand-in browser."""
 
     def __init__(self, build_dir):
+        super().__init__("lunavik-e2e-")
         self.build_dir = build_dir
-        self.root = tempfile.mkdtemp(prefix="lunavik-e2e-")
-        self.dbus = None
         self.reader = None  # a ScreenReader once start_screen_reader has run
         self.apps = []
 
@@ -207,52 +205,23 @@ class Desktop(AtSpi):
                                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         self.config, self.runtime = self.env["XDG_CONFIG_HOME"], self.env["XDG_RUNTIME_DIR"]
 
-    def start_dbus(self):
-        self.dbus = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-            stdout=subprocess.PIPE, stderr=open(os.path.join(self.root, "dbus.log"), "w"),
-            env=self.env, start_new_session=True, text=True)
-        address = self.dbus.stdout.readline().strip()
-        if not address:
-            raise Failure("dbus-daemon printed no bus address; see dbus.log")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
-        log("D-Bus session bus up")
-
-    def start_accessibility(self):
-        # The reader below talks to the same X server and session bus as the program.
-        for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
-            os.environ[key] = self.env[key]
-        for key in ("AT_SPI_BUS_ADDRESS",):
-            os.environ.pop(key, None)
-        self.connect()
-
     def start_screen_reader(self):
         self.reader = ScreenReader(self)
         self.reader.start()
 
     def launch(self, name):
-        out = open(os.path.join(self.root, name + ".log"), "w")
-        proc = subprocess.Popen([self.exe], env=self.env, stdout=out, stderr=subprocess.STDOUT,
-                                stdin=subprocess.DEVNULL, start_new_session=True,
-                                cwd=self.env["HOME"])
-        proc.log_path = out.name
+        proc = self.start([self.exe], name, cwd=self.env["HOME"])
         self.apps.append((proc, name))
-        log("started %s (pid %d)" % (name, proc.pid))
         return proc
 
     def shutdown(self):
-        for proc, name in self.apps:
-            kill_group(proc, name)
         if self.reader is not None:
             self.reader.stop()
-        kill_group(self.dbus, "dbus-daemon")
+        self.stop()
 
     def show_logs(self):
         orca = self.reader.proc if self.reader else None
-        show_outputs(self.apps + ([(orca, "orca")] if orca else []))
-        path = os.path.join(self.root, "dbus.log")
-        if os.path.exists(path) and os.path.getsize(path):
-            print("---- dbus.log ----\n" + open(path).read()[-2000:])
+        show_outputs(self.procs + ([(orca, "orca")] if orca else []))
         if os.path.exists(self.opened):
             print("---- addresses handed to the browser ----\n" + open(self.opened).read())
         if self.reader is not None:
@@ -609,7 +578,6 @@ def main():
         if german:
             d.env.update(german_scenario.LOCALE)
         d.start_dbus()
-        d.start_accessibility()
         if german:
             return german_scenario.scenario(d)
         d.start_screen_reader()

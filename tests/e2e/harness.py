@@ -9,6 +9,7 @@ import os
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 import traceback
 
@@ -274,6 +275,49 @@ class AtSpi:
                             print("    %s %r" % (node.getRoleName(), node.name))
             except Exception as e:
                 print("(could not read %s: %r)" % (name, e))
+
+
+class Sandbox(AtSpi):
+    """Programs run in a throw-away home below a folder of their own (env, which the set-up makes
+    with scratch_env) and on a D-Bus session of their own, each with its output kept for a
+    failure report; read through the accessibility interface on the same display and bus."""
+
+    def __init__(self, prefix):
+        self.root = tempfile.mkdtemp(prefix=prefix)
+        self.procs = []
+        self.env = None
+
+    def start(self, argv, name, **kwargs):
+        """Starts a program in a process group of its own; its output, or only its errors when
+        the caller takes the output, goes to NAME.log."""
+        out = open(os.path.join(self.root, name + ".log"), "w")
+        stdout = kwargs.pop("stdout", out)
+        proc = subprocess.Popen(argv, env=self.env, stdout=stdout, stdin=subprocess.DEVNULL,
+                                stderr=subprocess.STDOUT if stdout is out else out,
+                                start_new_session=True, text=True, **kwargs)
+        proc.log_path = out.name
+        self.procs.append((proc, name))
+        log("started %s (pid %d)" % (name, proc.pid))
+        return proc
+
+    def start_dbus(self):
+        """The session bus, which the reader then joins together with the program's display."""
+        dbus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], "dbus",
+                          stdout=subprocess.PIPE)
+        address = dbus.stdout.readline().strip()
+        expect(address, "dbus-daemon printed no bus address; see dbus.log")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
+            if key in self.env:
+                os.environ[key] = self.env[key]
+            else:
+                os.environ.pop(key, None)
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+        self.connect()
+
+    def stop(self):
+        for proc, name in reversed(self.procs):
+            kill_group(proc, name)
 
 
 def show_outputs(procs):

@@ -15,33 +15,22 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 
-from harness import (SKIP, WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, run_steps,
-                     scratch_env, show_outputs, wait_for)
+from harness import (SKIP, WINDOW_TITLE, Failure, Sandbox, expect, log, run_steps, scratch_env,
+                     show_outputs, wait_for)
 
 
-class Session(AtSpi):
+class Session(Sandbox):
     """weston, D-Bus, a home folder and the program, all private to this test."""
 
     def __init__(self, program, shots):
+        super().__init__("lunavik-wayland-")
         self.program = program
         self.shots = shots
-        self.root = tempfile.mkdtemp(prefix="lunavik-wayland-")
         self.socket = "lunavik-test-%d" % os.getpid()
-        self.procs = []
         self.env = scratch_env(self.root, XDG_SESSION_TYPE="wayland", WAYLAND_DISPLAY=self.socket,
                                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         self.home, self.runtime = self.env["HOME"], self.env["XDG_RUNTIME_DIR"]
-
-    def start(self, argv, name, **kwargs):
-        out = open(os.path.join(self.root, name + ".log"), "w")
-        proc = subprocess.Popen(argv, env=self.env, stdout=kwargs.pop("stdout", out),
-                                stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
-                                start_new_session=True, text=True, **kwargs)
-        proc.log_path = out.name
-        self.procs.append((proc, name))
-        return proc
 
     def start_weston(self):
         # Pixman draws the outputs, so the screen can be captured; --debug allows capturing.
@@ -51,18 +40,6 @@ class Session(AtSpi):
         wait_for("weston's socket", lambda: os.path.exists(
             os.path.join(self.runtime, self.socket)))
         log("weston on socket " + self.socket)
-
-    def start_dbus(self):
-        dbus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], "dbus",
-                          stdout=subprocess.PIPE)
-        address = dbus.stdout.readline().strip()
-        expect(address, "dbus-daemon printed no bus address")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
-        for key in ("DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
-            os.environ[key] = self.env[key]
-        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
-        os.environ.pop("DISPLAY", None)
-        self.connect()
 
     def screenshot(self, name):
         """Saves what the compositor shows, when a folder for screenshots was given."""
@@ -77,10 +54,6 @@ class Session(AtSpi):
             target = os.path.join(self.shots, "wayland-%s.png" % name)
             shutil.move(after.pop(), target)
             log("screenshot " + target)
-
-    def stop(self):
-        for proc, name in reversed(self.procs):
-            kill_group(proc, name)
 
     def show_logs(self):
         self.show_windows(self.procs)
