@@ -24,7 +24,7 @@ import urllib.parse
 
 import german_scenario
 from harness import (WINDOW_TITLE, Failure, Sandbox, expect, kill_group, log, on_virtual_display,
-                     run_steps, scratch_env, show_outputs, wait_for, window_titles)
+                     run_steps, scratch_env, show_outputs, wait_exit, wait_for, window_titles)
 
 SITE = "https://www.orvaneth.example"
 BOX_TITLE = "Lunavik"
@@ -272,13 +272,6 @@ class Desktop(Sandbox):
                 return [line.rstrip("\n") for line in f if line.strip()]
         except FileNotFoundError:
             return []
-
-
-def wait_exit(proc, what, timeout=30):
-    try:
-        return proc.wait(timeout=timeout)
-    except subprocess.TimeoutExpired:
-        raise Failure("%s did not end within %d s" % (what, timeout))
 
 
 def message_box(d, pid, text):

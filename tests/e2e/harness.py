@@ -98,6 +98,13 @@ def wait_for(what, probe, timeout=30.0, interval=0.1):
         time.sleep(interval)
 
 
+def wait_exit(proc, what, timeout=30):
+    try:
+        return proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise Failure("%s did not end within %d s" % (what, timeout))
+
+
 def kill_group(proc, name):
     """Ends a process this test started, and whatever it started in its own group."""
     if proc is None:

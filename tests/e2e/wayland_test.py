@@ -16,8 +16,8 @@ import shutil
 import subprocess
 import sys
 
-from harness import (SKIP, WINDOW_TITLE, Failure, Sandbox, expect, log, run_steps, scratch_env,
-                     show_outputs, wait_for)
+from harness import (SKIP, WINDOW_TITLE, Sandbox, expect, log, run_steps, scratch_env,
+                     show_outputs, wait_exit, wait_for)
 
 
 class Session(Sandbox):
@@ -116,10 +116,7 @@ def scenario(s):
     s.screenshot("exit-screen")
 
     s.press(s.find(nag, role="push button", name="Exit"), "the exit screen's Exit button")
-    try:
-        status = app.wait(timeout=15)
-    except subprocess.TimeoutExpired:
-        raise Failure("the program did not end after Exit")
+    status = wait_exit(app, "the program after Exit", timeout=15)
     expect(status == 0, "the program ended with status %r" % status)
     output = open(app.log_path).read().strip()
     expect("xcb" not in output.lower(), "the program reached for X11:\n" + output)
