@@ -15,21 +15,12 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUNAVIK_BUIL
     -DLUNAVIK_BENCH=ON >/dev/null
 cmake --build "$build" --target lunavik lunavik_floor >/dev/null
 
-# A throw-away home shared by all runs: the first (uncounted) start stores the reminder date,
-# every later one finds it fresh, as on an ordinary day. The runtime folder (the lock) is on
-# tmpfs, as a desktop session's is: QLockFile syncs the lock to disk, which on a real disk
-# would time the disk rather than the program.
-scratch=$(mktemp -d)
-runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
-export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" \
-    XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$runtime"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
+# startup_watch.py gives the programs a throw-away home of their own.
 unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 
 source scripts/xvfb.sh
 xvfb_pid=""
-trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$scratch" "$runtime"' EXIT INT TERM
+trap 'kill $xvfb_pid 2>/dev/null || true' EXIT INT TERM
 start_xvfb 1280x1024x24
 
 # A session bus of its own, as on a desktop: without one every start would autolaunch a bus
@@ -41,7 +32,7 @@ before=()
 if [ -n "${LUNAVIK_BENCH_BEFORE:-}" ]; then
     before=("before=$caption=$(realpath "$LUNAVIK_BENCH_BEFORE")")
 fi
-dbus-run-session -- python3 bench/startup_watch.py "$runs" "${before[@]}" \
+PYTHONPATH=tests/e2e dbus-run-session -- python3 bench/startup_watch.py "$runs" "${before[@]}" \
     "lunavik=$caption=$PWD/$build/src/app/lunavik" \
     "floor=Lunavik floor=$PWD/$build/bench/lunavik_floor" \
     2> >(grep -v 'Failed to set fd limit' >&2)

@@ -53,5 +53,5 @@ trap - EXIT
 [ "$tests" -eq 0 ] || exit "$tests"
 # lintian, the hardening of the installed executable, and, as root, installing, starting and
 # removing the package.
-python3 tests/install/check_release_package.py "$release" \
+PYTHONPATH=tests/e2e python3 tests/install/check_release_package.py "$release" \
     "$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$release/CMakeCache.txt")"

@@ -27,6 +27,13 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    // Loads the start-up window; its load handler is the start-up sequence.
+    void Start();
+
+private:
+    // The tests drive and read the windows through it.
+    friend class TestedProgram;
+
     platform::Platform& platform;
     forms::FormsRuntime runtime;
     modHelp help;
@@ -39,7 +46,4 @@ public:
     frmStartup startup;
     frmNagScreen2 nag;
     ExitHandoff handoff;
-
-    // Loads the start-up window; its load handler is the start-up sequence.
-    void Start();
 };

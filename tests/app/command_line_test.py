@@ -13,27 +13,15 @@ import subprocess
 import sys
 import tempfile
 
+from harness import check, finish, scratch_env
+
 EXE, VERSION = sys.argv[1], sys.argv[2]
-failures = []
-
-
-def check(ok, message):
-    if not ok:
-        failures.append(message)
-        print("FAIL:", message)
 
 
 def run(args, **env):
     root = tempfile.mkdtemp(prefix="lunavik-cli-")
     try:
-        base = {k: v for k, v in os.environ.items()
-                if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        runtime = os.path.join(root, "runtime")
-        os.mkdir(runtime, 0o700)
-        base.update(HOME=root, XDG_CONFIG_HOME=os.path.join(root, "config"),
-                    XDG_CACHE_HOME=os.path.join(root, "cache"), XDG_RUNTIME_DIR=runtime,
-                    LC_ALL="C.UTF-8")
-        base.update(env)
+        base = scratch_env(root, **{"LC_ALL": "C.UTF-8", **env})
         try:
             p = subprocess.run([EXE] + args, capture_output=True, text=True, env=base,
                                timeout=20)
@@ -102,7 +90,4 @@ expect("Wayland asked for, only X11 there", [], 1, out=[], err=no_display,
        QT_QPA_PLATFORM="wayland", DISPLAY=":99")
 expect("-platform xcb without X11", ["-platform", "xcb"], 1, out=[], err=no_display)
 
-if failures:
-    print("%d problem(s) with the command line" % len(failures))
-    sys.exit(1)
-print("command line OK")
+finish("command line")

@@ -17,15 +17,14 @@ import re
 import shutil
 import subprocess
 import sys
-import tempfile
 import threading
 import time
 import tty
 import urllib.parse
 
 import german_scenario
-from harness import (WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, on_virtual_display,
-                     run_steps, show_outputs, wait_for)
+from harness import (WINDOW_TITLE, Failure, Sandbox, expect, kill_group, log, on_virtual_display,
+                     run_steps, scratch_env, show_outputs, wait_exit, wait_for, window_titles)
 
 SITE = "https://www.orvaneth.example"
 BOX_TITLE = "Lunavik"
@@ -171,13 +170,12 @@ class ScreenReader:
             os.close(self.terminal)
 
 
-class Desktop(AtSpi):
+class Desktop(Sandbox):
     """The running session: X server, D-Bus, home folder, stand-in browser."""
 
     def __init__(self, build_dir):
+        super().__init__("lunavik-e2e-")
         self.build_dir = build_dir
-        self.root = tempfile.mkdtemp(prefix="lunavik-e2e-")
-        self.dbus = None
         self.reader = None  # a ScreenReader once start_screen_reader has run
         self.apps = []
 
@@ -195,81 +193,35 @@ class Desktop(AtSpi):
         log("installed into " + prefix)
 
     def make_environment(self):
-        home = os.path.join(self.root, "home")
-        runtime = os.path.join(self.root, "runtime")
         stubs = os.path.join(self.root, "stubs")
-        for d in (home, runtime, stubs):
-            os.makedirs(d)
-        os.chmod(runtime, 0o700)
-        self.config = os.path.join(home, ".config")
-        self.runtime = runtime
+        os.makedirs(stubs)
         self.opened = os.path.join(self.root, "opened-urls.txt")
         with open(os.path.join(stubs, "xdg-open"), "w") as f:
             f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.opened)
         os.chmod(os.path.join(stubs, "xdg-open"), 0o755)
 
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "XDG_", "DBUS_", "AT_SPI", "WAYLAND", "DESKTOP_SESSION",
-                                    "GNOME_", "KDE_"))}
-        env.update({
-            "HOME": home,
-            "XDG_CONFIG_HOME": self.config,
-            "XDG_RUNTIME_DIR": runtime,
-            "PATH": stubs + os.pathsep + "/usr/local/bin:/usr/bin:/bin",
-            "DISPLAY": os.environ["DISPLAY"],
-            "QT_QPA_PLATFORM": "xcb",
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "QT_ACCESSIBILITY": "1",
-            "LANG": "C.UTF-8",
-        })
-        self.env = env
-
-    def start_dbus(self):
-        self.dbus = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-            stdout=subprocess.PIPE, stderr=open(os.path.join(self.root, "dbus.log"), "w"),
-            env=self.env, start_new_session=True, text=True)
-        address = self.dbus.stdout.readline().strip()
-        if not address:
-            raise Failure("dbus-daemon printed no bus address; see dbus.log")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
-        log("D-Bus session bus up")
-
-    def start_accessibility(self):
-        # The reader below talks to the same X server and session bus as the program.
-        for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
-            os.environ[key] = self.env[key]
-        for key in ("AT_SPI_BUS_ADDRESS",):
-            os.environ.pop(key, None)
-        self.connect()
+        self.env = scratch_env(self.root, PATH=stubs + os.pathsep + "/usr/local/bin:/usr/bin:/bin",
+                               DISPLAY=os.environ["DISPLAY"], QT_QPA_PLATFORM="xcb",
+                               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+        self.config, self.runtime = self.env["XDG_CONFIG_HOME"], self.env["XDG_RUNTIME_DIR"]
 
     def start_screen_reader(self):
         self.reader = ScreenReader(self)
         self.reader.start()
 
     def launch(self, name):
-        out = open(os.path.join(self.root, name + ".log"), "w")
-        proc = subprocess.Popen([self.exe], env=self.env, stdout=out, stderr=subprocess.STDOUT,
-                                stdin=subprocess.DEVNULL, start_new_session=True,
-                                cwd=self.env["HOME"])
-        proc.log_path = out.name
+        proc = self.start([self.exe], name, cwd=self.env["HOME"])
         self.apps.append((proc, name))
-        log("started %s (pid %d)" % (name, proc.pid))
         return proc
 
     def shutdown(self):
-        for proc, name in self.apps:
-            kill_group(proc, name)
         if self.reader is not None:
             self.reader.stop()
-        kill_group(self.dbus, "dbus-daemon")
+        self.stop()
 
     def show_logs(self):
         orca = self.reader.proc if self.reader else None
-        show_outputs(self.apps + ([(orca, "orca")] if orca else []))
-        path = os.path.join(self.root, "dbus.log")
-        if os.path.exists(path) and os.path.getsize(path):
-            print("---- dbus.log ----\n" + open(path).read()[-2000:])
+        show_outputs(self.procs + ([(orca, "orca")] if orca else []))
         if os.path.exists(self.opened):
             print("---- addresses handed to the browser ----\n" + open(self.opened).read())
         if self.reader is not None:
@@ -283,15 +235,6 @@ class Desktop(AtSpi):
         if run.returncode != 0:
             raise Failure("xdotool %s failed: %s" % (" ".join(args), run.stderr.strip()))
         return run.stdout
-
-    def visible_titles(self, pid):
-        """Titles of the process's windows that are mapped on the X server."""
-        # --all: every condition must hold; by default xdotool takes any one of them.
-        run = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
-                              "--name", "."], env=self.env, capture_output=True, text=True,
-                             timeout=20)
-        ids = run.stdout.split()  # exit status 1 just means none
-        return sorted(self.xdotool("getwindowname", w).strip() for w in ids)
 
     def key(self, *keys):
         if self.reader is not None:
@@ -329,13 +272,6 @@ class Desktop(AtSpi):
                 return [line.rstrip("\n") for line in f if line.strip()]
         except FileNotFoundError:
             return []
-
-
-def wait_exit(proc, what, timeout=30):
-    try:
-        return proc.wait(timeout=timeout)
-    except subprocess.TimeoutExpired:
-        raise Failure("%s did not end within %d s" % (what, timeout))
 
 
 def message_box(d, pid, text):
@@ -418,7 +354,7 @@ def scenario(d):
     second = d.launch("second instance")
     box = wait_for("'Application is already running' from the second instance",
                    message_box(d, second.pid, "Application is already running"))
-    titles = d.visible_titles(second.pid)
+    titles = window_titles(second.pid, d.env["DISPLAY"])
     expect(titles == [BOX_TITLE], "the second instance shows windows titled %r, expected only "
            "its box titled %r" % (titles, BOX_TITLE))
     others = [n for r, n, _ in d.windows(second.pid) if n != BOX_TITLE]
@@ -567,7 +503,7 @@ def scenario(d):
     wait_for("the main window to go",
              lambda: d.the_window(first.pid, containing="First Name")() is None)
     # The title bar is read from the X server: it is what the person sees there.
-    titles = d.visible_titles(first.pid)
+    titles = window_titles(first.pid, d.env["DISPLAY"])
     expect(titles == [WINDOW_TITLE],
            "the windows on screen are titled %r, expected only the exit screen's %r"
            % (titles, WINDOW_TITLE))
@@ -647,7 +583,6 @@ def main():
         if german:
             d.env.update(german_scenario.LOCALE)
         d.start_dbus()
-        d.start_accessibility()
         if german:
             return german_scenario.scenario(d)
         d.start_screen_reader()

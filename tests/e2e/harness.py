@@ -1,10 +1,15 @@
-"""What the tests that drive the real program share: failing with a reason, logging, polling,
-ending the processes they started, a virtual X server of their own, the run of the steps, and
-reading the program through the accessibility interface."""
+"""What the tests and the benchmark that run the real program share: failing with a reason or
+collecting failed checks, logging, polling, a throw-away home, ending the processes they
+started, what /proc says of them, a virtual X server of their own, the run of the steps, and
+reading the program through the accessibility interface.
+
+The scripts outside this folder find it through PYTHONPATH, which CTest and the shell scripts
+set."""
 import os
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 import traceback
 
@@ -28,6 +33,50 @@ def expect(ok, message):
         raise Failure(message)
 
 
+failures = []
+passed = 0
+
+
+def check(ok, message):
+    """Counts a check that does not stop the run; finish() reports them all."""
+    global passed
+    if ok:
+        passed += 1
+    else:
+        failures.append(message)
+        print("FAIL:", message)
+    return ok
+
+
+def finish(what):
+    # The closing line counts the checks the way test runners do.
+    if failures:
+        print("%d problem(s) in the %s" % (len(failures), what))
+    else:
+        print(what, "OK")
+    print("checks: %d passed, %d failed" % (passed, len(failures)))
+    if failures:
+        sys.exit(1)
+
+
+def scratch_env(root, **more):
+    """The environment of a program run in a throw-away home below root: its settings, cache
+    and lock land there, never in the user's own folders, and nothing of the desktop session
+    the test was started from (display, buses, Qt settings) comes through. more adds to it."""
+    home, runtime = os.path.join(root, "home"), os.path.join(root, "runtime")
+    os.makedirs(home, exist_ok=True)
+    os.makedirs(runtime, mode=0o700, exist_ok=True)  # private, as a session's is
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(("QT_", "XDG_", "DBUS_", "AT_SPI", "WAYLAND", "DISPLAY",
+                                "SESSION_", "DESKTOP_SESSION", "GNOME_", "KDE_"))}
+    env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+               XDG_CACHE_HOME=os.path.join(home, ".cache"),
+               XDG_DATA_HOME=os.path.join(home, ".local", "share"), XDG_RUNTIME_DIR=runtime,
+               LANG="C.UTF-8")
+    env.update(more)
+    return env
+
+
 def wait_for(what, probe, timeout=30.0, interval=0.1):
     """Polls probe() until it returns something true; fails naming what was awaited. The limit
     holds on a 2-core machine busy with builds; without one, a wait ends in well under a second."""
@@ -49,6 +98,13 @@ def wait_for(what, probe, timeout=30.0, interval=0.1):
         time.sleep(interval)
 
 
+def wait_exit(proc, what, timeout=30):
+    try:
+        return proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise Failure("%s did not end within %d s" % (what, timeout))
+
+
 def kill_group(proc, name):
     """Ends a process this test started, and whatever it started in its own group."""
     if proc is None:
@@ -64,6 +120,40 @@ def kill_group(proc, name):
         except subprocess.TimeoutExpired:
             continue
     log("could not end %s (pid %d)" % (name, proc.pid))
+
+
+def peak_rss_kib(pid):
+    """The most memory the process has held at once (VmHWM)."""
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    return 0
+
+
+def cpu_ms(pid):
+    """Processor time of all the process's threads so far, in ms: steadier than the clock when
+    other work shares the machine."""
+    total = 0
+    try:
+        for task in os.listdir(f"/proc/{pid}/task"):
+            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+                total += int(f.read().split()[0])
+    except OSError:
+        pass
+    return total / 1e6
+
+
+def window_titles(pid, display):
+    """Titles of the process's windows that are mapped on the X server, sorted."""
+    env = {"DISPLAY": display}
+    # --all: every condition must hold; by default xdotool takes any one of them. Exit status 1
+    # just means none.
+    found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
+                            "--name", "."], env=env, capture_output=True, text=True, timeout=20)
+    return sorted(subprocess.run(["xdotool", "getwindowname", w], env=env, text=True,
+                                 capture_output=True, timeout=20).stdout.strip()
+                  for w in found.stdout.split())
 
 
 def on_virtual_display():
@@ -192,6 +282,49 @@ class AtSpi:
                             print("    %s %r" % (node.getRoleName(), node.name))
             except Exception as e:
                 print("(could not read %s: %r)" % (name, e))
+
+
+class Sandbox(AtSpi):
+    """Programs run in a throw-away home below a folder of their own (env, which the set-up makes
+    with scratch_env) and on a D-Bus session of their own, each with its output kept for a
+    failure report; read through the accessibility interface on the same display and bus."""
+
+    def __init__(self, prefix):
+        self.root = tempfile.mkdtemp(prefix=prefix)
+        self.procs = []
+        self.env = None
+
+    def start(self, argv, name, **kwargs):
+        """Starts a program in a process group of its own; its output, or only its errors when
+        the caller takes the output, goes to NAME.log."""
+        out = open(os.path.join(self.root, name + ".log"), "w")
+        stdout = kwargs.pop("stdout", out)
+        proc = subprocess.Popen(argv, env=self.env, stdout=stdout, stdin=subprocess.DEVNULL,
+                                stderr=subprocess.STDOUT if stdout is out else out,
+                                start_new_session=True, text=True, **kwargs)
+        proc.log_path = out.name
+        self.procs.append((proc, name))
+        log("started %s (pid %d)" % (name, proc.pid))
+        return proc
+
+    def start_dbus(self):
+        """The session bus, which the reader then joins together with the program's display."""
+        dbus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], "dbus",
+                          stdout=subprocess.PIPE)
+        address = dbus.stdout.readline().strip()
+        expect(address, "dbus-daemon printed no bus address; see dbus.log")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
+            if key in self.env:
+                os.environ[key] = self.env[key]
+            else:
+                os.environ.pop(key, None)
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+        self.connect()
+
+    def stop(self):
+        for proc, name in reversed(self.procs):
+            kill_group(proc, name)
 
 
 def show_outputs(procs):

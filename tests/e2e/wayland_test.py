@@ -15,48 +15,22 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 
-from harness import (SKIP, WINDOW_TITLE, AtSpi, Failure, expect, kill_group, log, run_steps,
-                     show_outputs, wait_for)
+from harness import (SKIP, WINDOW_TITLE, Sandbox, expect, log, run_steps, scratch_env,
+                     show_outputs, wait_exit, wait_for)
 
 
-class Session(AtSpi):
+class Session(Sandbox):
     """weston, D-Bus, a home folder and the program, all private to this test."""
 
     def __init__(self, program, shots):
+        super().__init__("lunavik-wayland-")
         self.program = program
         self.shots = shots
-        self.root = tempfile.mkdtemp(prefix="lunavik-wayland-")
-        self.runtime = os.path.join(self.root, "runtime")
-        self.home = os.path.join(self.root, "home")
-        os.makedirs(self.runtime, mode=0o700)
-        os.makedirs(self.home)
         self.socket = "lunavik-test-%d" % os.getpid()
-        self.procs = []
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "XDG_", "DBUS_", "AT_SPI", "WAYLAND", "DISPLAY",
-                                    "DESKTOP_SESSION", "GNOME_", "KDE_"))}
-        env.update({
-            "HOME": self.home,
-            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
-            "XDG_RUNTIME_DIR": self.runtime,
-            "XDG_SESSION_TYPE": "wayland",
-            "WAYLAND_DISPLAY": self.socket,
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "QT_ACCESSIBILITY": "1",
-            "LANG": "C.UTF-8",
-        })
-        self.env = env
-
-    def start(self, argv, name, **kwargs):
-        out = open(os.path.join(self.root, name + ".log"), "w")
-        proc = subprocess.Popen(argv, env=self.env, stdout=kwargs.pop("stdout", out),
-                                stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
-                                start_new_session=True, text=True, **kwargs)
-        proc.log_path = out.name
-        self.procs.append((proc, name))
-        return proc
+        self.env = scratch_env(self.root, XDG_SESSION_TYPE="wayland", WAYLAND_DISPLAY=self.socket,
+                               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+        self.home, self.runtime = self.env["HOME"], self.env["XDG_RUNTIME_DIR"]
 
     def start_weston(self):
         # Pixman draws the outputs, so the screen can be captured; --debug allows capturing.
@@ -66,18 +40,6 @@ class Session(AtSpi):
         wait_for("weston's socket", lambda: os.path.exists(
             os.path.join(self.runtime, self.socket)))
         log("weston on socket " + self.socket)
-
-    def start_dbus(self):
-        dbus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], "dbus",
-                          stdout=subprocess.PIPE)
-        address = dbus.stdout.readline().strip()
-        expect(address, "dbus-daemon printed no bus address")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
-        for key in ("DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
-            os.environ[key] = self.env[key]
-        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
-        os.environ.pop("DISPLAY", None)
-        self.connect()
 
     def screenshot(self, name):
         """Saves what the compositor shows, when a folder for screenshots was given."""
@@ -92,10 +54,6 @@ class Session(AtSpi):
             target = os.path.join(self.shots, "wayland-%s.png" % name)
             shutil.move(after.pop(), target)
             log("screenshot " + target)
-
-    def stop(self):
-        for proc, name in reversed(self.procs):
-            kill_group(proc, name)
 
     def show_logs(self):
         self.show_windows(self.procs)
@@ -158,10 +116,7 @@ def scenario(s):
     s.screenshot("exit-screen")
 
     s.press(s.find(nag, role="push button", name="Exit"), "the exit screen's Exit button")
-    try:
-        status = app.wait(timeout=15)
-    except subprocess.TimeoutExpired:
-        raise Failure("the program did not end after Exit")
+    status = wait_exit(app, "the program after Exit", timeout=15)
     expect(status == 0, "the program ended with status %r" % status)
     output = open(app.log_path).read().strip()
     expect("xcb" not in output.lower(), "the program reached for X11:\n" + output)

@@ -13,7 +13,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-from checks import check, finish
+from harness import check, finish
 
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 

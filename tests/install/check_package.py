@@ -10,7 +10,7 @@ import subprocess
 import sys
 import tempfile
 
-from checks import check, finish
+from harness import check, finish
 
 
 def field(deb, name):

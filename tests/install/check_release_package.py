@@ -15,7 +15,7 @@ import sys
 import tempfile
 import time
 
-from checks import check, finish
+from harness import check, finish, scratch_env
 
 def run(args, **kw):
     return subprocess.run(args, capture_output=True, text=True, **kw)
@@ -92,10 +92,8 @@ def install_start_remove_alone(deb, version):
     try:
         r = run(["lunavik", "--version"])
         check(r.stdout == "Lunavik %s\n" % version, "installed lunavik --version: %r" % r.stdout)
-        runtime = os.path.join(home, "runtime")
-        os.mkdir(runtime, 0o700)
-        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
-                   XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="offscreen")
+        env = scratch_env(home, QT_QPA_PLATFORM="offscreen")
+        runtime = env["XDG_RUNTIME_DIR"]
         app = subprocess.Popen(["/usr/bin/lunavik"], env=env, stdout=subprocess.PIPE,
                                stderr=subprocess.PIPE, text=True)
         # Started: it stays up and takes its lock (and, in a build with the update reminder,

@@ -52,23 +52,18 @@ int openWatched(Open next, const char* path, int flags, va_list args) {
 
 extern "C" {
 
-int open(const char* path, int flags, ...) {
-    static auto next = reinterpret_cast<Open>(::dlsym(RTLD_NEXT, "open"));
-    va_list args;
-    va_start(args, flags);
-    const int fd = openWatched(next, path, flags, args);
-    va_end(args);
-    return fd;
-}
-
-int open64(const char* path, int flags, ...) {
-    static auto next = reinterpret_cast<Open>(::dlsym(RTLD_NEXT, "open64"));
-    va_list args;
-    va_start(args, flags);
-    const int fd = openWatched(next, path, flags, args);
-    va_end(args);
-    return fd;
-}
+// open and open64 alike: the next library's call, watched.
+#define WATCHED_OPEN(name)                                                                         \
+    int name(const char* path, int flags, ...) {                                                   \
+        static auto next = reinterpret_cast<Open>(::dlsym(RTLD_NEXT, #name));                      \
+        va_list args;                                                                              \
+        va_start(args, flags);                                                                     \
+        const int fd = openWatched(next, path, flags, args);                                       \
+        va_end(args);                                                                              \
+        return fd;                                                                                 \
+    }
+WATCHED_OPEN(open)
+WATCHED_OPEN(open64)
 
 // Named as the call it stands in for, which the lock's struct of the same name does not mind.
 #pragma GCC diagnostic ignored "-Wshadow"

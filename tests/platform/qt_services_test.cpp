@@ -1,5 +1,5 @@
 #include "platform/qt_services.h"
-#include "shell/setting_encoding.h"
+#include "program_fixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,8 +17,7 @@ using settings_encoding::EncodeSetting;
 
 const QString kApp = QStringLiteral("lunavik");
 const QString kSection = QStringLiteral("Settings");
-// The reminder's real key and value: every character lies above U+007F.
-const QString kKey = EncodeSetting(QStringLiteral("Duration"));
+// The reminder's real value; like its key, every character lies above U+007F.
 const QString kValue = EncodeSetting(QStringLiteral("2026-12-07T09:30:00"));
 
 TEST(QtSettingsStoreTest, DamagedFileReadsEmptyAndSavedValueOutlivesTheStoreObject) {
@@ -32,13 +31,13 @@ TEST(QtSettingsStoreTest, DamagedFileReadsEmptyAndSavedValueOutlivesTheStoreObje
     file.close();
 
     QtSettingsStore store(dir.path());
-    EXPECT_EQ(store.Read(kApp, kSection, kKey), QString());
-    store.Save(kApp, kSection, kKey, QStringLiteral("old"));
-    store.Save(kApp, kSection, kKey, kValue);
+    EXPECT_EQ(store.Read(kApp, kSection, kReminderKey), QString());
+    store.Save(kApp, kSection, kReminderKey, QStringLiteral("old"));
+    store.Save(kApp, kSection, kReminderKey, kValue);
     QtSettingsStore later(dir.path());
-    EXPECT_EQ(later.Read(kApp, kSection, kKey), kValue);
+    EXPECT_EQ(later.Read(kApp, kSection, kReminderKey), kValue);
     EXPECT_EQ(later.Read(kApp, kSection, QStringLiteral("Missing")), QString());
-    EXPECT_EQ(later.Read(QStringLiteral("other"), kSection, kKey), QString());
+    EXPECT_EQ(later.Read(QStringLiteral("other"), kSection, kReminderKey), QString());
 }
 
 TEST(QtSettingsStoreTest, UnwritableFolderIsNoFailure) {
@@ -53,10 +52,10 @@ TEST(QtSettingsStoreTest, UnwritableFolderIsNoFailure) {
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
     for (const QString& folder : {dir.path(), readOnly}) {
         QtSettingsStore store(folder);
-        store.Save(kApp, kSection, kKey, kValue);
+        store.Save(kApp, kSection, kReminderKey, kValue);
         store.Flush();
-        EXPECT_TRUE(store.Read(kApp, kSection, kKey).isEmpty() ||
-                    store.Read(kApp, kSection, kKey) == kValue);
+        EXPECT_TRUE(store.Read(kApp, kSection, kReminderKey).isEmpty() ||
+                    store.Read(kApp, kSection, kReminderKey) == kValue);
     }
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

@@ -18,10 +18,8 @@ import subprocess
 import sys
 import tempfile
 
-# The helpers the end-to-end tests share.
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from harness import (SKIP, WINDOW_TITLE, Failure, log, on_virtual_display, run_steps,  # noqa: E402
-                     wait_for)
+from harness import (SKIP, WINDOW_TITLE, Failure, log, on_virtual_display, run_steps, wait_for,
+                     window_titles)
 
 MAIN_TITLE = WINDOW_TITLE
 BOX_TITLE = "Lunavik"
@@ -90,15 +88,7 @@ class Machine:
         return proc
 
     def titles(self, proc):
-        run = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
-                              str(proc.pid), "--name", "."],
-                             env={"DISPLAY": self.display}, capture_output=True, text=True)
-        titles = []
-        for window in run.stdout.split():
-            name = subprocess.run(["xdotool", "getwindowname", window],
-                                  env={"DISPLAY": self.display}, capture_output=True, text=True)
-            titles.append(name.stdout.strip())
-        return sorted(titles)
+        return window_titles(proc.pid, self.display)
 
     def outcome(self, proc):
         """'running', 'refused', or None while the start has not shown anything yet."""

@@ -1,7 +1,6 @@
 // The program on a real X server (CTest starts a virtual one for it, with a window manager that
 // frames the windows): the selection clipboard that middle-click pastes, and where windows
 // open, which the offscreen platform cannot show.
-#include "platform/qt_services.h"
 #include "program_fixture.h"
 
 #include <QClipboard>
@@ -10,27 +9,10 @@
 
 namespace {
 
-class X11Test : public ::testing::Test {
+// The fixture's clipboard service is the real one, here on the X server.
+class X11Test : public ProgramTest {
 protected:
-    fakes::TestPlatform fake;
-    platform::QtClipboard clipboard;
-    platform::Platform platform{fake.messageBox, fake.urls,  fake.settings,
-                                clipboard,       fake.clock, fake.random,
-                                fake.instance,   fake.ender, QStringLiteral("lunavik")};
-    Program program{platform};
-
     static QClipboard* system() { return QGuiApplication::clipboard(); }
-    void next() {
-        QTest::keyClicks(
-            program.main.Control<forms::FormTextBox>(QStringLiteral("txtFirstName"))->editor(),
-            QStringLiteral("john"));
-        QTest::keyClicks(
-            program.main.Control<forms::FormTextBox>(QStringLiteral("txtLastName"))->editor(),
-            QStringLiteral("smith"));
-        QTest::mouseClick(program.main.Control(QStringLiteral("cmdNext")), Qt::LeftButton);
-        ASSERT_TRUE(program.result.Visible());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(program.result.window()));
-    }
     // The whole window, frame included, sits in the middle of the screen's free area.
     static void expectCentred(forms::Form& form) {
         QWidget* w = form.window();
@@ -42,24 +24,20 @@ protected:
             << w->objectName().toStdString() << " at " << w->frameGeometry().x() << ","
             << w->frameGeometry().y();
     }
-    void TearDown() override {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-    }
 };
 
 TEST_F(X11Test, SelectingTheResultCopiesItOnlyUntilTheMouseActsOnIt) {
     ASSERT_TRUE(system()->supportsSelection());
-    clipboard.Clear();
+    fake.clipboard.Clear();
     system()->setText(QStringLiteral("copied"), QClipboard::Clipboard);
     system()->setText(QStringLiteral("selected"), QClipboard::Selection);
-    clipboard.Clear();
+    fake.clipboard.Clear();
     EXPECT_EQ(system()->text(QClipboard::Clipboard), QString());
     EXPECT_EQ(system()->text(QClipboard::Selection), QString());
 
-    program.Start();
-    next();
-    auto* text = qobject_cast<QPlainTextEdit*>(program.result.Display()->editor());
+    startAndNext();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(program->result.window()));
+    auto* text = qobject_cast<QPlainTextEdit*>(program->result.Display()->editor());
     QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
     ASSERT_TRUE(system()->text(QClipboard::Selection).startsWith(QStringLiteral("Your Inner")));
     // The pointer is moved on the X server, whose motion event arrives when it arrives.
@@ -79,15 +57,15 @@ TEST_F(X11Test, SelectingTheResultCopiesItOnlyUntilTheMouseActsOnIt) {
 
 // Loaded, unloaded and loaded again: each first showing after a load is centred.
 TEST_F(X11Test, WindowsOpenCentredAfterEveryLoad) {
-    program.Start();
-    expectCentred(program.main);
-    next();
-    expectCentred(program.result);
-    QTest::mouseClick(program.result.Control(QStringLiteral("cmdback")), Qt::LeftButton);
-    ASSERT_FALSE(program.result.IsLoaded());
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    next();
-    expectCentred(program.result);
+    startWithJohnSmith();
+    expectCentred(program->main);
+    click(program->main, "cmdNext");
+    expectCentred(program->result);
+    click(program->result, "cmdback");
+    ASSERT_FALSE(program->result.IsLoaded());
+    settle();
+    click(program->main, "cmdNext");
+    expectCentred(program->result);
 }
 
 } // namespace

@@ -33,7 +33,7 @@ protected:
 TEST_F(ExitHandoffTest, LeavingTheMainWindowShowsTheExitScreenWhichAloneEnds) {
     for (const bool closeBoxes : {false, true}) {
         SCOPED_TRACE(closeBoxes ? "close boxes" : "File > Exit, then the Exit button");
-        program = std::make_unique<Program>(fake.platform);
+        program = std::make_unique<TestedProgram>(fake.platform);
         fake.ender.statuses.clear();
         start();
         if (closeBoxes)

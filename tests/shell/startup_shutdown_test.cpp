@@ -1,6 +1,5 @@
 #include "platform/termination.h"
 #include "program_fixture.h"
-#include "shell/setting_encoding.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,10 +33,7 @@ bool anyWindowVisible() {
 using StartUp = ProgramTest;
 
 TEST_F(StartUp, AsksADueReminderBeforeAnyWindowShows) {
-    using settings_encoding::EncodeSetting;
-    fake.settings
-        .values[QStringLiteral("lunavik/Settings/") + EncodeSetting(QStringLiteral("Duration"))] =
-        EncodeSetting(QStringLiteral("2026-10-01T09:30:00"));
+    storeReminder();
     int randomizedBefore = -1;
     bool windowUp = true;
     fake.messageBox.onShow = [&](const fakes::ShownMessage&) {
@@ -46,9 +42,7 @@ TEST_F(StartUp, AsksADueReminderBeforeAnyWindowShows) {
     };
     ShowCounter counter;
     start();
-    expectMessage(QStringLiteral("There maybe an update to this software available\r"
-                                 "Do you want to check for an update?"),
-                  platform::MsgIcon::Information, platform::MsgButtons::YesNo);
+    expectReminder();
     EXPECT_EQ(randomizedBefore, 1);
     EXPECT_FALSE(windowUp);
     EXPECT_TRUE(program->main.Visible());
@@ -157,8 +151,7 @@ protected:
     QString lockPath() const { return dir.filePath(app + QStringLiteral(".lock")); }
     QString storedReminder() {
         return platform::QtSettingsStore(dir.path())
-            .Read(app, QStringLiteral("Settings"),
-                  settings_encoding::EncodeSetting(QStringLiteral("Duration")));
+            .Read(app, QStringLiteral("Settings"), kReminderKey);
     }
     // Runs the program over the real settings, lock and ender, in the temporary folder.
     template <class Then> void runProgram(Then then) {
@@ -169,7 +162,7 @@ protected:
         platform::Platform services{fake.messageBox, fake.urls,  settings,
                                     fake.clipboard,  fake.clock, fake.random,
                                     instance,        ender,      app};
-        Program program(services);
+        TestedProgram program(services);
         program.Start();
         if (!program.main.Visible() || !QFile::exists(lockPath()))
             std::_Exit(2);
@@ -180,7 +173,7 @@ protected:
 
 TEST_F(ShutdownDeathTest, ExitOnTheExitScreenEndsTheProcessAndDropsTheLock) {
     GTEST_FLAG_SET(death_test_style, "fast"); // the child must see this test's folder
-    EXPECT_EXIT(runProgram([](Program& program, platform::ProcessEnder&) {
+    EXPECT_EXIT(runProgram([](TestedProgram& program, platform::ProcessEnder&) {
                     program.main.MenuEntry(QStringLiteral("mnuExit"))->trigger();
                     QTest::mouseClick(program.nag.Control(QStringLiteral("cmdClose")),
                                       Qt::LeftButton);
@@ -192,7 +185,7 @@ TEST_F(ShutdownDeathTest, ExitOnTheExitScreenEndsTheProcessAndDropsTheLock) {
 
 TEST_F(ShutdownDeathTest, TerminationSignalEndsThroughTheEnder) {
     GTEST_FLAG_SET(death_test_style, "fast");
-    EXPECT_EXIT(runProgram([](Program&, platform::ProcessEnder& ender) {
+    EXPECT_EXIT(runProgram([](TestedProgram&, platform::ProcessEnder& ender) {
                     platform::EndOnTermination(ender);
                     std::raise(SIGTERM);
                     QTest::qWait(5000); // the event loop hands the signal to the ender

@@ -1,14 +1,11 @@
 // The update reminder switched off, as a distribution builds it (LUNAVIK_UPDATE_REMINDER=OFF).
 #include "program_fixture.h"
-#include "shell/setting_encoding.h"
 
 namespace {
 
-using namespace settings_encoding;
-
 class UpdateReminderSwitchedOff : public ProgramTest {
 protected:
-    void SetUp() override { program = std::make_unique<Program>(fake.platform, false); }
+    void SetUp() override { program = std::make_unique<TestedProgram>(fake.platform, false); }
     void startsWithoutAskingAndNeverWrites() {
         fake.clock.now = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
         start();
@@ -26,9 +23,7 @@ TEST_F(UpdateReminderSwitchedOff, FirstRunStoresNothing) {
 }
 
 TEST_F(UpdateReminderSwitchedOff, OverdueReminderIsNotShown) {
-    const QString key =
-        QStringLiteral("lunavik/Settings/") + EncodeSetting(QStringLiteral("Duration"));
-    fake.settings.values[key] = EncodeSetting(QStringLiteral("2026-10-01T09:30:00"));
+    storeReminder();
     startsWithoutAskingAndNeverWrites();
 }
 

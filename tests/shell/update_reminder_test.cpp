@@ -1,5 +1,4 @@
 #include "program_fixture.h"
-#include "shell/setting_encoding.h"
 
 #include <QLocale>
 
@@ -14,20 +13,11 @@ QDateTime at(int year, int month, int day, int hour = 9, int minute = 30) {
 
 class UpdateReminder : public ProgramTest {
 protected:
-    // Where the fake store keeps the value of application "lunavik", section "Settings".
-    static QString key() {
-        return QStringLiteral("lunavik/Settings/") + EncodeSetting(QStringLiteral("Duration"));
-    }
-    void storeText(const QString& raw) { fake.settings.values[key()] = raw; }
-    void store(const QDateTime& moment) { storeText(EncodeSetting(DateToSetting(moment))); }
+    void storeText(const QString& raw) { fake.settings.values[kFakeReminderKey] = raw; }
+    void store(const QDateTime& moment) { storeReminder(DateToSetting(moment)); }
     QString storedText() const {
-        const auto it = fake.settings.values.find(key());
+        const auto it = fake.settings.values.find(kFakeReminderKey);
         return it == fake.settings.values.end() ? QString() : DecodeSetting(it->second);
-    }
-    void expectReminderShown() {
-        expectMessage(QStringLiteral("There maybe an update to this software available\r"
-                                     "Do you want to check for an update?"),
-                      platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     }
 };
 
@@ -44,7 +34,7 @@ TEST_F(UpdateReminder, StoresTheMomentAfterTheBoxClosedOpensTheDownloadPageOnYes
         };
         program->help.CheckForUpdate();
         program->help.CheckForUpdate();
-        expectReminderShown();
+        expectReminder();
         EXPECT_EQ(storedText(), QStringLiteral("2026-12-07T10:45:00"));
         EXPECT_EQ(fake.urls.opened, answer == MsgAnswer::Yes
                                         ? QStringList{pageUrl("download-web-page")}
@@ -75,7 +65,7 @@ TEST_F(UpdateReminder, CountsCalendarDaysEitherWay) {
         store(c.stored);
         program->help.CheckForUpdate();
         if (c.due) {
-            expectReminderShown();
+            expectReminder();
             EXPECT_EQ(storedText(), c.now.toString(Qt::ISODate));
         } else {
             expectNoMessage();
@@ -88,7 +78,7 @@ TEST_F(UpdateReminder, CountsCalendarDaysEitherWay) {
 TEST_F(UpdateReminder, ReadsARecentRegionalValueAsRecent) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::French));
-    storeText(EncodeSetting(QLocale().toString(at(2026, 11, 30), QLocale::ShortFormat)));
+    storeReminder(QLocale().toString(at(2026, 11, 30), QLocale::ShortFormat));
     program->help.CheckForUpdate();
     QLocale::setDefault(previous);
     expectNoMessage();
@@ -108,7 +98,7 @@ TEST_F(UpdateReminder, FirstRunOrDamagedValueStoresNowWithoutAskingAndStartsUp) 
         EXPECT_EQ(storedText(), QStringLiteral("2026-12-07T09:30:00"));
         EXPECT_TRUE(fake.urls.opened.isEmpty());
     }
-    storeText(EncodeSetting(QStringLiteral("garbage")));
+    storeReminder(QStringLiteral("garbage"));
     start();
     expectNoMessage();
     EXPECT_TRUE(program->main.Visible());

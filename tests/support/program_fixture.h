@@ -1,12 +1,15 @@
 #pragma once
 
-#include "app/program.h"
 #include "build_config.h"
 #include "fakes.h"
+#include "shell/setting_encoding.h"
+#include "tested_program.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -15,7 +18,6 @@
 #include <map>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 
 // Failure output shows texts rather than their bytes.
@@ -45,12 +47,18 @@ inline QString pageUrl(const std::string& key) {
     return QString::fromUtf8(pages.at(key));
 }
 
+// The update reminder's key as the settings file keeps it, and as the fake store keeps it
+// (application "lunavik", section "Settings").
+inline const QString kReminderKey = settings_encoding::EncodeSetting(QStringLiteral("Duration"));
+inline const QString kFakeReminderKey = QStringLiteral("lunavik/Settings/") + kReminderKey;
+
 // What a real message box showed.
 struct SeenBox {
     QString text, title;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    QString yes; // the Yes button's text, when it has one
 };
 
 // Reads and answers the real message boxes a test causes: while it lives, a timer looks for
@@ -61,9 +69,10 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this, answer] {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    seen.push_back({box->text(), box->windowTitle(), box->icon(),
-                                    box->standardButtons(),
-                                    box->standardButton(box->defaultButton())});
+                    QAbstractButton* yes = box->button(QMessageBox::Yes);
+                    seen.push_back(
+                        {box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+                         box->standardButton(box->defaultButton()), yes ? yes->text() : QString()});
                     QTest::keyClick(box, answer);
                 }
         });
@@ -78,10 +87,29 @@ private:
 // A whole program over test doubles. Nothing is loaded until a test says so.
 class ProgramTest : public ::testing::Test {
 protected:
+    // A modal window that stays open holds the test inside its loop: after five seconds the
+    // test fails, naming the window, and the window is closed so that the test can end.
+    ProgramTest() {
+        QObject::connect(&m_modalWatch, &QTimer::timeout, [this] {
+            QWidget* open = QApplication::activeModalWidget();
+            if (open != m_modal || !open) {
+                m_modal = open;
+                m_modalFor.start();
+            } else if (m_modalFor.elapsed() > 5000) {
+                ADD_FAILURE() << "the test left a modal window open: "
+                              << open->metaObject()->className() << ' '
+                              << qPrintable(open->objectName());
+                m_modalFor.start();
+                open->close();
+            }
+        });
+        m_modalWatch.start(100);
+    }
+
     fakes::TestPlatform fake;
     platform::QtMessageBox realMessageBox;
     std::unique_ptr<platform::Platform> withRealBoxes;
-    std::unique_ptr<Program> program = std::make_unique<Program>(fake.platform);
+    std::unique_ptr<TestedProgram> program = std::make_unique<TestedProgram>(fake.platform);
 
     // Starts over with a program that shows real message boxes; read them with a
     // MessageBoxReader.
@@ -90,10 +118,15 @@ protected:
         withRealBoxes = std::make_unique<platform::Platform>(
             platform::Platform{realMessageBox, fake.urls, fake.settings, fake.clipboard, fake.clock,
                                fake.random, fake.instance, fake.ender, fake.platform.appName});
-        program = std::make_unique<Program>(*withRealBoxes);
+        program = std::make_unique<TestedProgram>(*withRealBoxes);
     }
 
     void start() { program->Start(); }
+    // Stores the reminder's date as the program encodes it; by default one long gone, so that
+    // the next start asks.
+    void storeReminder(const QString& date = QStringLiteral("2026-10-01T09:30:00")) {
+        fake.settings.values[kFakeReminderKey] = settings_encoding::EncodeSetting(date);
+    }
 
     template <class T> T* control(forms::Form& form, const char* name) {
         return form.Control<T>(QLatin1String(name));
@@ -117,20 +150,7 @@ protected:
     void click(forms::Form& form, const char* name) {
         QTest::mouseClick(form.Control(QLatin1String(name)), Qt::LeftButton);
     }
-    // A window by its design name; a name that is none of them fails the test.
-    forms::Form& form(const std::string& designName) {
-        if (designName == "frmMain")
-            return program->main;
-        if (designName == "frmInnerDrmOrPerNo")
-            return program->result;
-        if (designName == "frmAbout")
-            return program->about;
-        if (designName == "frmNagScreen2")
-            return program->nag;
-        if (designName == "frmStartup")
-            return program->startup;
-        throw std::invalid_argument("no window is named " + designName);
-    }
+    forms::Form& form(const std::string& designName) { return program->form(designName); }
     // Selects the list item with exactly this text. Unlike setCurrentText, which keeps the old
     // selection when there is no such item, a missing item stops the test.
     static void pick(QComboBox* list, const QString& text) {
@@ -162,6 +182,11 @@ protected:
         EXPECT_EQ(m.icon, icon);
         EXPECT_EQ(m.buttons, buttons);
         EXPECT_EQ(m.title, QStringLiteral("Lunavik"));
+    }
+    void expectReminder() {
+        expectMessage(QStringLiteral("There maybe an update to this software available\r"
+                                     "Do you want to check for an update?"),
+                      platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     }
     // The texts of the message boxes not checked yet, which count as checked from now on.
     QStringList takeMessages() {
@@ -200,4 +225,9 @@ protected:
         program.reset();
         settle();
     }
+
+private:
+    QTimer m_modalWatch;
+    QWidget* m_modal = nullptr;
+    QElapsedTimer m_modalFor;
 };

@@ -1,6 +1,6 @@
 // Test entry point for everything that needs widgets: runs offscreen unless the test says which
 // platform, and sends any settings to a throw-away folder, so tests never touch the user's
-// desktop or files. A test stuck in a modal loop is ended by CTest's timeout.
+// desktop or files.
 #include "app/program.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Renders each window to a PNG without a display, to look at the layouts, in the language LANG
 // asks for:
 //   render_windows <output folder> [name]
-#include "app/program.h"
 #include "app/translations.h"
 #include "fakes.h"
+#include "tested_program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
 
     fakes::TestPlatform fake;
     fake.random.values = {0.0f}; // draws 1: the co-branding offer in front
-    Program program(fake.platform);
+    TestedProgram program(fake.platform);
     program.Start();
     bool ok = save(program.main, folder, "frmMain.png");
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-const char* const kWindows[] = {"frmMain", "frmInnerDrmOrPerNo", "frmAbout", "frmNagScreen2"};
-
 QAccessibleInterface* accessible(QWidget* widget) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     EXPECT_NE(iface, nullptr) << qPrintable(widget->objectName());

@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const kWindows[] = {"frmMain", "frmInnerDrmOrPerNo", "frmAbout", "frmNagScreen2"};
-
 class LayoutTest : public ProgramTest {
 protected:
     forms::Form& loaded(const char* name) {
@@ -107,7 +105,7 @@ TEST_F(LayoutTest, FocusFollowsTabOrderStartsOnTheFirstAndTabWalksIt) {
 TEST_F(LayoutTest, EachLoadShowsTheWindowCentred) {
     for (const char* name : {"frmMain", "frmInnerDrmOrPerNo", "frmNagScreen2"}) {
         SCOPED_TRACE(name);
-        program = std::make_unique<Program>(fake.platform);
+        program = std::make_unique<TestedProgram>(fake.platform);
         forms::Form& f = form(name);
         for (int load = 1; load <= 2; ++load) {
             SCOPED_TRACE(load);

@@ -2,9 +2,7 @@
 #include "app/translations.h"
 #include "engine/interpretation.h"
 #include "program_fixture.h"
-#include "shell/setting_encoding.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
 #include <QPlainTextEdit>
@@ -33,6 +31,18 @@ protected:
         return texts;
     }
     QString shownResult() { return result().Display()->Text(); }
+    // Next from the menu, so the focus stays where it was unless validation moves it.
+    void nextFromMenu() {
+        box(main(), "txtMiddleName")->setFocus();
+        main().MenuEntry(QStringLiteral("mnuNext"))->trigger();
+    }
+    void expectRefused(const char* message, const char* focus) {
+        expectMessage(QLatin1String(message), platform::MsgIcon::Information);
+        expectNoMessage();
+        EXPECT_EQ(focusedControl(main()), QLatin1String(focus));
+        EXPECT_TRUE(main().Visible());
+        EXPECT_FALSE(result().IsLoaded());
+    }
     QPlainTextEdit* display() {
         return qobject_cast<QPlainTextEdit*>(result().Display()->editor());
     }
@@ -93,64 +103,69 @@ TEST_F(MainWindowTest, HugePastedNameIsCountedWhole) {
     EXPECT_EQ(shownResult(), resultText(3));
 }
 
-// Next from the menu, so the focus stays where it was unless validation moves it. Each step
-// fills in one more value, so every failure also carries the failures of the checks after it.
-TEST_F(MainWindowTest, ValidationReportsTheFirstFailureAndAcceptsOnlyRealDates) {
-    const char* const february = "Please Enter Correct Date Or Month!";
-    const char* const thirtyDays = "Please Enter Correct Date Or Month !";
-    auto next = [this] {
-        box(main(), "txtMiddleName")->setFocus();
-        main().MenuEntry(QStringLiteral("mnuNext"))->trigger();
-    };
-    auto expectRefused = [this](const char* message, const char* focus) {
-        expectMessage(QLatin1String(message), platform::MsgIcon::Information);
-        expectNoMessage();
-        EXPECT_EQ(focusedControl(main()), QLatin1String(focus));
-        EXPECT_TRUE(main().Visible());
-        EXPECT_FALSE(result().IsLoaded());
-    };
+// Each step fills in one more value, so every failure also carries the failures of the checks
+// after it.
+TEST_F(MainWindowTest, ValidationReportsTheFirstFailure) {
     start();
     for (const char* name : {"cboDate", "cboMonth", "cboYear"})
         list(name)->setCurrentIndex(-1);
-    next();
+    nextFromMenu();
     expectRefused("Please Enter Your First Name", "txtFirstName");
     type(main(), "txtFirstName", QStringLiteral("   ")); // spaces only will pass
-    next();
+    nextFromMenu();
     expectRefused("Please Enter Your Last Name", "txtLastName");
     type(main(), "txtLastName", QStringLiteral("smith"));
-    next();
+    nextFromMenu();
     expectRefused("Please Specify Your Birth Date", "cboDate");
     pick(list("cboDate"), QStringLiteral("31"));
-    next();
+    nextFromMenu();
     expectRefused("Please Specify Your Birth Month", "cboMonth");
     pick(list("cboMonth"), QStringLiteral("April"));
-    next();
+    nextFromMenu();
     expectRefused("Please Specify Your Birth Year", "cboYear");
-    const struct {
-        int day;
-        const char* month;
-        int year;
-        const char* message; // null when Next goes through
-    } dates[] = {{31, "April", 2001, thirtyDays},     {29, "February", 1900, february},
-                 {29, "February", 1901, february},    {29, "February", 2000, nullptr},
-                 {29, "February", 2004, nullptr},     {28, "February", 1900, nullptr},
-                 {30, "February", 2000, february},    {31, "June", 1985, thirtyDays},
-                 {31, "September", 1985, thirtyDays}, {31, "November", 1985, thirtyDays},
-                 {31, "March", 1985, nullptr},        {30, "April", 2050, nullptr}};
-    for (const auto& c : dates) {
-        SCOPED_TRACE(testing::Message() << c.day << ' ' << c.month << ' ' << c.year);
-        pickDate(c.day, c.month, c.year);
-        next();
-        if (c.message) {
-            expectRefused(c.message, "txtMiddleName");
-            continue;
-        }
+}
+
+struct DateCase {
+    const char* name;
+    int day;
+    const char* month;
+    int year;
+    const char* message; // null when Next goes through
+};
+const char* const kFebruary = "Please Enter Correct Date Or Month!";
+const char* const kThirtyDays = "Please Enter Correct Date Or Month !";
+
+class DateCheck : public MainWindowTest, public testing::WithParamInterface<DateCase> {};
+
+TEST_P(DateCheck, NextAcceptsOnlyRealDates) {
+    const DateCase& c = GetParam();
+    startWithJohnSmith();
+    pickDate(c.day, c.month, c.year);
+    nextFromMenu();
+    if (c.message) {
+        expectRefused(c.message, "txtMiddleName");
+    } else {
         expectNoMessage();
         ASSERT_TRUE(result().Visible());
         EXPECT_FALSE(main().Visible());
-        click(result(), "cmdback");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, DateCheck,
+    testing::Values(DateCase{"April31", 31, "April", 2001, kThirtyDays},
+                    DateCase{"February29In1900", 29, "February", 1900, kFebruary},
+                    DateCase{"February29In1901", 29, "February", 1901, kFebruary},
+                    DateCase{"February29In2000", 29, "February", 2000, nullptr},
+                    DateCase{"February29In2004", 29, "February", 2004, nullptr},
+                    DateCase{"February28In1900", 28, "February", 1900, nullptr},
+                    DateCase{"February30", 30, "February", 2000, kFebruary},
+                    DateCase{"June31", 31, "June", 1985, kThirtyDays},
+                    DateCase{"September31", 31, "September", 1985, kThirtyDays},
+                    DateCase{"November31", 31, "November", 1985, kThirtyDays},
+                    DateCase{"March31", 31, "March", 1985, nullptr},
+                    DateCase{"April30In2050", 30, "April", 2050, nullptr}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(MainWindowTest, AltNShowsTheWholeResultFromItsFirstLineAndEmptiesTheClipboard) {
     startWithJohnSmith();
@@ -217,10 +232,7 @@ TEST_F(MainWindowTest, ResultCannotBeEditedAndACopyLastsOnlyUntilTheMouseMovesOv
 // The real message box service: the reminder asks with the information icon and Yes as the
 // default, validation informs, the exit screen's checks show the critical-error icon.
 TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
-    using settings_encoding::EncodeSetting;
-    fake.settings
-        .values[QStringLiteral("lunavik/Settings/") + EncodeSetting(QStringLiteral("Duration"))] =
-        EncodeSetting(QStringLiteral("2026-10-01T09:30:00"));
+    storeReminder();
     useRealMessageBoxes();
     MessageBoxReader reader; // presses Enter in each box
     start();
@@ -314,27 +326,13 @@ protected:
 // list whatever its name, and the message boxes' buttons speak the language of the windows.
 TEST_P(InEveryLanguage, SameNumberSameDateRulesAndTheButtonsSpeakIt) {
     const Language& language = GetParam();
-    using settings_encoding::EncodeSetting;
-    fake.settings
-        .values[QStringLiteral("lunavik/Settings/") + EncodeSetting(QStringLiteral("Duration"))] =
-        EncodeSetting(QStringLiteral("2026-10-01T09:30:00"));
+    storeReminder();
     useRealMessageBoxes();
-    QStringList yes; // the Yes button of each box that has one; Escape answers every box
-    int boxes = 0;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                ++boxes;
-                if (QAbstractButton* button = box->button(QMessageBox::Yes))
-                    yes << button->text();
-                QTest::keyClick(box, Qt::Key_Escape);
-            }
-    });
-    answer.start(10);
+    MessageBoxReader reader(Qt::Key_Escape);
     startWithJohnSmith();
     type(main(), "txtMiddleName", QStringLiteral(u"\u00e9\u00f1\u00fc\u00e7\u00e3")); // count 0
-    EXPECT_EQ(yes, QStringList{QString::fromUtf8(language.yes)});
+    ASSERT_EQ(reader.seen.size(), 1u);
+    EXPECT_EQ(reader.seen[0].yes, QString::fromUtf8(language.yes));
     EXPECT_TRUE(fake.urls.opened.isEmpty()) << "Escape answers the reminder with No";
 
     QComboBox* months = list("cboMonth");
@@ -343,14 +341,14 @@ TEST_P(InEveryLanguage, SameNumberSameDateRulesAndTheButtonsSpeakIt) {
     pick(months, QString::fromUtf8(language.june));
     pick(list("cboDate"), QStringLiteral("31"));
     click(main(), "cmdNext");
-    EXPECT_EQ(boxes, 2) << "31 June is refused";
+    EXPECT_EQ(reader.seen.size(), 2u) << "31 June is refused";
     EXPECT_FALSE(result().IsLoaded());
     pick(list("cboDate"), QStringLiteral("30"));
     click(main(), "cmdNext");
     ASSERT_TRUE(result().Visible());
     EXPECT_EQ(shownResult().section(QStringLiteral("\r\n"), 0, 0),
               QString::fromUtf8(language.resultLine));
-    EXPECT_EQ(boxes, 2);
+    EXPECT_EQ(reader.seen.size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage,
@@ -372,66 +370,71 @@ INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage,
                                                   "Mês de nascimento", "junho", "&Sim"}),
                          languageName);
 
-class AboutBoxTest : public MainWindowTest {
+// How a row closes the about box: a key, or Key_unknown for its OK button and Key_Close for the
+// window's close box.
+struct Closer {
+    const char* name;
+    Qt::Key key;
+};
+
+class AboutBoxTest : public MainWindowTest, public testing::WithParamInterface<Closer> {
 protected:
     frmAbout& about() { return program->about; }
-    // Opens the about box from the Help menu and runs whileOpen inside its modal loop; a box
-    // that whileOpen fails to close is closed after a while so the suite never hangs.
+    // Opens the about box from the Help menu and runs whileOpen inside its modal loop; the
+    // fixture fails a box that whileOpen leaves open.
     void withAboutBox(const std::function<void(frmAbout&)>& whileOpen) {
         bool ran = false;
-        QTimer rescue;
-        rescue.setSingleShot(true);
-        QObject::connect(&rescue, &QTimer::timeout, [&] { about().Unload(); });
         QTimer::singleShot(0, [&] {
             ran = true;
             whileOpen(about());
         });
-        rescue.start(5000);
         main().MenuEntry(QStringLiteral("mnuAbout"))->trigger();
         EXPECT_TRUE(ran) << "the about box did not run a modal loop";
-        EXPECT_TRUE(rescue.isActive()) << "the about box stayed open";
     }
     bool shownModal() {
         return about().Visible() && QApplication::activeModalWidget() == about().window();
     }
 };
 
-// Opened four times: its links keep it open, and OK, Enter, Escape and the close box each
-// unload it, and every opening shows the same content.
-TEST_F(AboutBoxTest, LinksKeepTheModalBoxOpenAndEveryCloserUnloadsIt) {
+// Opened twice and closed the row's way each time: its links keep it open, the closer unloads
+// it, and the second opening shows what the first did.
+TEST_P(AboutBoxTest, LinksKeepTheModalBoxOpenAndTheCloserUnloadsIt) {
     start();
-    QStringList content[4];
-    for (int closer = 0; closer < 4; ++closer) {
-        SCOPED_TRACE(closer);
+    QStringList content[2];
+    for (QStringList& texts : content) {
         bool modal = false;
         withAboutBox([&](frmAbout& box) {
-            QStringList& texts = content[closer];
             texts << box.window()->windowTitle();
             for (const char* name : {"Label1", "Label2", "Label3", "lblCobrand", "lblHomePage"})
                 texts << label(box, name);
-            if (closer == 0) {
-                click(box, "lblCobrand");
-                click(box, "lblHomePage");
-            }
+            click(box, "lblCobrand");
+            click(box, "lblHomePage");
             modal = shownModal();
-            if (closer == 0)
+            if (GetParam().key == Qt::Key_unknown)
                 click(box, "cmdOK");
-            else if (closer == 3)
+            else if (GetParam().key == Qt::Key_Close)
                 box.window()->close();
             else
-                QTest::keyClick(box.window()->focusWidget(),
-                                closer == 1 ? Qt::Key_Return : Qt::Key_Escape);
+                QTest::keyClick(box.window()->focusWidget(), GetParam().key);
         });
         EXPECT_TRUE(modal);
         EXPECT_FALSE(about().IsLoaded());
         EXPECT_TRUE(main().Visible());
-        EXPECT_EQ(content[closer], content[0]);
     }
-    EXPECT_EQ(fake.urls.opened, QStringList({pageUrl("fully-branded"), pageUrl("home-page")}));
+    EXPECT_EQ(content[1], content[0]);
+    const QStringList links{pageUrl("fully-branded"), pageUrl("home-page")};
+    EXPECT_EQ(fake.urls.opened, links + links);
     ASSERT_EQ(content[0].size(), 6);
     EXPECT_EQ(content[0][0], QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
     EXPECT_EQ(content[0][2], QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
     EXPECT_EQ(content[0][4], QStringLiteral("Click here for more details."));
 }
+
+INSTANTIATE_TEST_SUITE_P(Closers, AboutBoxTest,
+                         testing::Values(Closer{"OK", Qt::Key_unknown},
+                                         Closer{"Enter", Qt::Key_Return},
+                                         Closer{"Escape", Qt::Key_Escape},
+                                         Closer{"CloseBox", Qt::Key_Close}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
