@@ -31,6 +31,21 @@
         <source>unknown option &apos;%1&apos;.</source>
         <translation>unbekannte Option »%1«.</translation>
     </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
+        <translation>das Plattform-Plugin »%1« ließ sich nicht starten; auf einer virtuellen Anzeige starten mit: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
+        <translation>Anzeige %1 nicht erreichbar; auf einer virtuellen Anzeige starten mit: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
+        <translation>Lunavik kann nicht starten: Für seine Sperrdatei, die einen zweiten gleichzeitigen Lauf verhindert, findet es keinen Ordner, den nur Sie öffnen können.<byte value="xd"/><byte value="xd"/>Machen Sie Ihren persönlichen Ordner beschreibbar oder setzen Sie XDG_RUNTIME_DIR auf einen eigenen Ordner, den nur Sie öffnen können, und starten Sie Lunavik dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>

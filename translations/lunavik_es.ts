@@ -31,6 +31,21 @@
         <source>unknown option &apos;%1&apos;.</source>
         <translation>opción desconocida «%1».</translation>
     </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
+        <translation>no se pudo iniciar el complemento de plataforma «%1»; para ejecutarlo en una pantalla virtual: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
+        <translation>no se puede acceder a la pantalla %1; para ejecutarlo en una pantalla virtual: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
+        <translation>Lunavik no puede iniciarse: no encuentra ninguna carpeta que solo tú puedas abrir para su archivo de bloqueo, que impide que se ejecute dos veces.<byte value="xd"/><byte value="xd"/>Haz que se pueda escribir en tu carpeta personal o define XDG_RUNTIME_DIR como una carpeta tuya que solo tú puedas abrir, y vuelve a iniciar Lunavik.</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>

@@ -29,7 +29,22 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
-        <translation>option inconnue « %1 ».</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
+        <translation>impossible de démarrer le module de plateforme «&#xa0;%1&#xa0;»&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
+        <translation>impossible d’atteindre l’affichage %1&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
+        <translation>Lunavik ne peut pas démarrer&#xa0;: il ne trouve aucun dossier que vous seul pouvez ouvrir pour son fichier de verrou, qui l’empêche de s’exécuter deux fois.<byte value="xd"/><byte value="xd"/>Rendez votre dossier personnel accessible en écriture, ou définissez XDG_RUNTIME_DIR sur un dossier à vous que vous seul pouvez ouvrir, puis relancez Lunavik.</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,21 @@
         <source>unknown option &apos;%1&apos;.</source>
         <translation>opzione sconosciuta «%1».</translation>
     </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
+        <translation>impossibile avviare il plugin di piattaforma «%1»; per avviarlo su uno schermo virtuale: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
+        <translation>impossibile raggiungere lo schermo %1; per avviarlo su uno schermo virtuale: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
+        <translation>Impossibile avviare Lunavik: non è stata trovata alcuna cartella accessibile solo a Lei in cui tenere il file di blocco che impedisce di eseguirlo due volte.<byte value="xd"/><byte value="xd"/>Rendere scrivibile la propria cartella personale, oppure impostare XDG_RUNTIME_DIR su una propria cartella accessibile solo a Lei, quindi avviare di nuovo Lunavik.</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>

@@ -31,6 +31,21 @@
         <source>unknown option &apos;%1&apos;.</source>
         <translation>opção desconhecida “%1”.</translation>
     </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
+        <translation>não foi possível iniciar o plugin de plataforma “%1”; para executá-lo em uma tela virtual: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
+        <translation>não foi possível acessar a tela %1; para executá-lo em uma tela virtual: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
+        <translation>O Lunavik não pode ser iniciado: não encontra nenhuma pasta que só você possa abrir para o arquivo de bloqueio, que impede que ele seja executado duas vezes.<byte value="xd"/><byte value="xd"/>Torne sua pasta pessoal gravável ou defina XDG_RUNTIME_DIR como uma pasta sua que só você possa abrir e inicie o Lunavik novamente.</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>

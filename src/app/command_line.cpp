@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
 
 namespace app {
 namespace {
@@ -103,14 +106,125 @@ QString badOption(const QCommandLineParser& parser, const QStringList& arguments
     return QCoreApplication::translate("CommandLine", "unknown option '%1'.").arg(typed);
 }
 
-} // namespace
-
-std::optional<int> HandleCommandLine(int argc, char** argv) {
+QStringList argumentList(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const QString self =
-        argc > 0 ? QFileInfo(arguments.constFirst()).fileName() : QStringLiteral("lunavik");
+    return arguments;
+}
+
+QString programName(const QStringList& arguments) {
+    return arguments.isEmpty() ? QStringLiteral("lunavik")
+                               : QFileInfo(arguments.constFirst()).fileName();
+}
+
+// Which display Qt tried and could not reach, or which platform plugin would not start, and a
+// command that runs the program on a virtual X server: the whole line, in the user's language.
+// No application object can translate here, so the catalogue is read directly.
+QString unreachableDisplayLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    read(parser, arguments);
+    const QString self = programName(arguments);
+    QString requested = parser.value(QStringLiteral("platform"));
+    if (requested.isEmpty())
+        requested = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const QString x11 = parser.isSet(QStringLiteral("display"))
+                            ? parser.value(QStringLiteral("display"))
+                            : qEnvironmentVariable("DISPLAY");
+    QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    QStringList displays;
+    QStringList plugins;
+    if (requested.isEmpty()) {
+        // Qt's own choice among the window systems the session names.
+        displays << x11 << wayland;
+    } else {
+        if (wayland.isEmpty())
+            wayland = QStringLiteral("wayland-0"); // where a Wayland client looks unless told
+        for (const QString& entry : requested.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString name = entry.section(QLatin1Char(':'), 0, 0);
+            if (name == QLatin1String("xcb"))
+                displays << x11;
+            else if (name.startsWith(QLatin1String("wayland")))
+                displays << wayland;
+            else
+                plugins << name;
+        }
+    }
+    displays.removeAll(QString());
+    displays.removeDuplicates();
+    // A platform asked for stays asked for under xvfb-run unless the command line overrides it.
+    QString command = QStringLiteral("xvfb-run ") + self;
+    if (!requested.isEmpty())
+        command += QLatin1String(" -platform xcb");
+    const Translations translations(Translations::DesktopLanguages());
+    const QString text =
+        displays.isEmpty()
+            ? translations
+                  .Translate("CommandLine",
+                             QT_TRANSLATE_NOOP("CommandLine",
+                                               "the platform plugin '%1' could not be started; "
+                                               "to run it on a virtual display: %2"))
+                  .arg(plugins.join(QLatin1String("', '")), command)
+            : translations
+                  .Translate("CommandLine",
+                             QT_TRANSLATE_NOOP("CommandLine",
+                                               "cannot reach the display %1; to run it on a "
+                                               "virtual one: %2"))
+                  .arg(displays.join(QLatin1String(", ")), command);
+    return QStringLiteral("%1: %2").arg(self, text);
+}
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+struct StartWatch {
+    QStringList arguments;
+    QtMessageHandler previous = nullptr;
+    std::mutex mutex;
+    std::vector<HeldMessage> held;
+};
+
+StartWatch* g_watch = nullptr;
+
+void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        // Qt would abort once this returns: a crash and a core dump for a missing display.
+        printLine(stderr, unreachableDisplayLine(g_watch->arguments));
+        std::_Exit(1);
+    }
+    const std::lock_guard<std::mutex> lock(g_watch->mutex);
+    g_watch->held.push_back(
+        {type, context.file, context.line, context.function, context.category, text});
+}
+
+} // namespace
+
+DisplayStartWatch::DisplayStartWatch(int argc, char** argv) {
+    g_watch = new StartWatch;
+    g_watch->arguments = argumentList(argc, argv);
+    g_watch->previous = qInstallMessageHandler(holdBack);
+}
+
+DisplayStartWatch::~DisplayStartWatch() {
+    qInstallMessageHandler(g_watch->previous);
+    for (const HeldMessage& m : g_watch->held) {
+        const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),
+                                         m.category.constData());
+        g_watch->previous(m.type, context, m.text);
+    }
+    delete g_watch;
+    g_watch = nullptr;
+}
+
+std::optional<int> HandleCommandLine(int argc, char** argv) {
+    const QStringList arguments = argumentList(argc, argv);
+    const QString self = programName(arguments);
 
     // An ordinary start ends here, before any catalogue is read.
     if (QCommandLineParser quiet; read(quiet, arguments) == Outcome::Start)

@@ -9,4 +9,17 @@ namespace app {
 // (help, version, a bad argument, no display), nothing when the program is to start.
 std::optional<int> HandleCommandLine(int argc, char** argv);
 
+// A display named but not there, or a platform plugin that is missing or fails, makes Qt print
+// advice of its own (to reinstall) and abort while the application object is being made. Made
+// just before it, this holds Qt's messages back; if the start fails, the program says on one
+// line, in the user's language, which display it could not reach and exits with status 1.
+// Destroyed once the application object stands, it lets what it held back through.
+class DisplayStartWatch {
+public:
+    DisplayStartWatch(int argc, char** argv);
+    ~DisplayStartWatch();
+    DisplayStartWatch(const DisplayStartWatch&) = delete;
+    DisplayStartWatch& operator=(const DisplayStartWatch&) = delete;
+};
+
 } // namespace app

@@ -6,14 +6,18 @@
 #include "platform/app_icon.h"
 #include "platform/qt_services.h"
 #include "platform/termination.h"
+#include "shell/app_title.h"
 
 #include <QApplication>
+#include <optional>
 
 int main(int argc, char** argv) {
     if (const std::optional<int> status = app::HandleCommandLine(argc, argv))
         return *status;
     platform::QuietMissingRuntimeFolder();
+    std::optional<app::DisplayStartWatch> displayWatch(std::in_place, argc, argv);
     QApplication app(argc, argv);
+    displayWatch.reset();
     // Before the first window builds its texts; nothing is read in an English locale.
     app::Translations translations(app::Translations::DesktopLanguages());
     translations.Install();
@@ -36,6 +40,19 @@ int main(int argc, char** argv) {
     platform::ExitProcessEnder ender(settings, instance);
     platform::Platform platform{messageBox, urls,     settings, clipboard, clock,
                                 random,     instance, ender,    appName};
+    if (instance.lockPath().isEmpty()) {
+        // Anywhere else the lock would be shared with other users, or not kept at all: a
+        // second copy could start unseen and both would write the one settings file.
+        MsgBox(platform,
+               QCoreApplication::translate(
+                   "InstanceLock",
+                   "Lunavik cannot start: it finds no folder that only you can open for its "
+                   "lock file, which keeps it from running twice.\r\rMake your home folder "
+                   "writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can "
+                   "open, then start Lunavik again."),
+               platform::MsgIcon::Critical);
+        return 1;
+    }
     platform::EndOnTermination(ender);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&ender] { ender.End(0); });
 

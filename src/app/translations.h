@@ -26,6 +26,12 @@ public:
     // Into the running application; they stay in while this object lives.
     void Install();
 
+    // A text of the program's own catalogue, for a moment without an application object.
+    QString Translate(const char* context, const char* source) const {
+        const QString text = m_program.translate(context, source);
+        return text.isEmpty() ? QString::fromUtf8(source) : text;
+    }
+
 private:
     QTranslator m_program;
     QTranslator m_qt;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,6 +56,23 @@ private:
     int m_fd;
 };
 
+// A private folder the lock file can be made in.
+bool canHoldLock(const QByteArray& path) {
+    return isPrivateFolder(path) && ::access(path.constData(), W_OK | X_OK) == 0;
+}
+
+// Makes folder private to the user if it is missing, and closes it again if it is the user's
+// own but opened up by someone (a copy, an archive). Whether it can hold the lock then.
+bool makePrivateFolder(const QString& folder) {
+    const QByteArray native = QFile::encodeName(folder);
+    ::mkdir(native.constData(), 0700);
+    struct stat st = {};
+    if (::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+        (st.st_mode & 0777) != 0700)
+        ::chmod(native.constData(), 0700);
+    return canHoldLock(native);
+}
+
 enum class Leftover { Held, Removed, Stuck };
 
 // On a file system without kernel locks only the file's content can tell: an owner named on
@@ -100,20 +118,22 @@ Leftover takeOverIfFree(const QString& path, QLockFile& lock) {
 
 QString PrivateLockFolder(const QString& appName) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (QDir::isAbsolutePath(runtime) && isPrivateFolder(QFile::encodeName(runtime)))
+    if (QDir::isAbsolutePath(runtime) && canHoldLock(QFile::encodeName(runtime)))
         return runtime;
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!QDir::isAbsolutePath(cache) || !QDir().mkpath(cache))
-        return {};
-    const QString folder = QDir(cache).filePath(appName);
-    const QByteArray native = QFile::encodeName(folder);
-    ::mkdir(native.constData(), 0700);
-    struct stat st = {};
-    // A folder of ours opened up by someone (a copy, an archive) is closed again.
-    if (::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
-        (st.st_mode & 0777) != 0700)
-        ::chmod(native.constData(), 0700);
-    return isPrivateFolder(native) ? folder : QString();
+    if (QDir::isAbsolutePath(cache) && QDir().mkpath(cache)) {
+        const QString folder = QDir(cache).filePath(appName);
+        if (makePrivateFolder(folder))
+            return folder;
+    }
+    // A home that cannot be written (a kiosk account, a broken login): the user's own folder in
+    // the temporary folder, the one Qt itself falls back to for a missing runtime folder.
+    const struct passwd* user = ::getpwuid(::geteuid());
+    const QString userName = user != nullptr && user->pw_name != nullptr && *user->pw_name != 0
+                                 ? QFile::decodeName(user->pw_name)
+                                 : QString::number(::geteuid());
+    const QString temporary = QDir(QDir::tempPath()).filePath(QLatin1String("runtime-") + userName);
+    return QDir::isAbsolutePath(temporary) && makePrivateFolder(temporary) ? temporary : QString();
 }
 
 void QuietMissingRuntimeFolder() {
@@ -141,7 +161,7 @@ bool LockFileInstanceGuard::AnotherInstanceRunning() {
     m_blocking.clear();
     if (m_lock && m_lock->isLocked())
         return false;
-    // No private folder to lock in: better to start than to refuse, or to share a lock.
+    // No private folder to lock in: the program refuses to start before it asks (lockPath).
     if (m_path.isEmpty())
         return false;
     const FolderGate gate(m_folder);

@@ -9,8 +9,10 @@
 namespace platform {
 
 // Where this user's instance lock lives: the runtime folder when it is private to the user,
-// otherwise a folder of the program's own in the user's cache folder, made private. Never a
-// folder another user can write to; empty when there is no private folder to be had.
+// otherwise a folder of the program's own in the user's cache folder, made private, otherwise
+// the user's runtime-NAME folder in the temporary folder, made private; the first of these
+// that can be written. Never a folder another user can write to; empty when there is no
+// private folder to be had, and then the program must not start.
 QString PrivateLockFolder(const QString& appName);
 
 // Without XDG_RUNTIME_DIR the lock simply lives in the cache folder, so Qt's warning about the
@@ -28,6 +30,7 @@ public:
     bool AnotherInstanceRunning() override;
     QString BlockingLock() const override { return m_blocking; }
     void Release() override;
+    // Empty when no private folder can be had: the lock cannot keep a second copy out then.
     QString lockPath() const { return m_path; }
 
 private:

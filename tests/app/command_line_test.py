@@ -90,4 +90,12 @@ expect("Wayland asked for, only X11 there", [], 1, out=[], err=no_display,
        QT_QPA_PLATFORM="wayland", DISPLAY=":99")
 expect("-platform xcb without X11", ["-platform", "xcb"], 1, out=[], err=no_display)
 
+gone = next(":%d" % n for n in range(99, 999) if not os.path.exists("/tmp/.X11-unix/X%d" % n))
+expect("X11 display not there", [], 1, out=[], err=[gone, "xvfb-run"], DISPLAY=gone)
+expect("X11 display gone, German", [], 1, out=[], err=[gone, "Anzeige"], DISPLAY=gone, **german)
+expect("Wayland display not there", [], 1, out=[], err=["wayland-9", "xvfb-run"],
+       WAYLAND_DISPLAY="wayland-9")
+expect("platform plugin not installed", [], 1, out=[],
+       err=["'nosuchplugin'", "xvfb-run lunavik -platform xcb"], QT_QPA_PLATFORM="nosuchplugin")
+
 finish("command line")

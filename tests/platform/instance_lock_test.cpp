@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -204,9 +205,15 @@ TEST(PrivateLockFolderTest, RuntimeFolderOnlyWhenPrivateElseOwnCacheFolder) {
     EXPECT_EQ(modeOf(fallback), 0700);
     ASSERT_TRUE(QDir(fallback).removeRecursively());
     ASSERT_TRUE(QFile::link(QFile::decodeName(privateRuntime), fallback));
+    // Then the user's own folder in the temporary folder, on the same terms; past that, none.
+    const ScopedEnv tmp("TMPDIR", QFile::encodeName(dir.path()));
+    const QString temporary = dir.filePath(
+        QLatin1String("runtime-") + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name));
+    EXPECT_EQ(PrivateLockFolder(kApp), temporary);
+    ASSERT_TRUE(QDir(temporary).removeRecursively());
+    ASSERT_TRUE(QFile::link(QFile::decodeName(privateRuntime), temporary));
     EXPECT_EQ(PrivateLockFolder(kApp), QString());
-    // With nowhere private to lock, the program starts rather than refuse.
-    EXPECT_FALSE(LockFileInstanceGuard(kApp).AnotherInstanceRunning());
+    EXPECT_EQ(LockFileInstanceGuard(kApp).lockPath(), QString());
 
     qInstallMessageHandler(previous);
     EXPECT_TRUE(g_warnings.empty()) << g_warnings.front().toStdString();

@@ -204,6 +204,22 @@ def leftover_cases(m, user):
     log("leftover locks of %s taken over: %s" % (user.name, ", ".join(c[0] for c in cases)))
 
 
+def unwritable_home(m, user):
+    """No runtime folder and a read-only home: the lock moves to runtime-NAME in the TMPDIR."""
+    home, tmp, planted = (tempfile.mkdtemp(dir=m.root) for _ in range(3))
+    list(map(user.own, (home, tmp, planted)))
+    os.chmod(home, 0o555)
+    os.symlink(tmp, os.path.join(planted, "runtime-" + user.name))
+    first = m.launch(user, {"HOME": home, "TMPDIR": tmp})
+    m.expect(first, "running", "a start with a read-only home")
+    for what, folder in (("a second start", tmp), ("a start with nothing private", planted)):
+        again = m.launch(user, {"HOME": home, "TMPDIR": folder})
+        m.expect(again, "refused", what + " with a read-only home")
+        m.end(again)
+    m.expect(first, "running", "the first start, after the others were refused")
+    m.end(first)
+
+
 def races(m, user, shim):
     """Two starts at once, held by the shim in the worst order: the first to create the lock
     file waits, before it can lock it, until the other is held up by the guard or has got past
@@ -251,6 +267,8 @@ def main():
         else:
             log("two users: skipped (only root can make a second user)")
         leftover_cases(m, b or a)
+        if (b or a).uid != 0:  # root writes anywhere
+            unwritable_home(m, b or a)
         races(m, a, os.path.abspath(sys.argv[2]))
 
     return run_steps(steps, lambda: None, m.shutdown)
