@@ -14,7 +14,12 @@
 
 namespace {
 
-QString resultText(int number) { return QString::fromStdU16String(engine::ResultText(number)); }
+// What the result window shows for a number: the engine's pieces, in order, each once.
+QString resultText(int number) {
+    const engine::ResultPieces p = engine::ResultTextPieces(
+        number, [](const char* english) { return QString::fromLatin1(english).toStdU16String(); });
+    return QString::fromStdU16String(p.header + p.intro + p.interpretation + p.ending);
+}
 
 class MainWindowTest : public ProgramTest {
 protected:
