@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // A window's design as data: what every load builds its widgets from.
@@ -81,6 +82,14 @@ inline MenuDesign Menu(const char* name, const QString& caption, std::vector<Men
 }
 
 struct FormDesign {
+    FormDesign() = default;
+    // What every window's design opens with: its name, caption, client size, font and colours.
+    FormDesign(QString name, QString caption, int clientWidth, int clientHeight, FontSpec font = {},
+               Colour back = {}, Colour fore = {})
+        : name(std::move(name)), caption(std::move(caption)), clientWidth(clientWidth),
+          clientHeight(clientHeight), font(std::move(font)), back(std::move(back)),
+          fore(std::move(fore)) {}
+
     QString name;
     QString caption;
     int clientWidth = 0, clientHeight = 0; // twips

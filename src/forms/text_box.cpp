@@ -1,7 +1,7 @@
 #include "forms/text_box.h"
 
 #include "forms/announcements.h"
-#include "forms/colours.h"
+#include "forms/contrast.h"
 #include "forms/design.h"
 #include "forms/light_style.h"
 #include "forms/line_edit.h"

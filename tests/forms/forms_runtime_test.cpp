@@ -21,26 +21,13 @@ public:
     ProbeForm(FormsRuntime& runtime, QString name) : Form(runtime), m_name(std::move(name)) {}
 
     FormDesign Design() const override {
-        FormDesign d;
-        d.name = m_name;
-        d.caption = QStringLiteral("Probe");
-        d.clientWidth = 3000;
-        d.clientHeight = 1500;
-        auto add = [&d](const char* name, Kind kind, int l, int t, int h, const char* caption) {
-            ControlDesign c;
-            c.name = QLatin1String(name);
-            c.kind = kind;
-            c.left = l, c.top = t, c.width = 1500, c.height = h;
-            c.tabIndex = int(d.controls.size());
-            c.caption = QLatin1String(caption);
-            d.controls.push_back(c);
-            return &d.controls.back();
-        };
-        add("txtLine", Kind::TextBox, 0, 0, 300, "hint");
-        ControlDesign* memo = add("txtMemo", Kind::TextBox, 1500, 0, 600, "");
-        memo->multiLine = memo->verticalScroll = true;
-        add("lblBack", Kind::Label, 1500, 900, 300, "back");
-        add("lblFront", Kind::Label, 1500, 900, 300, "front");
+        FormDesign d(m_name, QStringLiteral("Probe"), 3000, 1500);
+        d.Add("txtLine", Kind::TextBox, "", 0, 0, 1500, 300, 0).caption = QStringLiteral("hint");
+        ControlDesign& memo = d.Add("txtMemo", Kind::TextBox, "", 1500, 0, 1500, 600, 1);
+        memo.multiLine = memo.verticalScroll = true;
+        d.Add("lblBack", Kind::Label, "", 1500, 900, 1500, 300, 2).caption = QStringLiteral("back");
+        d.Add("lblFront", Kind::Label, "", 1500, 900, 1500, 300, 3).caption =
+            QStringLiteral("front");
         return d;
     }
 
