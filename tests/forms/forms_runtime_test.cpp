@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <functional>
@@ -174,29 +173,6 @@ TEST_F(FormsRuntimeTest, KeyPressFiltersTypedCharactersOnly) {
     QTest::sendKeyEvent(QTest::Click, line->editor(), Qt::Key_V, QString(QChar(0x16)),
                         Qt::ControlModifier);
     EXPECT_EQ(line->Text(), QStringLiteral("set1xpa1d"));
-}
-
-// A text far longer than the box is painted only where it is in view; the mouse must land on
-// the characters shown there, not on those Qt's own scrolling would have shown.
-TEST_F(FormsRuntimeTest, ClickInVeryLongTextLandsOnTheCharacterShown) {
-    form.Show();
-    FormTextBox* line = box("txtLine");
-    QWidget* editor = line->editor();
-    line->SetText(QString(5000, QLatin1Char('a')) + QStringLiteral("end"));
-    editor->setFocus();
-    editor->grab(); // paints: the caret at the end is in view
-    const QPoint left(3, editor->height() / 2);
-    QTest::mouseClick(editor, Qt::LeftButton, {}, left);
-    const int clicked = line->SelStart();
-    EXPECT_GT(clicked, 4900);
-    EXPECT_LT(clicked, 5003);
-    QTest::mousePress(editor, Qt::LeftButton, {}, left);
-    QTest::mouseMove(editor, QPoint(editor->width() - 3, editor->height() / 2));
-    QTest::mouseRelease(editor, Qt::LeftButton, {}, QPoint(editor->width() - 3, left.y()));
-    const auto* edit = qobject_cast<QLineEdit*>(editor);
-    ASSERT_NE(edit, nullptr);
-    EXPECT_TRUE(edit->selectedText().endsWith(QStringLiteral("end")));
-    EXPECT_LT(edit->selectedText().size(), 200);
 }
 
 TEST_F(FormsRuntimeTest, MultiLineBoxKeepsCrLfWithoutStrayCharacters) {
