@@ -84,11 +84,11 @@ inline MenuDesign Menu(const char* name, const QString& caption, std::vector<Men
 struct FormDesign {
     FormDesign() = default;
     // What every window's design opens with: its name, caption, client size, font and colours.
-    FormDesign(QString name, QString caption, int clientWidth, int clientHeight, FontSpec font = {},
-               Colour back = {}, Colour fore = {})
-        : name(std::move(name)), caption(std::move(caption)), clientWidth(clientWidth),
-          clientHeight(clientHeight), font(std::move(font)), back(std::move(back)),
-          fore(std::move(fore)) {}
+    FormDesign(QString formName, QString formCaption, int width, int height, FontSpec formFont = {},
+               Colour formBack = {}, Colour formFore = {})
+        : name(std::move(formName)), caption(std::move(formCaption)), clientWidth(width),
+          clientHeight(height), font(std::move(formFont)), back(std::move(formBack)),
+          fore(std::move(formFore)) {}
 
     QString name;
     QString caption;
