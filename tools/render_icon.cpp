@@ -2,14 +2,60 @@
 // icon sizes, lunavik.rgb: rows of 24-bit pixels), resources/icons/scalable/lunavik.svg, and
 // the 32-pixel image into resources/lunavik.ico for the Windows executable.
 // Run after changing the drawing: render_icon <resources folder>
-#include "platform/app_icon.h"
-
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSvgGenerator>
 #include <cstdio>
+
+namespace {
+
+// The application icon: a dark teal square, a thin white frame with rounded corners and a
+// silver serif capital D, on any paint device of size by size pixels.
+void PaintApplicationIcon(QPainter& p, int size);
+
+QImage DrawApplicationIcon(int size) {
+    QImage image(size, size, QImage::Format_RGB888); // 24-bit, no transparency
+    QPainter p(&image);
+    PaintApplicationIcon(p, size);
+    return image;
+}
+
+void PaintApplicationIcon(QPainter& p, int size) {
+    p.fillRect(QRect(0, 0, size, size), QColor(0, 84, 92));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const qreal s = size / 32.0;
+
+    QPen frame(Qt::white);
+    frame.setWidthF(std::max(1.0, s));
+    p.setPen(frame);
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(2.5 * s, 2.5 * s, 27 * s, 27 * s), 4 * s, 4 * s);
+
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setBold(true);
+    font.setPixelSize(qRound(22 * s));
+    QPainterPath letter;
+    letter.addText(0, 0, font, QStringLiteral("D"));
+    const QRectF bounds = letter.boundingRect();
+    letter.translate(size / 2.0 - bounds.center().x(), size / 2.0 - bounds.center().y());
+    QLinearGradient silver(0, 6 * s, 0, 26 * s);
+    silver.setColorAt(0, QColor(236, 238, 240));
+    silver.setColorAt(0.5, QColor(184, 188, 194));
+    silver.setColorAt(1, QColor(142, 147, 154));
+    p.setPen(Qt::NoPen);
+    p.setBrush(silver);
+    p.drawPath(letter);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
@@ -18,7 +64,7 @@ int main(int argc, char** argv) {
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("%1/icons/%2").arg(root).arg(size);
         QDir().mkpath(folder);
-        const QImage image = platform::DrawApplicationIcon(size);
+        const QImage image = DrawApplicationIcon(size);
         if (!image.save(folder + QStringLiteral("/lunavik.png"))) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(folder));
             return 1;
@@ -48,9 +94,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write the .svg file\n");
             return 1;
         }
-        platform::PaintApplicationIcon(painter, svgSize);
+        PaintApplicationIcon(painter, svgSize);
     }
-    if (!platform::DrawApplicationIcon(32).save(root + QStringLiteral("/lunavik.ico"), "ICO")) {
+    if (!DrawApplicationIcon(32).save(root + QStringLiteral("/lunavik.ico"), "ICO")) {
         std::fprintf(stderr, "cannot write the .ico file\n");
         return 1;
     }

@@ -8,30 +8,20 @@
 // that gives the text in the user's language.
 namespace engine {
 
-inline constexpr std::u16string_view kBlankLine = u"\r\n\r\n";
-
 // Turns one of these English texts into the text to show.
 using TextFor = std::u16string (*)(const char* english);
-// The English text itself; null gives the empty text.
-std::u16string English(const char* text);
-
-// The introductory paragraph, the same for every number.
-std::string_view IntroParagraph();
 
 // The paragraph for exactly this number (1-9, 11, 22); empty for any other value.
 std::string_view Interpretation(int number);
 
-// The result text in the four pieces the main window inserts one after another; each piece
+// The result text in the four pieces the result window inserts one after another; each piece
 // already ends with CR LF CR LF. The number itself reads the same in every language.
 struct ResultPieces {
     std::u16string header;         // "Your Inner Dreams Number is: " + number
-    std::u16string intro;          // IntroParagraph()
+    std::u16string intro;          // the introductory paragraph, the same for every number
     std::u16string interpretation; // Interpretation(number), possibly empty
     std::u16string ending;         // the final pair of line breaks
 };
-ResultPieces ResultTextPieces(int number, TextFor textFor = English);
-
-// The four pieces joined.
-std::u16string ResultText(int number, TextFor textFor = English);
+ResultPieces ResultTextPieces(int number, TextFor textFor);
 
 } // namespace engine

@@ -1,7 +1,7 @@
 #include "forms/builder.h"
 
 #include "forms/announcements.h"
-#include "forms/colours.h"
+#include "forms/contrast.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
 #include "forms/forms.h"

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // A window's design as data: what every load builds its widgets from.
@@ -81,6 +82,14 @@ inline MenuDesign Menu(const char* name, const QString& caption, std::vector<Men
 }
 
 struct FormDesign {
+    FormDesign() = default;
+    // What every window's design opens with: its name, caption, client size, font and colours.
+    FormDesign(QString formName, QString formCaption, int width, int height, FontSpec formFont = {},
+               Colour formBack = {}, Colour formFore = {})
+        : name(std::move(formName)), caption(std::move(formCaption)), clientWidth(width),
+          clientHeight(height), font(std::move(formFont)), back(std::move(formBack)),
+          fore(std::move(formFore)) {}
+
     QString name;
     QString caption;
     int clientWidth = 0, clientHeight = 0; // twips

@@ -1,10 +1,9 @@
 #include "forms/text_box.h"
 
 #include "forms/announcements.h"
-#include "forms/colours.h"
+#include "forms/contrast.h"
 #include "forms/design.h"
 #include "forms/light_style.h"
-#include "forms/line_edit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,7 +14,6 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <functional>
-#include <limits>
 
 namespace forms {
 
@@ -133,9 +131,12 @@ bool FormTextBox::eventFilter(QObject* watched, QEvent* event) {
 
 SingleLineTextBox::SingleLineTextBox(QWidget* parent)
     : FormTextBox(parent),
-      m_edit(new ReleaseAfter<LineEdit>(this, [this](Qt::MouseButton b) { released(b); })) {
+      m_edit(new ReleaseAfter<QLineEdit>(this, [this](Qt::MouseButton b) { released(b); })) {
     m_edit->setFrame(false);
-    m_edit->setMaxLength(std::numeric_limits<int>::max());
+    // Qt's own default, kept on purpose: the line edit lays out its whole text at every paint,
+    // each blink of the caret included, so a pasted name of a million characters would keep a
+    // core busy. A longer text is cut at this length; the number is computed from what is kept.
+    m_edit->setMaxLength(32767);
     m_edit->setMouseTracking(true);
     connect(m_edit, &QLineEdit::textChanged, this, &FormTextBox::Change);
     adopt(m_edit);

@@ -57,7 +57,7 @@ private:
     QWidget* m_editor = nullptr;
 };
 
-// One line, any length: names are not limited.
+// One line of at most 32,767 characters; a longer text set or pasted is cut there.
 class SingleLineTextBox final : public FormTextBox {
     Q_OBJECT
 public:

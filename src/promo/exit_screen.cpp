@@ -1,12 +1,12 @@
 #include "promo/exit_screen.h"
 
 #include "forms/announcements.h"
+#include "forms/palette.h"
 #include "promo/exit_texts.h"
 #include "promo/refer_a_friend.h"
 #include "shell/app_title.h"
 #include "shell/mod_help.h"
 #include "shell/startup.h"
-#include "ui/colours.h"
 
 #include <QLabel>
 
@@ -19,13 +19,9 @@ frmNagScreen2::frmNagScreen2(forms::FormsRuntime& runtime, modHelp& help,
     : forms::Form(runtime), m_help(help), m_tellAFriend(tellAFriend), m_startup(startup) {}
 
 forms::FormDesign frmNagScreen2::Design() const {
-    forms::FormDesign d;
-    d.name = QStringLiteral("frmNagScreen2");
-    d.caption = QStringLiteral("Lunavik"); // placeholder, replaced at load
-    d.clientWidth = 11115;
-    d.clientHeight = 4725;
-    d.back = colours::White();
-    d.font = {QStringLiteral("MS Sans Serif"), 8.25};
+    // The caption is a placeholder, replaced at load.
+    forms::FormDesign d(QStringLiteral("frmNagScreen2"), QStringLiteral("Lunavik"), 11115, 4725,
+                        {QStringLiteral("MS Sans Serif"), 8.25}, colours::White());
     d.icon = false; // assigned at load
 
     const QString verdana = QStringLiteral("Verdana");

@@ -11,12 +11,7 @@ frmStartup::frmStartup(forms::FormsRuntime& runtime, modHelp& help, forms::Form&
     : forms::Form(runtime), m_help(help), m_main(main), m_offers(offers) {}
 
 forms::FormDesign frmStartup::Design() const {
-    forms::FormDesign d;
-    d.name = QStringLiteral("frmStartup");
-    d.caption = QString::fromLatin1(kAppTitle);
-    d.clientWidth = 1500;
-    d.clientHeight = 1500;
-    return d;
+    return {QStringLiteral("frmStartup"), QString::fromLatin1(kAppTitle), 1500, 1500};
 }
 
 QIcon frmStartup::IMGIcon(int index) const {

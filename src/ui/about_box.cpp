@@ -1,9 +1,9 @@
 #include "ui/about_box.h"
 
+#include "forms/palette.h"
 #include "shell/app_title.h"
 #include "shell/mod_help.h"
 #include "ui/captions.h"
-#include "ui/colours.h"
 #include "ui/main_window.h"
 
 #include <QLabel>
@@ -15,13 +15,8 @@ frmAbout::frmAbout(forms::FormsRuntime& runtime, modHelp& help, frmMain& main)
     : forms::Form(runtime), m_help(help), m_main(main) {}
 
 forms::FormDesign frmAbout::Design() const {
-    forms::FormDesign d;
-    d.name = QStringLiteral("frmAbout");
-    d.caption = QString::fromLatin1(kWindowCaption);
-    d.clientWidth = 6825;
-    d.clientHeight = 3795;
-    d.back = colours::PanelBlue();
-    d.font = {QStringLiteral("MS Sans Serif"), 8.25};
+    forms::FormDesign d(QStringLiteral("frmAbout"), QString::fromLatin1(kWindowCaption), 6825, 3795,
+                        {QStringLiteral("MS Sans Serif"), 8.25}, colours::PanelBlue());
 
     auto text = [&](const char* name, int l, int t, int w, int h, int tab, const QString& caption,
                     forms::FontSpec font) -> ControlDesign& {

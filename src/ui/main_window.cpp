@@ -2,11 +2,11 @@
 
 #include "engine/inner_dreams.h"
 #include "engine/interpretation.h"
+#include "forms/palette.h"
 #include "shell/app_title.h"
 #include "shell/exit_handoff.h"
 #include "shell/mod_help.h"
 #include "ui/about_box.h"
-#include "ui/colours.h"
 #include "ui/promo_strips.h"
 #include "ui/result_window.h"
 
@@ -23,7 +23,7 @@ void UpperCaseTyped(int& keyAscii) {
         keyAscii -= 'a' - 'A';
 }
 
-// The text as the engine reads it, without a copy: a pasted name may be millions of characters.
+// The text as the engine reads it, without a copy.
 std::u16string_view inPlace(const QString& text) {
     return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
@@ -46,14 +46,8 @@ frmMain::frmMain(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& hando
     : forms::Form(runtime), m_help(help), m_handoff(handoff), m_result(result), m_about(about) {}
 
 forms::FormDesign frmMain::Design() const {
-    forms::FormDesign d;
-    d.name = QStringLiteral("frmMain");
-    d.caption = QString::fromLatin1(kWindowCaption);
-    d.clientWidth = 6405;
-    d.clientHeight = 3420;
-    d.back = colours::PanelBlue();
-    d.fore = colours::White();
-    d.font = {QStringLiteral("Verdana"), 8.25};
+    forms::FormDesign d(QStringLiteral("frmMain"), QString::fromLatin1(kWindowCaption), 6405, 3420,
+                        {QStringLiteral("Verdana"), 8.25}, colours::PanelBlue(), colours::White());
     d.handCursor = true;
     using forms::Entry;
     using forms::Menu;
@@ -231,20 +225,12 @@ void frmMain::cmdNext_Click() {
     if (!ValidateInput())
         return;
     Hide();
-    m_result.Show();
     const QString first = m_ui.txtFirstName->Text(), middle = m_ui.txtMiddleName->Text(),
                   last = m_ui.txtLastName->Text();
     const int number = engine::InnerDreamsNumber(inPlace(first), inPlace(middle), inPlace(last));
-    const engine::ResultPieces pieces = engine::ResultTextPieces(number, [](const char* english) {
+    m_result.ShowResult(engine::ResultTextPieces(number, [](const char* english) {
         return QCoreApplication::translate("engine", english).toStdU16String();
-    });
-    forms::FormTextBox* display = m_result.Display();
-    if (!display)
-        return;
-    for (const std::u16string* piece :
-         {&pieces.header, &pieces.intro, &pieces.interpretation, &pieces.ending})
-        display->SetSelText(QString::fromStdU16String(*piece));
-    display->SetSelStart(0);
+    }));
 }
 
 void frmMain::mnuNext_Click() { cmdNext_Click(); }

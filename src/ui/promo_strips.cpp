@@ -1,7 +1,7 @@
 #include "ui/promo_strips.h"
 
+#include "forms/palette.h"
 #include "ui/captions.h"
-#include "ui/colours.h"
 
 #include <QCoreApplication>
 

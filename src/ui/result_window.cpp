@@ -1,9 +1,9 @@
 #include "ui/result_window.h"
 
+#include "forms/palette.h"
 #include "shell/app_title.h"
 #include "shell/exit_handoff.h"
 #include "shell/mod_help.h"
-#include "ui/colours.h"
 #include "ui/promo_strips.h"
 
 using forms::Kind;
@@ -13,13 +13,8 @@ frmInnerDrmOrPerNo::frmInnerDrmOrPerNo(forms::FormsRuntime& runtime, modHelp& he
     : forms::Form(runtime), m_help(help), m_handoff(handoff) {}
 
 forms::FormDesign frmInnerDrmOrPerNo::Design() const {
-    forms::FormDesign d;
-    d.name = QStringLiteral("frmInnerDrmOrPerNo");
-    d.caption = QString::fromLatin1(kWindowCaption);
-    d.clientWidth = 6375;
-    d.clientHeight = 5220;
-    d.back = colours::PanelBlue();
-    d.font = {QStringLiteral("Verdana"), 8.25};
+    forms::FormDesign d(QStringLiteral("frmInnerDrmOrPerNo"), QString::fromLatin1(kWindowCaption),
+                        6375, 5220, {QStringLiteral("Verdana"), 8.25}, colours::PanelBlue());
     d.describedBy = QStringLiteral("txtDisplay"); // the number, said as the window opens
 
     promo_strips::AddOfferStrip(d, 60, 4200, 5);
@@ -61,6 +56,18 @@ void frmInnerDrmOrPerNo::Bind() {
 }
 
 void frmInnerDrmOrPerNo::Unbind() { m_ui = {}; }
+
+void frmInnerDrmOrPerNo::ShowResult(const engine::ResultPieces& text) {
+    Show();
+    forms::FormTextBox* display = m_ui.txtDisplay;
+    if (!display)
+        return;
+    // Each insertion changes the text, and each change empties the clipboard.
+    for (const std::u16string* piece :
+         {&text.header, &text.intro, &text.interpretation, &text.ending})
+        display->SetSelText(QString::fromStdU16String(*piece));
+    display->SetSelStart(0);
+}
 
 void frmInnerDrmOrPerNo::Form_Unload() { m_handoff.RunForResultWindow(); }
 

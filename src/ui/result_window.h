@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/interpretation.h"
 #include "forms/forms.h"
 
 class ExitHandoff;
@@ -12,7 +13,10 @@ public:
     frmInnerDrmOrPerNo(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& handoff);
     forms::FormDesign Design() const override;
 
-    // The read-only text box the main window writes the result into; null while not loaded.
+    // Shows the window, writes the result text into its empty text box one piece after another
+    // and moves the caret to the start, so the text shows from its first line.
+    void ShowResult(const engine::ResultPieces& text);
+    // The read-only text box that holds the result; null while not loaded.
     forms::FormTextBox* Display() const { return m_ui.txtDisplay; }
 
     void cmdback_Click();

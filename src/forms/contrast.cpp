@@ -1,4 +1,4 @@
-#include "forms/colours.h"
+#include "forms/contrast.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,8 @@
 #include <QColor>
 #include <QPalette>
 
-// Which colours a control is drawn in, whatever the desktop's palette.
+// Which colours a control is drawn in, whatever the desktop's palette: the readability rules
+// applied to the designed colours (forms/palette.h).
 namespace forms {
 
 // The colour a design colour stands for: fixed as designed, a system colour from the palette.

@@ -2,7 +2,8 @@
 
 #include "forms/design.h"
 
-// The named colours of the windows' designs.
+// The named colours of the windows' designs: the values as designed, whatever the desktop. How
+// they are drawn against the desktop's own colours is decided in forms/contrast.
 namespace colours {
 inline forms::Colour rgb(int r, int g, int b) { return {QColor(r, g, b)}; }
 inline forms::Colour PanelBlue() { return rgb(124, 165, 231); }
