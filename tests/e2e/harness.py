@@ -122,28 +122,6 @@ def kill_group(proc, name):
     log("could not end %s (pid %d)" % (name, proc.pid))
 
 
-def peak_rss_kib(pid):
-    """The most memory the process has held at once (VmHWM)."""
-    with open(f"/proc/{pid}/status") as status:
-        for line in status:
-            if line.startswith("VmHWM:"):
-                return int(line.split()[1])
-    return 0
-
-
-def cpu_ms(pid):
-    """Processor time of all the process's threads so far, in ms: steadier than the clock when
-    other work shares the machine."""
-    total = 0
-    try:
-        for task in os.listdir(f"/proc/{pid}/task"):
-            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
-                total += int(f.read().split()[0])
-    except OSError:
-        pass
-    return total / 1e6
-
-
 def window_titles(pid, display):
     """Titles of the process's windows that are mapped on the X server, sorted."""
     env = {"DISPLAY": display}
