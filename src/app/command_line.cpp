@@ -205,13 +205,13 @@ void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& 
 
 } // namespace
 
-DisplayStartWatch::DisplayStartWatch(int argc, char** argv) {
+void HoldBackStartMessages(int argc, char** argv) {
     g_watch = new StartWatch;
     g_watch->arguments = argumentList(argc, argv);
     g_watch->previous = qInstallMessageHandler(holdBack);
 }
 
-DisplayStartWatch::~DisplayStartWatch() {
+void ReleaseStartMessages() {
     qInstallMessageHandler(g_watch->previous);
     for (const HeldMessage& m : g_watch->held) {
         const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),

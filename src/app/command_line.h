@@ -10,16 +10,12 @@ namespace app {
 std::optional<int> HandleCommandLine(int argc, char** argv);
 
 // A display named but not there, or a platform plugin that is missing or fails, makes Qt print
-// advice of its own (to reinstall) and abort while the application object is being made. Made
+// advice of its own (to reinstall) and abort while the application object is being made. Called
 // just before it, this holds Qt's messages back; if the start fails, the program says on one
 // line, in the user's language, which display it could not reach and exits with status 1.
-// Destroyed once the application object stands, it lets what it held back through.
-class DisplayStartWatch {
-public:
-    DisplayStartWatch(int argc, char** argv);
-    ~DisplayStartWatch();
-    DisplayStartWatch(const DisplayStartWatch&) = delete;
-    DisplayStartWatch& operator=(const DisplayStartWatch&) = delete;
-};
+void HoldBackStartMessages(int argc, char** argv);
+// Once the application object stands: Qt's messages go their usual way again, the held ones
+// first.
+void ReleaseStartMessages();
 
 } // namespace app

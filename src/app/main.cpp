@@ -15,9 +15,9 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = app::HandleCommandLine(argc, argv))
         return *status;
     platform::QuietMissingRuntimeFolder();
-    std::optional<app::DisplayStartWatch> displayWatch(std::in_place, argc, argv);
+    app::HoldBackStartMessages(argc, argv);
     QApplication app(argc, argv);
-    displayWatch.reset();
+    app::ReleaseStartMessages();
     // Before the first window builds its texts; nothing is read in an English locale.
     app::Translations translations(app::Translations::DesktopLanguages());
     translations.Install();
