@@ -369,14 +369,17 @@
     </message>
     <message>
         <source>Friend&apos;s name</source>
+        <extracomment>The box&apos;s name for a screen reader; its hint &quot;Friend&apos;s Name&quot; is another text.</extracomment>
         <translation>Nome do seu amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s e-mail address</source>
+        <extracomment>The box&apos;s name for a screen reader; its hint &quot;Friend&apos;s Email Address&quot; is another text.</extracomment>
         <translation>E-mail do seu amigo</translation>
     </message>
     <message>
         <source>Your e-mail address</source>
+        <extracomment>The box&apos;s name for a screen reader; its hint &quot;Your Email Address&quot; is another text.</extracomment>
         <translation>Seu e-mail</translation>
     </message>
     <message>
@@ -385,6 +388,7 @@
     </message>
     <message>
         <source>Your name</source>
+        <extracomment>The box&apos;s name for a screen reader; its hint &quot;Your Name&quot; is another text.</extracomment>
         <translation>Seu nome</translation>
     </message>
     <message>

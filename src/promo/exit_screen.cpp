@@ -64,12 +64,16 @@ forms::FormDesign frmNagScreen2::Design() const {
     message.caption += QStringLiteral("\r\n");
     message.multiLine = true;
     message.verticalScroll = true;
+    //: The box's name for a screen reader; its hint "Friend's Name" is another text.
     box("txtFriendName", 85, 720, 3375, 285, 13, kFriendName, tr("Friend's name"));
+    //: The box's name for a screen reader; its hint "Friend's Email Address" is another text.
     box("txtFriendEmail", 3600, 720, 3375, 285, 12, kFriendEmail, tr("Friend's e-mail address"));
+    //: The box's name for a screen reader; its hint "Your Email Address" is another text.
     box("txtEmail", 3600, 360, 3375, 285, 11, kSenderEmail, tr("Your e-mail address"));
     auto& submit = d.Add("cmdSubmit", Kind::Button, "Frame2", 1920, 1080, 3375, 285, 10);
     submit.caption = tr("Refer A Friend &Now");
     submit.font = {verdana, 8.25, true};
+    //: The box's name for a screen reader; its hint "Your Name" is another text.
     box("txtName", 85, 360, 3375, 285, 9, kSenderName, tr("Your name"));
 
     auto& close = d.Add("cmdClose", Kind::Button, "", 6000, 2760, 1245, 375, 0);
