@@ -22,8 +22,9 @@ protected:
         EXPECT_TRUE(program->startup.IsLoaded());
         EXPECT_TRUE(fake.ender.statuses.empty());
     }
-    void leaveTheExitScreen() {
-        click(nag(), "cmdClose");
+    // By its Exit button, or by its close box.
+    void leaveTheExitScreen(bool closeBox = false) {
+        closeBox ? void(nag().window()->close()) : click(nag(), "cmdClose");
         EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
         EXPECT_TRUE(program->runtime.Forms().empty());
     }
@@ -43,14 +44,10 @@ TEST_F(ExitHandoffTest, LeavingTheMainWindowShowsTheExitScreenWhichAloneEnds) {
         expectOnlyTheExitScreen();
         EXPECT_FALSE(program->main.IsLoaded());
         EXPECT_EQ(nag().window()->windowTitle(), QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
-        EXPECT_EQ(label(nag(), "lblNagScreen2Caption"), QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
+        EXPECT_EQ(label(nag(), "lblNagScreen2Caption"),
+                  QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
         EXPECT_TRUE(nag().window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        if (closeBoxes)
-            nag().window()->close();
-        else
-            click(nag(), "cmdClose");
-        EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
-        EXPECT_TRUE(program->runtime.Forms().empty());
+        leaveTheExitScreen(closeBoxes);
     }
 }
 
