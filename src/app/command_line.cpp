@@ -38,23 +38,37 @@ void acceptQtOptions(QCommandLineParser& parser) {
     }
 }
 
-bool hasDisplay(const QCommandLineParser& parser) {
-    const bool x11 =
-        !qEnvironmentVariableIsEmpty("DISPLAY") || parser.isSet(QStringLiteral("display"));
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+// The X display the xcb plugin connects to.
+QString x11Display(const QCommandLineParser& parser) {
+    return parser.isSet(QStringLiteral("display")) ? parser.value(QStringLiteral("display"))
+                                                   : qEnvironmentVariable("DISPLAY");
+}
+
+// The platform plugins asked for, in the order Qt tries them; empty when Qt picks one for the
+// session.
+QStringList requestedPlatforms(const QCommandLineParser& parser) {
     QString platforms = parser.value(QStringLiteral("platform"));
     if (platforms.isEmpty())
         platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    QStringList names;
+    for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        names << entry.section(QLatin1Char(':'), 0, 0);
+    return names;
+}
+
+bool isWayland(const QString& platform) { return platform.startsWith(QLatin1String("wayland")); }
+
+bool hasDisplay(const QCommandLineParser& parser) {
+    const bool x11 = !x11Display(parser).isEmpty();
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QStringList platforms = requestedPlatforms(parser);
     if (platforms.isEmpty())
         return x11 || wayland;
     // A list of platforms is tried in turn; any that needs no window system (offscreen, vnc,
     // eglfs...) is its own business.
-    for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QString name = entry.section(QLatin1Char(':'), 0, 0);
-        if (name == QLatin1String("xcb") ? x11
-                                         : !name.startsWith(QLatin1String("wayland")) || wayland)
+    for (const QString& name : platforms)
+        if (name == QLatin1String("xcb") ? x11 : !isWayland(name) || wayland)
             return true;
-    }
     return false;
 }
 
@@ -125,12 +139,8 @@ QString unreachableDisplayLine(const QStringList& arguments) {
     QCommandLineParser parser;
     read(parser, arguments);
     const QString self = programName(arguments);
-    QString requested = parser.value(QStringLiteral("platform"));
-    if (requested.isEmpty())
-        requested = qEnvironmentVariable("QT_QPA_PLATFORM");
-    const QString x11 = parser.isSet(QStringLiteral("display"))
-                            ? parser.value(QStringLiteral("display"))
-                            : qEnvironmentVariable("DISPLAY");
+    const QStringList requested = requestedPlatforms(parser);
+    const QString x11 = x11Display(parser);
     QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     QStringList displays;
     QStringList plugins;
@@ -140,15 +150,13 @@ QString unreachableDisplayLine(const QStringList& arguments) {
     } else {
         if (wayland.isEmpty())
             wayland = QStringLiteral("wayland-0"); // where a Wayland client looks unless told
-        for (const QString& entry : requested.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            const QString name = entry.section(QLatin1Char(':'), 0, 0);
+        for (const QString& name : requested)
             if (name == QLatin1String("xcb"))
                 displays << x11;
-            else if (name.startsWith(QLatin1String("wayland")))
+            else if (isWayland(name))
                 displays << wayland;
             else
                 plugins << name;
-        }
     }
     displays.removeAll(QString());
     displays.removeDuplicates();
