@@ -1,0 +1,15 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the POSIX thread model, which
+# Qt's std::thread use needs). Used for Qt's own build and for the program's.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(mingw_prefix x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${mingw_prefix}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${mingw_prefix}-g++-posix)
+set(CMAKE_RC_COMPILER ${mingw_prefix}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw_prefix})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+# Tests and tools built for Windows run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
