@@ -4,7 +4,7 @@
 #include "forms/contrast.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
-#include "forms/forms.h"
+#include "forms/form_window.h"
 #include "forms/light_style.h"
 #include "forms/text_box.h"
 
@@ -207,10 +207,9 @@ void buildMenu(const FormDesign& design, FormWindow& window, BuiltWindow& built)
 
 } // namespace
 
-BuiltWindow BuildWindow(const FormDesign& design, Form& form, QWidget* owner, const QIcon& icon) {
+BuiltWindow BuildWindow(const FormDesign& design, FormWindow& window, const QIcon& icon) {
     BuiltWindow built;
-    auto* w = new FormWindow(form, owner);
-    built.window = w;
+    FormWindow* w = &window;
     w->setObjectName(design.name);
     w->setWindowTitle(design.caption);
     w->setAccessibleName(StripAccessKeys(design.caption));

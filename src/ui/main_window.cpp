@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include "engine/inner_dreams.h"
-#include "engine/interpretation.h"
 #include "forms/palette.h"
 #include "shell/app_title.h"
 #include "shell/exit_handoff.h"
@@ -42,8 +41,8 @@ const char* const kMonths[] = {
 } // namespace
 
 frmMain::frmMain(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& handoff,
-                 frmInnerDrmOrPerNo& result, frmAbout& about)
-    : forms::Form(runtime), m_help(help), m_handoff(handoff), m_result(result), m_about(about) {}
+                 frmInnerDrmOrPerNo& result)
+    : OfferWindow(runtime), m_help(help), m_handoff(handoff), m_result(result) {}
 
 forms::FormDesign frmMain::Design() const {
     forms::FormDesign d(QStringLiteral("frmMain"), QString::fromLatin1(kWindowCaption), 6405, 3420,
@@ -228,9 +227,7 @@ void frmMain::cmdNext_Click() {
     const QString first = m_ui.txtFirstName->Text(), middle = m_ui.txtMiddleName->Text(),
                   last = m_ui.txtLastName->Text();
     const int number = engine::InnerDreamsNumber(inPlace(first), inPlace(middle), inPlace(last));
-    m_result.ShowResult(engine::ResultTextPieces(number, [](const char* english) {
-        return QCoreApplication::translate("engine", english).toStdU16String();
-    }));
+    m_result.ShowResult(number);
 }
 
 void frmMain::mnuNext_Click() { cmdNext_Click(); }
@@ -238,7 +235,7 @@ void frmMain::mnuNext_Click() { cmdNext_Click(); }
 void frmMain::cmdExit_Click() { m_handoff.Run(*this); }
 void frmMain::mnuExit_Click() { cmdExit_Click(); }
 
-void frmMain::mnuAbout_Click() { m_about.Show(ShowMode::Modal); }
+void frmMain::mnuAbout_Click() { m_about->Show(ShowMode::Modal); }
 
 void frmMain::Label61_Click() { m_help.OpenHomePage(); }
 void frmMain::lblCobrand_Click() { m_help.OpenCoBrandPage(); }
