@@ -4,7 +4,7 @@
 
 namespace platform {
 
-// On SIGTERM or SIGINT (a logout, a kill, Ctrl+C) the process ends through the ender, so the
+// On SIGTERM, SIGINT or SIGHUP (a logout, a kill, Ctrl+C, a closed terminal) the process ends through the ender, so the
 // settings are flushed and the instance lock released rather than left behind.
 void EndOnTermination(ProcessEnder& ender);
 

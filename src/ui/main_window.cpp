@@ -17,7 +17,7 @@ using forms::Kind;
 namespace {
 
 // Typed a-z become A-Z; nothing else changes.
-void UpperCaseTyped(int& keyAscii) {
+void upperCaseTyped(int& keyAscii) {
     if (keyAscii >= 'a' && keyAscii <= 'z')
         keyAscii -= 'a' - 'A';
 }
@@ -27,7 +27,7 @@ std::u16string_view inPlace(const QString& text) {
     return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // Validation reads the month by its place in the list, so the names may be in any language.
 const char* const kMonths[] = {
@@ -181,9 +181,9 @@ void frmMain::BringOfferToFront(Offer offer) {
         label->raise();
 }
 
-void frmMain::txtFirstName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
-void frmMain::txtMiddleName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
-void frmMain::txtLastName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
+void frmMain::txtFirstName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
+void frmMain::txtMiddleName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
+void frmMain::txtLastName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 
 bool frmMain::fail(const QString& message, QWidget* focusTo) {
     MsgBox(platform(), message, platform::MsgIcon::Information);
@@ -209,7 +209,7 @@ bool frmMain::ValidateInput() {
     const int m = c.cboMonth->currentIndex();
     const int d = c.cboDate->currentIndex();
     // The Gregorian rule: 1900 was no leap year, 2000 was.
-    if (m == 1 && (IsLeapYear(y) ? d >= 29 : d >= 28))
+    if (m == 1 && (isLeapYear(y) ? d >= 29 : d >= 28))
         //: A day past the end of February. The refusal of the 31st of a 30-day month is the
         //: same text with a space before "!": keep them apart where your language allows.
         return fail(tr("Please Enter Correct Date Or Month!"), nullptr);
