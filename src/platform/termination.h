@@ -4,8 +4,9 @@
 
 namespace platform {
 
-// On SIGTERM, SIGINT or SIGHUP (a logout, a kill, Ctrl+C, a closed terminal) the process ends through the ender, so the
-// settings are flushed and the instance lock released rather than left behind.
+// On SIGTERM, SIGINT or SIGHUP (a logout, a kill, Ctrl+C, a closed terminal) the process ends
+// through the ender, so the settings are flushed and the instance lock released rather than left
+// behind.
 void EndOnTermination(ProcessEnder& ender);
 
 } // namespace platform
