@@ -8,9 +8,6 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
-#include <cstdlib>
-#include <mutex>
-#include <vector>
 
 namespace app {
 namespace {
@@ -58,18 +55,24 @@ QStringList requestedPlatforms(const QCommandLineParser& parser) {
 
 bool isWayland(const QString& platform) { return platform.startsWith(QLatin1String("wayland")); }
 
-bool hasDisplay(const QCommandLineParser& parser) {
+// The variables naming a display that the asked-for platforms need and do not find; empty when
+// one of them can start. A list of platforms is tried in turn; any that needs no window system
+// (offscreen, vnc, eglfs...) is its own business.
+QStringList missingDisplays(const QCommandLineParser& parser) {
     const bool x11 = !x11Display(parser).isEmpty();
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    const QStringList platforms = requestedPlatforms(parser);
-    if (platforms.isEmpty())
-        return x11 || wayland;
-    // A list of platforms is tried in turn; any that needs no window system (offscreen, vnc,
-    // eglfs...) is its own business.
-    for (const QString& name : platforms)
+    QStringList platforms = requestedPlatforms(parser);
+    if (platforms.isEmpty()) // Qt's own choice among the window systems the session names
+        platforms = {QStringLiteral("wayland"), QStringLiteral("xcb")};
+    QStringList missing;
+    for (const QString& name : platforms) {
         if (name == QLatin1String("xcb") ? x11 : !isWayland(name) || wayland)
-            return true;
-    return false;
+            return {};
+        missing << QString::fromLatin1(name == QLatin1String("xcb") ? "DISPLAY"
+                                                                    : "WAYLAND_DISPLAY");
+    }
+    missing.removeDuplicates();
+    return missing;
 }
 
 enum class Outcome { Start, BadOption, Help, Version, UnexpectedArgument, NoDisplay };
@@ -99,7 +102,7 @@ Outcome read(QCommandLineParser& parser, const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return Outcome::UnexpectedArgument;
     // Checked here because Qt, finding no display, prints its plugin messages and aborts.
-    return hasDisplay(parser) ? Outcome::Start : Outcome::NoDisplay;
+    return missingDisplays(parser).isEmpty() ? Outcome::Start : Outcome::NoDisplay;
 }
 
 // Qt names an unknown option without its dashes and in its own quotes; this names it as typed,
@@ -132,10 +135,19 @@ QString programName(const QStringList& arguments) {
                                : QFileInfo(arguments.constFirst()).fileName();
 }
 
-// Which display Qt tried and could not reach, or which platform plugin would not start, and a
-// command that runs the program on a virtual X server: the whole line, in the user's language.
-// No application object can translate here, so the catalogue is read directly.
-QString unreachableDisplayLine(const QStringList& arguments) {
+// A command that runs the program on a virtual X server. A platform asked for stays asked for
+// under xvfb-run unless the command line overrides it.
+QString virtualDisplayCommand(const QCommandLineParser& parser, const QString& self) {
+    QString command = self;
+    if (!requestedPlatforms(parser).isEmpty())
+        command += QLatin1String(" -platform xcb");
+    return command;
+}
+
+} // namespace
+
+QString UnreachableDisplayLine(int argc, char** argv, const Translations& translations) {
+    const QStringList arguments = argumentList(argc, argv);
     QCommandLineParser parser;
     read(parser, arguments);
     const QString self = programName(arguments);
@@ -160,74 +172,30 @@ QString unreachableDisplayLine(const QStringList& arguments) {
     }
     displays.removeAll(QString());
     displays.removeDuplicates();
-    // A platform asked for stays asked for under xvfb-run unless the command line overrides it.
-    QString command = QStringLiteral("xvfb-run ") + self;
-    if (!requested.isEmpty())
-        command += QLatin1String(" -platform xcb");
-    const Translations translations(Translations::DesktopLanguages());
-    const QString text =
-        displays.isEmpty()
-            ? translations
-                  .Translate("CommandLine",
-                             QT_TRANSLATE_NOOP("CommandLine",
-                                               "the platform plugin '%1' could not be started; "
-                                               "to run it on a virtual display: %2"))
-                  .arg(plugins.join(QLatin1String("', '")), command)
-            : translations
-                  .Translate("CommandLine",
-                             QT_TRANSLATE_NOOP("CommandLine",
-                                               "cannot reach the display %1; to run it on a "
-                                               "virtual one: %2"))
-                  .arg(displays.join(QLatin1String(", ")), command);
-    return QStringLiteral("%1: %2").arg(self, text);
-}
-
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray file;
-    int line;
-    QByteArray function;
-    QByteArray category;
+    const QString command = QStringLiteral("xvfb-run ") + virtualDisplayCommand(parser, self);
     QString text;
-};
-
-struct StartWatch {
-    QStringList arguments;
-    QtMessageHandler previous = nullptr;
-    std::mutex mutex;
-    std::vector<HeldMessage> held;
-};
-
-StartWatch* g_watch = nullptr;
-
-void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        // Qt would abort once this returns: a crash and a core dump for a missing display.
-        printLine(stderr, unreachableDisplayLine(g_watch->arguments));
-        std::_Exit(1);
-    }
-    const std::lock_guard<std::mutex> lock(g_watch->mutex);
-    g_watch->held.push_back(
-        {type, context.file, context.line, context.function, context.category, text});
-}
-
-} // namespace
-
-void HoldBackStartMessages(int argc, char** argv) {
-    g_watch = new StartWatch;
-    g_watch->arguments = argumentList(argc, argv);
-    g_watch->previous = qInstallMessageHandler(holdBack);
-}
-
-void ReleaseStartMessages() {
-    qInstallMessageHandler(g_watch->previous);
-    for (const HeldMessage& m : g_watch->held) {
-        const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),
-                                         m.category.constData());
-        g_watch->previous(m.type, context, m.text);
-    }
-    delete g_watch;
-    g_watch = nullptr;
+    if (displays.isEmpty())
+        text = translations
+                   .Translate("CommandLine",
+                              QT_TRANSLATE_NOOP("CommandLine",
+                                                "the platform plugin '%1' could not be started; "
+                                                "to run it on a virtual display: %2"))
+                   .arg(plugins.join(QLatin1String("', '")), command);
+    else if (displays.size() == 1)
+        text = translations
+                   .Translate("CommandLine",
+                              QT_TRANSLATE_NOOP("CommandLine",
+                                                "cannot reach the display %1; to run it on a "
+                                                "virtual one: %2"))
+                   .arg(displays.constFirst(), command);
+    else // an X11 and a Wayland display, each tried in turn
+        text = translations
+                   .Translate("CommandLine",
+                              QT_TRANSLATE_NOOP("CommandLine",
+                                                "cannot reach the displays %1 and %2; to run it "
+                                                "on a virtual one: %3"))
+                   .arg(displays.at(0), displays.at(1), command);
+    return QStringLiteral("%1: %2").arg(self, text);
 }
 
 std::optional<int> HandleCommandLine(int argc, char** argv) {
@@ -277,14 +245,22 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
                                .arg(parser.positionalArguments().constFirst()),
                            tryHelp()));
         return 1;
-    case Outcome::NoDisplay:
-        printLine(stderr, QStringLiteral("%1: %2").arg(
-                              self, QCoreApplication::translate(
-                                        "CommandLine",
-                                        "no display found (DISPLAY and WAYLAND_DISPLAY are not "
-                                        "set); to run it on a virtual one: xvfb-run %1")
-                                        .arg(self)));
+    case Outcome::NoDisplay: {
+        const QStringList missing = missingDisplays(parser);
+        const QString command = virtualDisplayCommand(parser, self);
+        const QString text =
+            missing.size() == 1
+                ? QCoreApplication::translate("CommandLine",
+                                              "no display found (%1 is not set); to run it on a "
+                                              "virtual one: xvfb-run %2")
+                      .arg(missing.constFirst(), command)
+                : QCoreApplication::translate("CommandLine",
+                                              "no display found (DISPLAY and WAYLAND_DISPLAY are "
+                                              "not set); to run it on a virtual one: xvfb-run %1")
+                      .arg(command);
+        printLine(stderr, QStringLiteral("%1: %2").arg(self, text));
         return 1;
+    }
     case Outcome::Start:
         break;
     }

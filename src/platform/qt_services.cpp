@@ -25,17 +25,11 @@
 
 namespace platform {
 
-QString QtMessageBox::DisplayText(const QString& text) {
-    // A message box breaks lines at LF only.
-    return QString(text)
-        .replace(QLatin1String("\r\n"), QLatin1String("\n"))
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 MsgAnswer QtMessageBox::Show(const QString& text, MsgIcon icon, MsgButtons buttons,
                              const QString& title) {
     QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    title, DisplayText(text), QMessageBox::NoButton, QApplication::activeWindow());
+                    title, LineFeedsOnly(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     if (buttons == MsgButtons::YesNo) {

@@ -15,8 +15,6 @@ class QtMessageBox : public MessageBoxService {
 public:
     MsgAnswer Show(const QString& text, MsgIcon icon, MsgButtons buttons,
                    const QString& title) override;
-    // What the box displays for a text: CR LF and bare CR become line breaks.
-    static QString DisplayText(const QString& text);
 };
 
 class DesktopUrlService : public UrlService {

@@ -49,7 +49,7 @@ inline QString pageUrl(const std::string& key) {
 
 // The update reminder's key as the settings file keeps it, and as the fake store keeps it
 // (application "lunavik", section "Settings").
-inline const QString kReminderKey = settings_encoding::EncodeSetting(QStringLiteral("Duration"));
+inline const QString kReminderKey = settings_encoding::ReminderKey();
 inline const QString kFakeReminderKey = QStringLiteral("lunavik/Settings/") + kReminderKey;
 
 // What a real message box showed.

@@ -140,7 +140,7 @@ TEST_F(AccessibilityTest, WindowsAreDescribedByTheNumberLineAndTheAppeal) {
     startAndNext();
     EXPECT_EQ(accessible(program->result.window())->text(QAccessible::Description),
               QStringLiteral("Your Inner Dreams Number is: 2"));
-    EXPECT_TRUE(allText(accessible(program->result.Display()->editor()))
+    EXPECT_TRUE(allText(accessible(box(program->result, "txtDisplay")->editor()))
                     .startsWith(QStringLiteral("Your Inner Dreams Number is: 2\n")));
     fake.random.values = {0.9f};
     program->nag.Load();

@@ -12,11 +12,12 @@
 
 namespace {
 
-// What the result window shows for a number: the engine's pieces, in order, each once.
+// What the result window shows for a number: the engine's texts, in order, each once.
 QString resultText(int number) {
-    const engine::ResultPieces p = engine::ResultTextPieces(
-        number, [](const char* english) { return QString::fromLatin1(english).toStdU16String(); });
-    return QString::fromStdU16String(p.header + p.intro + p.interpretation + p.ending);
+    const QLatin1String blank("\r\n\r\n");
+    return QLatin1String(engine::ResultHeader().data()) + QString::number(number) + blank +
+           QLatin1String(engine::ResultIntro().data()) + blank +
+           QLatin1String(engine::Interpretation(number).data()) + blank + blank;
 }
 
 class MainWindowTest : public ProgramTest {
@@ -35,7 +36,7 @@ protected:
             texts << list->itemText(i);
         return texts;
     }
-    QString shownResult() { return result().Display()->Text(); }
+    QString shownResult() { return box(result(), "txtDisplay")->Text(); }
     // Next from the menu, so the focus stays where it was unless validation moves it.
     void nextFromMenu() {
         box(main(), "txtMiddleName")->setFocus();
@@ -49,7 +50,7 @@ protected:
         EXPECT_FALSE(result().IsLoaded());
     }
     QPlainTextEdit* display() {
-        return qobject_cast<QPlainTextEdit*>(result().Display()->editor());
+        return qobject_cast<QPlainTextEdit*>(box(result(), "txtDisplay")->editor());
     }
 };
 
@@ -181,7 +182,7 @@ TEST_F(MainWindowTest, AltNShowsTheWholeResultFromItsFirstLineAndEmptiesTheClipb
     ASSERT_TRUE(QTest::qWaitFor([&] { return result().Visible(); }, 2000));
     EXPECT_FALSE(main().Visible());
     EXPECT_EQ(shownResult(), resultText(2));
-    EXPECT_EQ(result().Display()->SelStart(), 0);
+    EXPECT_EQ(box(result(), "txtDisplay")->SelStart(), 0);
     EXPECT_EQ(display()->verticalScrollBar()->value(), 0);
     EXPECT_GT(display()->verticalScrollBar()->maximum(), 0) << "the rest is reached by scrolling";
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
