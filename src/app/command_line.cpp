@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/displays.h"
 #include "app/translations.h"
 #include "build_config.h"
 
@@ -35,46 +36,6 @@ void acceptQtOptions(QCommandLineParser& parser) {
     }
 }
 
-// The X display the xcb plugin connects to.
-QString x11Display(const QCommandLineParser& parser) {
-    return parser.isSet(QStringLiteral("display")) ? parser.value(QStringLiteral("display"))
-                                                   : qEnvironmentVariable("DISPLAY");
-}
-
-// The platform plugins asked for, in the order Qt tries them; empty when Qt picks one for the
-// session.
-QStringList requestedPlatforms(const QCommandLineParser& parser) {
-    QString platforms = parser.value(QStringLiteral("platform"));
-    if (platforms.isEmpty())
-        platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
-    QStringList names;
-    for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        names << entry.section(QLatin1Char(':'), 0, 0);
-    return names;
-}
-
-bool isWayland(const QString& platform) { return platform.startsWith(QLatin1String("wayland")); }
-
-// The variables naming a display that the asked-for platforms need and do not find; empty when
-// one of them can start. A list of platforms is tried in turn; any that needs no window system
-// (offscreen, vnc, eglfs...) is its own business.
-QStringList missingDisplays(const QCommandLineParser& parser) {
-    const bool x11 = !x11Display(parser).isEmpty();
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    QStringList platforms = requestedPlatforms(parser);
-    if (platforms.isEmpty()) // Qt's own choice among the window systems the session names
-        platforms = {QStringLiteral("wayland"), QStringLiteral("xcb")};
-    QStringList missing;
-    for (const QString& name : platforms) {
-        if (name == QLatin1String("xcb") ? x11 : !isWayland(name) || wayland)
-            return {};
-        missing << QString::fromLatin1(name == QLatin1String("xcb") ? "DISPLAY"
-                                                                    : "WAYLAND_DISPLAY");
-    }
-    missing.removeDuplicates();
-    return missing;
-}
-
 enum class Outcome { Start, BadOption, Help, Version, UnexpectedArgument, NoDisplay };
 
 // Sets the parser up, its texts in the language installed at that moment, and reads the
@@ -102,7 +63,7 @@ Outcome read(QCommandLineParser& parser, const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return Outcome::UnexpectedArgument;
     // Checked here because Qt, finding no display, prints its plugin messages and aborts.
-    return missingDisplays(parser).isEmpty() ? Outcome::Start : Outcome::NoDisplay;
+    return MissingDisplays(parser).isEmpty() ? Outcome::Start : Outcome::NoDisplay;
 }
 
 // Qt names an unknown option without its dashes and in its own quotes; this names it as typed,
@@ -135,15 +96,6 @@ QString programName(const QStringList& arguments) {
                                : QFileInfo(arguments.constFirst()).fileName();
 }
 
-// A command that runs the program on a virtual X server. A platform asked for stays asked for
-// under xvfb-run unless the command line overrides it.
-QString virtualDisplayCommand(const QCommandLineParser& parser, const QString& self) {
-    QString command = self;
-    if (!requestedPlatforms(parser).isEmpty())
-        command += QLatin1String(" -platform xcb");
-    return command;
-}
-
 } // namespace
 
 QString UnreachableDisplayLine(int argc, char** argv, const Translations& translations) {
@@ -151,51 +103,7 @@ QString UnreachableDisplayLine(int argc, char** argv, const Translations& transl
     QCommandLineParser parser;
     read(parser, arguments);
     const QString self = programName(arguments);
-    const QStringList requested = requestedPlatforms(parser);
-    const QString x11 = x11Display(parser);
-    QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    QStringList displays;
-    QStringList plugins;
-    if (requested.isEmpty()) {
-        // Qt's own choice among the window systems the session names.
-        displays << x11 << wayland;
-    } else {
-        if (wayland.isEmpty())
-            wayland = QStringLiteral("wayland-0"); // where a Wayland client looks unless told
-        for (const QString& name : requested)
-            if (name == QLatin1String("xcb"))
-                displays << x11;
-            else if (isWayland(name))
-                displays << wayland;
-            else
-                plugins << name;
-    }
-    displays.removeAll(QString());
-    displays.removeDuplicates();
-    const QString command = QStringLiteral("xvfb-run ") + virtualDisplayCommand(parser, self);
-    QString text;
-    if (displays.isEmpty())
-        text = translations
-                   .Translate("CommandLine",
-                              QT_TRANSLATE_NOOP("CommandLine",
-                                                "the platform plugin '%1' could not be started; "
-                                                "to run it on a virtual display: %2"))
-                   .arg(plugins.join(QLatin1String("', '")), command);
-    else if (displays.size() == 1)
-        text = translations
-                   .Translate("CommandLine",
-                              QT_TRANSLATE_NOOP("CommandLine",
-                                                "cannot reach the display %1; to run it on a "
-                                                "virtual one: %2"))
-                   .arg(displays.constFirst(), command);
-    else // an X11 and a Wayland display, each tried in turn
-        text = translations
-                   .Translate("CommandLine",
-                              QT_TRANSLATE_NOOP("CommandLine",
-                                                "cannot reach the displays %1 and %2; to run it "
-                                                "on a virtual one: %3"))
-                   .arg(displays.at(0), displays.at(1), command);
-    return QStringLiteral("%1: %2").arg(self, text);
+    return QStringLiteral("%1: %2").arg(self, UnreachableDisplayText(parser, self, translations));
 }
 
 std::optional<int> HandleCommandLine(int argc, char** argv) {
@@ -245,22 +153,9 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
                                .arg(parser.positionalArguments().constFirst()),
                            tryHelp()));
         return 1;
-    case Outcome::NoDisplay: {
-        const QStringList missing = missingDisplays(parser);
-        const QString command = virtualDisplayCommand(parser, self);
-        const QString text =
-            missing.size() == 1
-                ? QCoreApplication::translate("CommandLine",
-                                              "no display found (%1 is not set); to run it on a "
-                                              "virtual one: xvfb-run %2")
-                      .arg(missing.constFirst(), command)
-                : QCoreApplication::translate("CommandLine",
-                                              "no display found (DISPLAY and WAYLAND_DISPLAY are "
-                                              "not set); to run it on a virtual one: xvfb-run %1")
-                      .arg(command);
-        printLine(stderr, QStringLiteral("%1: %2").arg(self, text));
+    case Outcome::NoDisplay:
+        printLine(stderr, QStringLiteral("%1: %2").arg(self, NoDisplayText(parser, self)));
         return 1;
-    }
     case Outcome::Start:
         break;
     }
