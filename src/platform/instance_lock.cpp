@@ -142,8 +142,12 @@ void QuietMissingRuntimeFolder() {
     static QtMessageHandler next = nullptr;
     next = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            // Qt's own folder then is runtime-NAME in the temporary folder; where another user
+            // took it, the lock has said so already, in the user's language.
             if (type == QtWarningMsg &&
-                message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+                (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")) ||
+                 (message.startsWith(QLatin1String("QStandardPaths: ")) &&
+                  message.contains(QLatin1String("runtime directory")))))
                 return;
             next(type, context, message);
         });
@@ -161,7 +165,7 @@ bool LockFileInstanceGuard::AnotherInstanceRunning() {
     m_blocking.clear();
     if (m_lock && m_lock->isLocked())
         return false;
-    // No private folder to lock in: the program refuses to start before it asks (lockPath).
+    // No private folder to lock in: no other copy can be seen, and the program says so.
     if (m_path.isEmpty())
         return false;
     const FolderGate gate(m_folder);

@@ -12,11 +12,13 @@ namespace platform {
 // otherwise a folder of the program's own in the user's cache folder, made private, otherwise
 // the user's runtime-NAME folder in the temporary folder, made private; the first of these
 // that can be written. Never a folder another user can write to; empty when there is no
-// private folder to be had, and then the program must not start.
+// private folder to be had (another user may have taken the temporary one), and then the
+// program runs without the guard rather than be kept from starting.
 QString PrivateLockFolder(const QString& appName);
 
-// Without XDG_RUNTIME_DIR the lock simply lives in the cache folder, so Qt's warning about the
-// missing variable is noise to the user. Call before the application object is made.
+// Without XDG_RUNTIME_DIR the lock simply lives in the cache folder, so Qt's warnings about the
+// missing variable and its own stand-in folder are noise to the user. Call before the
+// application object is made.
 void QuietMissingRuntimeFolder();
 
 // A QLockFile in a folder private to the user. QLockFile holds a kernel lock on its file for as
