@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;Faire un don</translation>
+        <translation>Faire un &amp;don</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>

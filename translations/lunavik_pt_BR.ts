@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;Avançar</translation>
+        <translation>A&amp;vançar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

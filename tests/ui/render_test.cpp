@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
@@ -81,6 +83,22 @@ const std::map<std::string, const char*> kClassicOnDark = {
 std::string desktopName(const testing::TestParamInfo<Desktop>& info) {
     return std::string(info.param.style) + (info.param.dark ? "Dark" : "Light");
 }
+
+// The letters Alt presses in one window or menu: no two captions may take the same one.
+struct AccessKeys {
+    std::string where;
+    std::map<QChar, QString> taken;
+    void add(const QString& caption, const QString& owner) {
+        int marked = -1;
+        const QString shown = forms::StripAccessKeys(caption, &marked);
+        if (marked < 0)
+            return;
+        const auto [at, fresh] = taken.emplace(shown.at(marked).toLower(), owner);
+        EXPECT_TRUE(fresh) << where << ": Alt+" << QString(shown.at(marked)).toStdString()
+                           << " for both " << at->second.toStdString() << " and "
+                           << owner.toStdString();
+    }
+};
 
 bool near(QRgb a, const QColor& b, int tolerance = 8) {
     return std::abs(qRed(a) - b.red()) <= tolerance &&
@@ -291,11 +309,22 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
     }
 }
 
-// Measured with the font each control really resolves to, at this scale.
-TEST_P(RenderTest, EveryCaptionFitsItsControl) {
+// Measured with the font each control really resolves to, at this scale. What the user can
+// press with Alt differs within each window and each of its menus.
+TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
     for (const char* name : kWindows) {
         forms::Form& f = program->form(name);
         f.window()->show();
+        AccessKeys keys{name, {}};
+        if (const auto* bar = f.window()->findChild<QMenuBar*>())
+            for (QAction* entry : bar->actions()) {
+                if (!entry->isVisible())
+                    continue;
+                keys.add(entry->text(), entry->objectName());
+                AccessKeys items{name + ('.' + entry->objectName().toStdString()), {}};
+                for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>())
+                    items.add(item->text(), item->objectName());
+            }
         for (const ControlDesign& c : f.Design().controls) {
             QWidget* w = f.Control(c.name);
             if (!w->isVisible())
@@ -303,11 +332,14 @@ TEST_P(RenderTest, EveryCaptionFitsItsControl) {
             SCOPED_TRACE(testing::Message() << name << '.' << c.name.toStdString() << " in "
                                             << QFontInfo(w->font()).family().toStdString());
             const QFontMetricsF fm(w->font(), w);
-            QString text = forms::StripAccessKeys(c.caption);
+            QString caption = c.caption;
             if (auto* label = qobject_cast<forms::FormLabel*>(w))
-                text = forms::StripAccessKeys(label->Caption());
+                caption = label->Caption();
             if (auto* button = qobject_cast<QPushButton*>(w))
-                text = forms::StripAccessKeys(button->text());
+                caption = button->text();
+            if (c.kind == Kind::Label || c.kind == Kind::Button || c.kind == Kind::CheckButton)
+                keys.add(caption, c.name);
+            const QString text = forms::StripAccessKeys(caption);
             if (text.trimmed().isEmpty() && c.kind != Kind::ComboList)
                 continue;
             const QSizeF size = w->size();
