@@ -43,8 +43,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>Lunavik kann nicht starten: Für seine Sperrdatei, die einen zweiten gleichzeitigen Lauf verhindert, findet es keinen Ordner, den nur Sie öffnen können.<byte value="xd"/><byte value="xd"/>Machen Sie Ihren persönlichen Ordner beschreibbar oder setzen Sie XDG_RUNTIME_DIR auf einen eigenen Ordner, den nur Sie öffnen können, und starten Sie Lunavik dann erneut.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

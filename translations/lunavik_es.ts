@@ -43,8 +43,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>Lunavik no puede iniciarse: no encuentra ninguna carpeta que solo tú puedas abrir para su archivo de bloqueo, que impide que se ejecute dos veces.<byte value="xd"/><byte value="xd"/>Haz que se pueda escribir en tu carpeta personal o define XDG_RUNTIME_DIR como una carpeta tuya que solo tú puedas abrir, y vuelve a iniciar Lunavik.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>Lunavik ne peut pas démarrer&#xa0;: il ne trouve aucun dossier que vous seul pouvez ouvrir pour son fichier de verrou, qui l’empêche de s’exécuter deux fois.<byte value="xd"/><byte value="xd"/>Rendez votre dossier personnel accessible en écriture, ou définissez XDG_RUNTIME_DIR sur un dossier à vous que vous seul pouvez ouvrir, puis relancez Lunavik.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>Impossibile avviare Lunavik: non è stata trovata alcuna cartella accessibile solo a Lei in cui tenere il file di blocco che impedisce di eseguirlo due volte.<byte value="xd"/><byte value="xd"/>Rendere scrivibile la propria cartella personale, oppure impostare XDG_RUNTIME_DIR su una propria cartella accessibile solo a Lei, quindi avviare di nuovo Lunavik.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

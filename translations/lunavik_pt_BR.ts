@@ -43,8 +43,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>O Lunavik não pode ser iniciado: não encontra nenhuma pasta que só você possa abrir para o arquivo de bloqueio, que impede que ele seja executado duas vezes.<byte value="xd"/><byte value="xd"/>Torne sua pasta pessoal gravável ou defina XDG_RUNTIME_DIR como uma pasta sua que só você possa abrir e inicie o Lunavik novamente.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
