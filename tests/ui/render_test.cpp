@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -88,36 +87,14 @@ std::string desktopName(const testing::TestParamInfo<Desktop>& info) {
     return std::string(info.param.style) + (info.param.dark ? "Dark" : "Light");
 }
 
-// The letters Alt presses in one window or menu: no two captions may take the same one.
-struct AccessKeys {
-    std::string where;
-    std::map<QChar, QString> taken;
-    void add(const QString& caption, const QString& owner) {
-        int marked = -1;
-        const QString shown = forms::StripAccessKeys(caption, &marked);
-        if (marked < 0)
-            return;
-        const auto [at, fresh] = taken.emplace(shown.at(marked).toLower(), owner);
-        EXPECT_TRUE(fresh) << where << ": Alt+" << QString(shown.at(marked)).toStdString()
-                           << " for both " << at->second.toStdString() << " and "
-                           << owner.toStdString();
-    }
-};
-
 // Whether the board's host name, where a label shows it, stays whole on one of its lines (an
 // invisible joiner may follow each hyphen).
 bool hostWhole(const forms::FormLabel* label) {
-    const QString text = label->textFormat() == Qt::PlainText
-                             ? label->text()
-                             : forms::StripAccessKeys(label->Caption());
     const QRegularExpressionMatch host =
         QRegularExpression(QRegularExpression::escape(BoardHost())
                                .replace(QStringLiteral("\\-"), QStringLiteral("-\\x{2060}?")))
-            .match(text);
-    QTextLayout layout(text, label->font(), label);
-    QTextOption wrapped;
-    wrapped.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(wrapped);
+            .match(label->text());
+    QTextLayout layout(label->text(), label->font(), label); // wraps at words
     layout.beginLayout();
     bool whole = !host.hasMatch();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -340,21 +317,22 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
 }
 
 // Measured with the font each control really resolves to, at this scale. What the user can
-// press with Alt differs within each window and each of its menus.
+// press with Alt differs within each window: its menu bar entries and shown controls.
 TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
     for (const char* name : kWindows) {
         forms::Form& f = program->form(name);
         f.window()->show();
-        AccessKeys keys{name, {}};
-        if (const auto* bar = f.window()->findChild<QMenuBar*>())
-            for (QAction* entry : bar->actions()) {
-                if (!entry->isVisible())
-                    continue;
-                keys.add(entry->text(), entry->objectName());
-                AccessKeys items{name + ('.' + entry->objectName().toStdString()), {}};
-                for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>())
-                    items.add(item->text(), item->objectName());
-            }
+        std::map<QChar, QString> keys; // what Alt with each letter presses
+        const auto press = [&](const QString& caption, const QString& control) {
+            int at = -1;
+            const QString shown = forms::StripAccessKeys(caption, &at);
+            EXPECT_TRUE(at < 0 || keys.emplace(shown.at(at).toLower(), control).second)
+                << name << ": " << control.toStdString() << " takes a letter already taken";
+        };
+        for (const QMenuBar* bar : f.window()->findChildren<QMenuBar*>())
+            for (QAction* entry : bar->actions())
+                if (entry->isVisible())
+                    press(entry->text(), entry->objectName());
         for (const ControlDesign& c : f.Design().controls) {
             QWidget* w = f.Control(c.name);
             if (!w->isVisible())
@@ -368,7 +346,7 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
             if (auto* button = qobject_cast<QPushButton*>(w))
                 caption = button->text();
             if (c.kind == Kind::Label || c.kind == Kind::Button || c.kind == Kind::CheckButton)
-                keys.add(caption, c.name);
+                press(caption, c.name);
             const QString text = forms::StripAccessKeys(caption);
             if (text.trimmed().isEmpty() && c.kind != Kind::ComboList)
                 continue;
@@ -383,14 +361,14 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
                 if (c.name == QLatin1String("Label2") && std::string_view(name) == "frmNagScreen2")
                     captions = {exit_texts::BoardAppeal(0), exit_texts::BoardAppeal(1),
                                 exit_texts::BoardAppeal(2), exit_texts::BoardAppeal(3)};
-                for (const QString& shownCaption : captions) {
-                    label->SetCaption(shownCaption);
+                for (const QString& each : captions) {
+                    label->SetCaption(each);
                     const QRectF needed =
                         fm.boundingRect(QRectF(0, 0, size.width(), 1e6), Qt::TextWordWrap,
-                                        forms::StripAccessKeys(shownCaption));
-                    EXPECT_LE(needed.width(), shown.width() + 0.5) << shownCaption.toStdString();
-                    EXPECT_LE(needed.height(), shown.height() + 0.5) << shownCaption.toStdString();
-                    EXPECT_TRUE(hostWhole(label)) << shownCaption.toStdString();
+                                        forms::StripAccessKeys(each));
+                    EXPECT_LE(needed.width(), shown.width() + 0.5) << each.toStdString();
+                    EXPECT_LE(needed.height(), shown.height() + 0.5) << each.toStdString();
+                    EXPECT_TRUE(hostWhole(label)) << each.toStdString();
                 }
                 break;
             }
