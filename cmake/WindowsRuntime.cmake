@@ -9,15 +9,15 @@ endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION ${_bin}/platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION ${_bin}/styles)
 
-# Qt's own catalogues are the same files on every system; Debian's copies serve.
-set(_qt_catalogues /usr/share/qt6/translations)
+# Qt's own catalogues (scripts/windows_qt.sh puts Debian's beside the Windows Qt).
+set(_qt_catalogues ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS})
 foreach(catalogue IN LISTS LUNAVIK_CATALOGUES)
     get_filename_component(language ${catalogue} NAME_WE)
     string(REPLACE "lunavik_" "" language ${language})
     if(EXISTS ${_qt_catalogues}/qtbase_${language}.qm)
         install(FILES ${_qt_catalogues}/qtbase_${language}.qm DESTINATION ${_bin}/translations)
     else()
-        message(WARNING "qtbase_${language}.qm not found (qt6-translations-l10n)")
+        message(FATAL_ERROR "qtbase_${language}.qm not found in ${_qt_catalogues}")
     endif()
 endforeach()
 # Without it Qt would look for its catalogues where it was built.

@@ -21,7 +21,13 @@ options=(
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 key=$(printf '%s\n' "$version" "${options[@]}" | cat - "$root/cmake/mingw-w64.cmake" | sha256sum | cut -c1-12)
 prefix="$cache/qt-$key"
+# Qt's own catalogues are the same files on every system; Debian's serve the Windows Qt.
+install_catalogues() {
+    mkdir -p "$prefix/translations"
+    cp /usr/share/qt6/translations/qtbase_*.qm "$prefix/translations/"
+}
 if [ -f "$prefix/.built" ]; then
+    install_catalogues
     echo "$prefix"
     exit 0
 fi
@@ -50,5 +56,6 @@ cmake -S "$source_dir" -B "$work/build" -G Ninja \
 cmake --build "$work/build" >&2
 cmake --install "$work/build" >&2
 rm -rf "$work"
+install_catalogues
 touch "$prefix/.built"
 echo "$prefix"
