@@ -19,6 +19,8 @@ set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/lunavik.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/lunavik.ico")
 set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\Lunavik.exe")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer for a 64-bit program: its registry entries and folders are the native ones.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY "bin")
 # Each generator names its file: lunavik-1.70-setup.exe and lunavik-1.70-windows-x64.zip.

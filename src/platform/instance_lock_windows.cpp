@@ -2,6 +2,7 @@
 #include "platform/instance_lock.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <utility>
 
@@ -26,8 +27,8 @@ LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QString fol
 
 LockFileInstanceGuard::~LockFileInstanceGuard() { Release(); }
 
-// Windows keeps a file that a running process holds open from being deleted, and QLockFile
-// takes over one whose process is gone, so it needs no help here.
+// A running copy holds its lock file open, and Windows will not remove an open file: a file
+// that can be removed was left behind, whatever process id it names (Windows reuses them).
 bool LockFileInstanceGuard::AnotherInstanceRunning() {
     m_blocking.clear();
     if (m_lock && m_lock->isLocked())
@@ -36,10 +37,16 @@ bool LockFileInstanceGuard::AnotherInstanceRunning() {
         return false;
     m_lock = std::make_unique<QLockFile>(m_path);
     m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0))
-        return false;
-    // The folder cannot hold a lock (read-only, full): better to start than to refuse.
-    return m_lock->error() == QLockFile::LockFailedError;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (m_lock->tryLock(0))
+            return false;
+        // The folder cannot hold a lock (read-only, full): better to start than to refuse.
+        if (m_lock->error() != QLockFile::LockFailedError)
+            return false;
+        if (!QFile::remove(m_path))
+            return true;
+    }
+    return true; // something keeps making the file: another copy is starting
 }
 
 void LockFileInstanceGuard::Release() {

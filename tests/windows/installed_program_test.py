@@ -19,7 +19,7 @@ PREFIX = os.environ["WINEPREFIX"]
 INSTALLED = os.path.join(PREFIX, "drive_c", "Program Files", "Lunavik")
 PROGRAM = r"C:\Program Files\Lunavik\bin\Lunavik.exe"
 SHORTCUT = os.path.join(PREFIX, "drive_c", "ProgramData", "Microsoft", "Windows", "Start Menu",
-                        "Programs", "Lunavik", "Lunavik.lnk")
+                        "Programs", WINDOW_TITLE.replace(" v", " "), "Lunavik.lnk")
 started = []
 
 
