@@ -30,12 +30,11 @@ bool upperHex(QChar c) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto fields = SplitFields(data, size, 5);
-    QString values[5];
-    for (int i = 0; i < 5; ++i)
-        values[i] = fromUnits(fields[size_t(i)]);
+    std::array<QString, 5> values;
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = fromUnits(fields[i]);
 
-    const QString url =
-        modTellAFriend::BuildReferralUrl(values[0], values[1], values[2], values[3], values[4]);
+    const QString url = modTellAFriend::BuildReferralUrl(values);
 
     // Printable ASCII only: no space, no control character, nothing a browser would mangle.
     for (QChar c : url)

@@ -10,14 +10,18 @@ namespace app {
 Translations::Translations(const QStringList& languages) {
     // One catalogue per language, named as Qt names its own ("de", "pt_BR"): a language's one
     // catalogue serves all its countries, so a Portuguese desktop reads the Brazilian texts.
+    // Only names are compared: a wildcard filter would start the regular expression engine.
     const QDir catalogues(QStringLiteral(":/i18n"));
-    const QStringList names = catalogues.entryList({QStringLiteral("lunavik_*.qm")}, QDir::Files);
+    const QStringList files = catalogues.entryList(QDir::Files);
+    const QString prefix = QStringLiteral("lunavik_"), suffix = QStringLiteral(".qm");
     for (const QString& language : languages) {
         const QLocale wanted(language);
         if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
             return;
-        for (const QString& file : names) {
-            const QString name = file.mid(8).chopped(3); // between "lunavik_" and ".qm"
+        for (const QString& file : files) {
+            if (!file.startsWith(prefix) || !file.endsWith(suffix))
+                continue;
+            const QString name = file.sliced(prefix.size()).chopped(suffix.size());
             if (QLocale(name).language() != wanted.language() ||
                 !m_program.load(catalogues.filePath(file)))
                 continue;

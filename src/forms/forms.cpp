@@ -66,7 +66,7 @@ void Form::Show(ShowMode mode) {
         placeCentred();
         m_placed = true;
     }
-    const bool wasVisible = m_window->isVisible();
+    const bool wasVisible = Visible();
     if (mode == ShowMode::Modal)
         m_window->setWindowModality(Qt::ApplicationModal);
     m_window->show();
@@ -153,7 +153,7 @@ void Form::SetIcon(const QIcon& icon) {
 void Form::SetTopmost() {
     if (!m_window)
         return;
-    const bool visible = m_window->isVisible();
+    const bool visible = Visible();
     m_window->setAttribute(Qt::WA_ShowWithoutActivating);
     m_window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (visible)

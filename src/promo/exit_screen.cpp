@@ -51,30 +51,30 @@ forms::FormDesign frmNagScreen2::Design() const {
     frame2.back = colours::Navy();
     frame2.fore = colours::White();
 
-    // Each box starts out showing its hint.
-    auto box = [&](const char* name, int l, int t, int w, int h, int tab,
-                   const ReferralField& field, const QString& spoken) -> ControlDesign& {
-        auto& c = d.Add(name, Kind::TextBox, "Frame2", l, t, w, h, tab);
+    // Each box is named by its referral value and starts out showing its hint.
+    auto box = [&](const ReferralField& field, int l, int t, int w, int h, int tab,
+                   const QString& spoken) -> ControlDesign& {
+        auto& c = d.Add(field.box, Kind::TextBox, "Frame2", l, t, w, h, tab);
         c.caption = field.Hint();
         c.accessibleName = spoken;
         return c;
     };
     // Below the frame's bottom edge: it takes the focus but is never seen.
-    auto& message = box("txtMessage", 4800, 3600, 1815, 495, 14, kMessage, tr("Message"));
+    auto& message = box(kMessage, 4800, 3600, 1815, 495, 14, tr("Message"));
     message.caption += QStringLiteral("\r\n");
     message.multiLine = true;
     message.verticalScroll = true;
     //: The box's name for a screen reader; its hint "Friend's Name" is another text.
-    box("txtFriendName", 85, 720, 3375, 285, 13, kFriendName, tr("Friend's name"));
+    box(kFriendName, 85, 720, 3375, 285, 13, tr("Friend's name"));
     //: The box's name for a screen reader; its hint "Friend's Email Address" is another text.
-    box("txtFriendEmail", 3600, 720, 3375, 285, 12, kFriendEmail, tr("Friend's e-mail address"));
+    box(kFriendEmail, 3600, 720, 3375, 285, 12, tr("Friend's e-mail address"));
     //: The box's name for a screen reader; its hint "Your Email Address" is another text.
-    box("txtEmail", 3600, 360, 3375, 285, 11, kSenderEmail, tr("Your e-mail address"));
+    box(kSenderEmail, 3600, 360, 3375, 285, 11, tr("Your e-mail address"));
     auto& submit = d.Add("cmdSubmit", Kind::Button, "Frame2", 1920, 1080, 3375, 285, 10);
     submit.caption = tr("Refer A Friend &Now");
     submit.font = {verdana, 8.25, true};
     //: The box's name for a screen reader; its hint "Your Name" is another text.
-    box("txtName", 85, 360, 3375, 285, 9, kSenderName, tr("Your name"));
+    box(kSenderName, 85, 360, 3375, 285, 9, tr("Your name"));
 
     auto& close = d.Add("cmdClose", Kind::Button, "", 6000, 2760, 1245, 375, 0);
     close.caption = tr("E&xit");
@@ -100,20 +100,12 @@ forms::FormDesign frmNagScreen2::Design() const {
 }
 
 void frmNagScreen2::Bind() {
-    m_ui = {.txtName = Require<FormTextBox>("txtName"),
-            .txtEmail = Require<FormTextBox>("txtEmail"),
-            .txtMessage = Require<FormTextBox>("txtMessage"),
-            .txtFriendName = Require<FormTextBox>("txtFriendName"),
-            .txtFriendEmail = Require<FormTextBox>("txtFriendEmail"),
-            .Check1 = Require<forms::FormCheckButton>("Check1"),
+    m_ui = {.Check1 = Require<forms::FormCheckButton>("Check1"),
             .lblNagScreen2Caption = Require<forms::FormLabel>("lblNagScreen2Caption"),
             .Label2 = Require<forms::FormLabel>("Label2"),
             .picNagscreen2Icon = Require<QLabel>("picNagscreen2Icon")};
-    m_ui.fields = {{{&kSenderName, m_ui.txtName},
-                    {&kSenderEmail, m_ui.txtEmail},
-                    {&kMessage, m_ui.txtMessage},
-                    {&kFriendName, m_ui.txtFriendName},
-                    {&kFriendEmail, m_ui.txtFriendEmail}}};
+    for (size_t i = 0; i < kReferralFields.size(); ++i)
+        m_ui.fields[i] = {kReferralFields[i], Require<FormTextBox>(kReferralFields[i]->box)};
     connect(Require<QPushButton>("cmdClose"), &QPushButton::clicked, this,
             &frmNagScreen2::cmdClose_Click);
     connect(Require<QPushButton>("cmdSubmit"), &QPushButton::clicked, this,
@@ -130,9 +122,11 @@ void frmNagScreen2::Bind() {
         connect(box, &FormTextBox::LostFocus, this,
                 [this, field, box] { hintLostFocus(box, *field); });
     }
-    for (FormTextBox* email : {m_ui.txtEmail, m_ui.txtFriendEmail})
+    for (const ReferralField* address : {&kSenderEmail, &kFriendEmail}) {
+        FormTextBox* email = Require<FormTextBox>(address->box);
         connect(email, &FormTextBox::KeyPress, this,
                 [this, email](int& keyAscii) { emailKeyPress(email, keyAscii); });
+    }
 }
 
 void frmNagScreen2::Unbind() { m_ui = {}; }
@@ -186,8 +180,8 @@ void frmNagScreen2::cmdSubmit_Click() {
     for (const auto& [field, box] : m_ui.fields)
         m_tellAFriend.*field->value = TrimSpaces(box->Text());
 
-    const QString email = TrimSpaces(m_ui.txtEmail->Text());
-    const QString friendEmail = TrimSpaces(m_ui.txtFriendEmail->Text());
+    const QString& email = m_tellAFriend.strSenderEmail;
+    const QString& friendEmail = m_tellAFriend.strFriendEmail;
     if (email == friendEmail)
         return report(tr("Please Enter Distinct Email Addresses"));
     if (!email.contains(QLatin1Char('@')) || !friendEmail.contains(QLatin1Char('@')))

@@ -39,16 +39,11 @@ private:
 
     // The controls the handlers work with; null while the screen is not loaded.
     struct Controls {
-        forms::FormTextBox* txtName = nullptr;
-        forms::FormTextBox* txtEmail = nullptr;
-        forms::FormTextBox* txtMessage = nullptr;
-        forms::FormTextBox* txtFriendName = nullptr;
-        forms::FormTextBox* txtFriendEmail = nullptr;
         forms::FormCheckButton* Check1 = nullptr;
         forms::FormLabel* lblNagScreen2Caption = nullptr;
         forms::FormLabel* Label2 = nullptr;
         QLabel* picNagscreen2Icon = nullptr;
-        // Each referral value with the box it is typed into, in checking order.
+        // Each referral value with the box it is typed into, in the order of kReferralFields.
         std::array<std::pair<const ReferralField*, forms::FormTextBox*>, 5> fields{};
     } m_ui;
 

@@ -14,26 +14,25 @@ QString encoded(const QString& value) {
 }
 } // namespace
 
-QString modTellAFriend::BuildReferralUrl(const QString& senderName, const QString& senderEmail,
-                                         const QString& message, const QString& friendName,
-                                         const QString& friendEmail) {
-    return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=orvs-refer-a-friend") +
-           QStringLiteral("&taf1=") + encoded(senderName) + QStringLiteral("&taf2=") +
-           encoded(senderEmail) + QStringLiteral("&taf3=") + encoded(message) +
-           QStringLiteral("&taf4=") + encoded(friendName) + QStringLiteral("&taf5=") +
-           encoded(friendEmail) + QStringLiteral("&taf6=" LUNAVIK_SITE_BASE "/lunavik/");
+QString modTellAFriend::BuildReferralUrl(const std::array<QString, 5>& values) {
+    QString url = QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=orvs-refer-a-friend");
+    for (size_t i = 0; i < values.size(); ++i)
+        url += u'&' + QLatin1String(kReferralFields[i]->parameter) + u'=' + encoded(values[i]);
+    return url + QStringLiteral("&taf6=" LUNAVIK_SITE_BASE "/lunavik/");
 }
 
 void modTellAFriend::SubmitReferral() {
-    for (const ReferralField* field : kReferralFields) {
-        const QString trimmed = TrimSpaces(this->*field->value);
-        if (trimmed.isEmpty() || trimmed == field->Hint()) {
-            MsgBox(m_platform, field->Missing(), platform::MsgIcon::Critical);
+    std::array<QString, 5> values;
+    for (size_t i = 0; i < values.size(); ++i) {
+        const ReferralField& field = *kReferralFields[i];
+        values[i] = this->*field.value;
+        const QString trimmed = TrimSpaces(values[i]);
+        if (trimmed.isEmpty() || trimmed == field.Hint()) {
+            MsgBox(m_platform, field.Missing(), platform::MsgIcon::Critical);
             return;
         }
     }
-    strReferralURL =
-        BuildReferralUrl(strSenderName, strSenderEmail, strMessage, strFriendName, strFriendEmail);
+    strReferralURL = BuildReferralUrl(values);
     OpenReferralUrl();
 }
 

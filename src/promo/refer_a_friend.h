@@ -30,21 +30,23 @@ public:
     void SubmitReferral();
     void OpenReferralUrl();
 
-    // The address for these values. Each value is percent-encoded as UTF-8, so the server
-    // reads back exactly what was typed, whatever characters it holds.
-    static QString BuildReferralUrl(const QString& senderName, const QString& senderEmail,
-                                    const QString& message, const QString& friendName,
-                                    const QString& friendEmail);
+    // The address for the five values, given in the order of kReferralFields. Each value is
+    // percent-encoded as UTF-8, so the server reads back exactly what was typed, whatever
+    // characters it holds.
+    static QString BuildReferralUrl(const std::array<QString, 5>& values);
 
 private:
     platform::Platform& m_platform;
 };
 
-// One value of the referral form: where the Refer button stores it, the hint its box shows
-// while it holds no input, and the message when it is left empty or at its hint. The texts are
-// English, marked for the catalogues; Hint and Missing give them in the user's language.
+// One value of the referral form: where the Refer button stores it, the exit screen's box it
+// is typed into, its parameter in the referral address, the hint its box shows while it holds
+// no input, and the message when it is left empty or at its hint. The texts are English,
+// marked for the catalogues; Hint and Missing give them in the user's language.
 struct ReferralField {
     QString modTellAFriend::*value;
+    const char* box;
+    const char* parameter;
     const char* hint;
     const char* missing;
     // The unseen message box sends its text as it stands, so its hint stays as written.
@@ -57,21 +59,29 @@ struct ReferralField {
     QString Missing() const { return QCoreApplication::translate("modTellAFriend", missing); }
 };
 inline constexpr ReferralField kSenderName{
-    &modTellAFriend::strSenderName, QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
+    &modTellAFriend::strSenderName, "txtName", "taf1",
+    QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")};
 inline constexpr ReferralField kSenderEmail{
-    &modTellAFriend::strSenderEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
+    &modTellAFriend::strSenderEmail, "txtEmail", "taf2",
+    QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")};
 inline constexpr ReferralField kMessage{
-    &modTellAFriend::strMessage, "Your Message",
-    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message"), false};
+    &modTellAFriend::strMessage,
+    "txtMessage",
+    "taf3",
+    "Your Message",
+    QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message"),
+    false};
 inline constexpr ReferralField kFriendName{
-    &modTellAFriend::strFriendName, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
+    &modTellAFriend::strFriendName, "txtFriendName", "taf4",
+    QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")};
 inline constexpr ReferralField kFriendEmail{
-    &modTellAFriend::strFriendEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
+    &modTellAFriend::strFriendEmail, "txtFriendEmail", "taf5",
+    QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")};
-// In the order SubmitReferral checks them.
+// In the order SubmitReferral checks them and the address carries them.
 inline constexpr std::array<const ReferralField*, 5> kReferralFields = {
     &kSenderName, &kSenderEmail, &kMessage, &kFriendName, &kFriendEmail};
 

@@ -1,12 +1,9 @@
 #include "platform/qt_services.h"
 #include "program_fixture.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -70,24 +67,15 @@ TEST(QtMessageBoxTest, ShowsABareCarriageReturnAsALineBreakAndAnswersByKey) {
                  {platform::MsgButtons::Ok, Qt::Key_Escape, platform::MsgAnswer::Ok}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
-        QString shownText, shownTitle;
-        QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
-        QTimer::singleShot(0, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    shownText = box->text();
-                    shownTitle = box->windowTitle();
-                    shownIcon = box->icon();
-                    QTest::keyClick(box, c.key);
-                }
-        });
+        MessageBoxReader reader(c.key);
         EXPECT_EQ(platform::QtMessageBox().Show(QStringLiteral("First\rSecond"),
                                                 platform::MsgIcon::Information, c.buttons,
                                                 QStringLiteral("Lunavik")),
                   c.answer);
-        EXPECT_EQ(shownText, QStringLiteral("First\nSecond"));
-        EXPECT_EQ(shownTitle, QStringLiteral("Lunavik"));
-        EXPECT_EQ(shownIcon, QMessageBox::Information);
+        ASSERT_EQ(reader.seen.size(), 1u);
+        EXPECT_EQ(reader.seen[0].text, QStringLiteral("First\nSecond"));
+        EXPECT_EQ(reader.seen[0].title, QStringLiteral("Lunavik"));
+        EXPECT_EQ(reader.seen[0].icon, QMessageBox::Information);
     }
     EXPECT_EQ(platform::LineFeedsOnly(QStringLiteral("a\r\nb\rc")), QStringLiteral("a\nb\nc"));
 }

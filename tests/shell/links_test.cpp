@@ -76,9 +76,9 @@ public slots:
 TEST(DesktopUrlService, HandsThePageAndReferralAddressesOverUnchanged) {
     const QStringList addresses = {
         pageUrl("home-page"),
-        modTellAFriend::BuildReferralUrl(QStringLiteral("Ann Lee"), QStringLiteral("a@b.org"),
-                                         QStringLiteral("Tom & Jerry #1 100%\r\nbye"),
-                                         QStringLiteral("Zo\u00eb"), QStringLiteral("z@y.net"))};
+        modTellAFriend::BuildReferralUrl({QStringLiteral("Ann Lee"), QStringLiteral("a@b.org"),
+                                          QStringLiteral("Tom & Jerry #1 100%\r\nbye"),
+                                          QStringLiteral("Zo\u00eb"), QStringLiteral("z@y.net")})};
     const QString scheme = QUrl(addresses.front()).scheme();
     Browser browser;
     QDesktopServices::setUrlHandler(scheme, &browser, "open");
