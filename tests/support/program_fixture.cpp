@@ -6,9 +6,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <map>
-
-void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 QStringList texts(std::initializer_list<const char*> items) {
     QStringList out;
@@ -18,16 +15,7 @@ QStringList texts(std::initializer_list<const char*> items) {
 }
 
 QString pageUrl(const std::string& key) {
-    static const std::map<std::string, const char*> pages = {
-        {"orvanethsoftwares", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=orvanethsoftwares"},
-        {"donate", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=donate"},
-        {"help-web-page", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=help-web-page"},
-        {"co-brand", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=co-brand"},
-        {"fully-branded", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=fully-branded"},
-        {"home-page", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=home-page"},
-        {"download-web-page", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=download-web-page"},
-        {"orvs-refer-a-friend", LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=orvs-refer-a-friend"}};
-    return QString::fromUtf8(pages.at(key));
+    return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QString::fromStdString(key);
 }
 
 MessageBoxReader::MessageBoxReader(Qt::Key answer) {

@@ -15,12 +15,14 @@
 #include <string>
 
 // Failure output shows texts rather than their bytes.
-void PrintTo(const QString& text, std::ostream* os);
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A list of texts written as plain literals.
 QStringList texts(std::initializer_list<const char*> items);
 
-// The maker's pages by key, written out in full so that a wrong address in the program fails.
+// A page of the maker's site by its key, the address written out.
 QString pageUrl(const std::string& key);
 
 // The update reminder's key, "Duration", as the settings file keeps it (every code shifted up

@@ -367,24 +367,16 @@ TEST_P(InEveryLanguage, SameNumberSameDateRulesAndTheButtonsSpeakIt) {
     EXPECT_EQ(reader.seen.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage,
-                         testing::Values(Language{"en_US", "Your Inner Dreams Number is: 2",
-                                                  "Month of birth", "June", "&Yes"},
-                                         Language{"de_DE", "Ihre innere Traumzahl lautet: 2",
-                                                  "Geburtsmonat", "Juni", "&Ja"},
-                                         Language{"es_ES", "Tu número de los sueños íntimos es: 2",
-                                                  "Mes de nacimiento", "junio", "&Sí"},
-                                         Language{"fr_FR",
-                                                  "Votre nombre des rêves intérieurs est : 2",
-                                                  "Mois de naissance", "juin", "&Oui"},
-                                         Language{"it_IT", "Il suo numero dei sogni interiori è: 2",
-                                                  "Mese di nascita", "giugno", "&Sì"},
-                                         Language{"pt_BR", "Seu número dos sonhos interiores é: 2",
-                                                  "Mês de nascimento", "junho", "&Sim"},
-                                         // Portugal reads the Brazilian catalogue.
-                                         Language{"pt_PT", "Seu número dos sonhos interiores é: 2",
-                                                  "Mês de nascimento", "junho", "&Sim"}),
-                         languageName);
+const Language kLanguages[] = {
+    {"en_US", "Your Inner Dreams Number is: 2", "Month of birth", "June", "&Yes"},
+    {"de_DE", "Ihre innere Traumzahl lautet: 2", "Geburtsmonat", "Juni", "&Ja"},
+    {"es_ES", "Tu número de los sueños íntimos es: 2", "Mes de nacimiento", "junio", "&Sí"},
+    {"fr_FR", "Votre nombre des rêves intérieurs est : 2", "Mois de naissance", "juin", "&Oui"},
+    {"it_IT", "Il suo numero dei sogni interiori è: 2", "Mese di nascita", "giugno", "&Sì"},
+    {"pt_BR", "Seu número dos sonhos interiores é: 2", "Mês de nascimento", "junho", "&Sim"},
+    // Portugal reads the Brazilian catalogue.
+    {"pt_PT", "Seu número dos sonhos interiores é: 2", "Mês de nascimento", "junho", "&Sim"}};
+INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage, testing::ValuesIn(kLanguages), languageName);
 
 // How a row closes the about box: a key, or Key_unknown for its OK button and Key_Close for the
 // window's close box.
