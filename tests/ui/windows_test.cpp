@@ -1,6 +1,7 @@
 // The main window, the result window and the about box, driven through their widgets.
 #include "app/translations.h"
 #include "program_fixture.h"
+#include "result_texts.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -11,11 +12,7 @@
 
 namespace {
 
-// The result's first paragraph after its number line, the same for every number.
-const QString kIntro = QStringLiteral(
-    "As the name suggests this number is associated with your personality or your nature. It "
-    "signifies your level of comfort in relationships and how much of yourself you are willing to "
-    "let others know about.");
+const QString kIntro = QString::fromLatin1(result_texts::kIntro);
 
 class MainWindowTest : public ProgramTest {
 protected:
@@ -106,15 +103,11 @@ TEST_F(MainWindowTest, HugePastedNameIsCutAtTheBoxLimit) {
     type(main(), "txtLastName", QStringLiteral("a"));
     click(main(), "cmdNext");
     ASSERT_TRUE(result().Visible());
-    EXPECT_EQ(
-        shownResult(),
-        QStringLiteral("Your Inner Dreams Number is: 7\r\n\r\n") + kIntro +
-            QStringLiteral(
-                "\r\n\r\nYou love to grab all opportunities you get to read and shut "
-                "yourself away from the worldly distractions. You are serious and intelligent. "
-                "You do not let people get very close to you. You feel different from others, "
-                "and in fact you are. You are spiritually inclined. You want to spend your "
-                "whole life in the pursuit of knowledge and wisdom.\r\n\r\n\r\n\r\n"));
+    ASSERT_EQ(result_texts::kParagraphs[6].number, 7);
+    EXPECT_EQ(shownResult(), QStringLiteral("Your Inner Dreams Number is: 7\r\n\r\n") + kIntro +
+                                 QStringLiteral("\r\n\r\n") +
+                                 QString::fromLatin1(result_texts::kParagraphs[6].text) +
+                                 QStringLiteral("\r\n\r\n\r\n\r\n"));
 }
 
 // Each step fills in one more value, so every failure also carries the failures of the checks
