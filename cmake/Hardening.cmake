@@ -8,6 +8,11 @@ include(CheckPIESupported)
 if(NOT LUNAVIK_HARDENING OR LUNAVIK_SANITIZE OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     return()
 endif()
+# MinGW's linker already marks executables for address randomisation and no-execute data;
+# fortification and the stack protector would need libssp shipped beside the program.
+if(WIN32)
+    return()
+endif()
 
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 check_pie_supported(LANGUAGES CXX)

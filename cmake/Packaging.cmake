@@ -3,7 +3,7 @@
 # Documents.cmake).
 
 set(CPACK_PACKAGE_NAME "lunavik")
-set(CPACK_PACKAGE_VENDOR "Orvaneth Softwares")
+set(CPACK_PACKAGE_VENDOR "${LUNAVIK_MAKER}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Find your inner dreams number from your full name")
 # Lines kept short: package tools show the description as it stands.
@@ -17,10 +17,11 @@ set(CPACK_PACKAGE_CONTACT "${LUNAVIK_MAINTAINER}")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-    set(CPACK_GENERATOR "ZIP")
-else()
-    set(CPACK_GENERATOR "DEB")
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsInstaller.cmake)
+    include(CPack)
+    return()
 endif()
+set(CPACK_GENERATOR "DEB")
 
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

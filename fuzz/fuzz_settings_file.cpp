@@ -16,7 +16,6 @@ using namespace settings_encoding;
 namespace {
 
 const QString kApp = QStringLiteral("lunavik");
-const QString kSection = QStringLiteral("Settings");
 QTemporaryDir* g_folder = nullptr;
 
 } // namespace
@@ -38,12 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                    qPrintable(path));
         file.write(reinterpret_cast<const char*>(data), qsizetype(size));
     }
-    const QString key = EncodeSetting(QStringLiteral("Duration"));
+    const QString key = ReminderKey();
 
     // Whatever the file holds reads as some text (missing and damaged values as empty), and the
     // reminder's reading of it neither fails nor grows it.
     platform::QtSettingsStore store(g_folder->path());
-    const QString stored = store.Read(kApp, kSection, key);
+    const QString stored = store.Read(kApp, kReminderSection, key);
     const QString decoded = DecodeSetting(stored);
     FUZZ_CHECK(decoded.size() <= stored.size(), "decoding grew %lld characters",
                static_cast<long long>(stored.size()));
@@ -53,9 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Whatever else the file holds, the reminder's next save is read back as written.
     const QString now = EncodeSetting(QStringLiteral("2026-12-07T09:30:00"));
-    store.Save(kApp, kSection, key, now);
+    store.Save(kApp, kReminderSection, key, now);
     platform::QtSettingsStore later(g_folder->path());
-    FUZZ_CHECK(later.Read(kApp, kSection, key) == now, "a saved value was not read back from %s",
+    FUZZ_CHECK(later.Read(kApp, kReminderSection, key) == now,
+               "a saved value was not read back from %s",
                QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))
                    .toPercentEncoding()
                    .constData());

@@ -3,6 +3,8 @@
 #   deps.sh run      building and running the program (scripts/run.sh)
 #   deps.sh package  that, and building the Debian package (scripts/package.sh)
 #   deps.sh test     all of it, and the test, check and fuzz tools (scripts/test.sh)
+#   deps.sh windows  building the program, and cross-building and testing it for Windows
+#                    (scripts/windows.sh)
 # Each set is a plain list; a package goes into the first set that needs it.
 set -euo pipefail
 set_name=${1:-test}
@@ -38,11 +40,21 @@ test=(
     openbox
 )
 
+windows=(
+    # the cross compiler, the installer compiler, and Windows itself for the tests
+    g++-mingw-w64-x86-64-posix nsis zip wine wine64
+    # reading the clipboard the installed program fills, in its test
+    xclip openbox python3
+    # Qt's source, as Debian builds it (apt-get source), and GoogleTest's, for the tests
+    dpkg-dev googletest
+)
+
 case "$set_name" in
     run) packages=("${run[@]}") ;;
     package) packages=("${run[@]}" "${package[@]}") ;;
     test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
-    *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
+    windows) packages=("${run[@]}" "${windows[@]}") ;;
+    *) echo "usage: $0 [run|package|test|windows]" >&2; exit 2 ;;
 esac
 
 missing=()

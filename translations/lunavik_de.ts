@@ -39,6 +39,14 @@
         <source>cannot reach the display %1; to run it on a virtual one: %2</source>
         <translation>Anzeige %1 nicht erreichbar; auf einer virtuellen Anzeige starten mit: %2</translation>
     </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
+        <translation>Anzeigen %1 und %2 nicht erreichbar; auf einer virtuellen Anzeige starten mit: %3</translation>
+    </message>
+    <message>
+        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
+        <translation>keine Anzeige gefunden (%1 ist nicht gesetzt); auf einer virtuellen Anzeige starten mit: xvfb-run %2</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

@@ -39,6 +39,14 @@
         <source>cannot reach the display %1; to run it on a virtual one: %2</source>
         <translation>no se puede acceder a la pantalla %1; para ejecutarlo en una pantalla virtual: %2</translation>
     </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
+        <translation>no se puede acceder a las pantallas %1 y %2; para ejecutarlo en una pantalla virtual: %3</translation>
+    </message>
+    <message>
+        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
+        <translation>no se encontró ninguna pantalla (%1 no está definida); para ejecutarlo en una pantalla virtual: xvfb-run %2</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

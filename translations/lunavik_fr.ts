@@ -39,6 +39,14 @@
         <source>cannot reach the display %1; to run it on a virtual one: %2</source>
         <translation>impossible d’atteindre l’affichage %1&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
+        <translation>impossible d’atteindre les affichages %1 et %2&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
+        <translation>aucun affichage trouvé (%1 n’est pas définie)&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: xvfb-run %2</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

@@ -39,6 +39,14 @@
         <source>cannot reach the display %1; to run it on a virtual one: %2</source>
         <translation>impossibile raggiungere lo schermo %1; per avviarlo su uno schermo virtuale: %2</translation>
     </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
+        <translation>impossibile raggiungere gli schermi %1 e %2; per avviarlo su uno schermo virtuale: %3</translation>
+    </message>
+    <message>
+        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
+        <translation>nessuno schermo trovato (%1 non è impostata); per avviarlo su uno schermo virtuale: xvfb-run %2</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

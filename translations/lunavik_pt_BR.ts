@@ -39,6 +39,14 @@
         <source>cannot reach the display %1; to run it on a virtual one: %2</source>
         <translation>não foi possível acessar a tela %1; para executá-lo em uma tela virtual: %2</translation>
     </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
+        <translation>não foi possível acessar as telas %1 e %2; para executá-lo em uma tela virtual: %3</translation>
+    </message>
+    <message>
+        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
+        <translation>nenhuma tela encontrada (%1 não está definida); para executá-lo em uma tela virtual: xvfb-run %2</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/displays.h"
 #include "app/translations.h"
 #include "build_config.h"
 
@@ -8,9 +9,6 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
-#include <cstdlib>
-#include <mutex>
-#include <vector>
 
 namespace app {
 namespace {
@@ -36,40 +34,6 @@ void acceptQtOptions(QCommandLineParser& parser) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-}
-
-// The X display the xcb plugin connects to.
-QString x11Display(const QCommandLineParser& parser) {
-    return parser.isSet(QStringLiteral("display")) ? parser.value(QStringLiteral("display"))
-                                                   : qEnvironmentVariable("DISPLAY");
-}
-
-// The platform plugins asked for, in the order Qt tries them; empty when Qt picks one for the
-// session.
-QStringList requestedPlatforms(const QCommandLineParser& parser) {
-    QString platforms = parser.value(QStringLiteral("platform"));
-    if (platforms.isEmpty())
-        platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
-    QStringList names;
-    for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        names << entry.section(QLatin1Char(':'), 0, 0);
-    return names;
-}
-
-bool isWayland(const QString& platform) { return platform.startsWith(QLatin1String("wayland")); }
-
-bool hasDisplay(const QCommandLineParser& parser) {
-    const bool x11 = !x11Display(parser).isEmpty();
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    const QStringList platforms = requestedPlatforms(parser);
-    if (platforms.isEmpty())
-        return x11 || wayland;
-    // A list of platforms is tried in turn; any that needs no window system (offscreen, vnc,
-    // eglfs...) is its own business.
-    for (const QString& name : platforms)
-        if (name == QLatin1String("xcb") ? x11 : !isWayland(name) || wayland)
-            return true;
-    return false;
 }
 
 enum class Outcome { Start, BadOption, Help, Version, UnexpectedArgument, NoDisplay };
@@ -99,7 +63,7 @@ Outcome read(QCommandLineParser& parser, const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return Outcome::UnexpectedArgument;
     // Checked here because Qt, finding no display, prints its plugin messages and aborts.
-    return hasDisplay(parser) ? Outcome::Start : Outcome::NoDisplay;
+    return MissingDisplays(parser).isEmpty() ? Outcome::Start : Outcome::NoDisplay;
 }
 
 // Qt names an unknown option without its dashes and in its own quotes; this names it as typed,
@@ -132,102 +96,14 @@ QString programName(const QStringList& arguments) {
                                : QFileInfo(arguments.constFirst()).fileName();
 }
 
-// Which display Qt tried and could not reach, or which platform plugin would not start, and a
-// command that runs the program on a virtual X server: the whole line, in the user's language.
-// No application object can translate here, so the catalogue is read directly.
-QString unreachableDisplayLine(const QStringList& arguments) {
+} // namespace
+
+QString UnreachableDisplayLine(int argc, char** argv, const Translations& translations) {
+    const QStringList arguments = argumentList(argc, argv);
     QCommandLineParser parser;
     read(parser, arguments);
     const QString self = programName(arguments);
-    const QStringList requested = requestedPlatforms(parser);
-    const QString x11 = x11Display(parser);
-    QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    QStringList displays;
-    QStringList plugins;
-    if (requested.isEmpty()) {
-        // Qt's own choice among the window systems the session names.
-        displays << x11 << wayland;
-    } else {
-        if (wayland.isEmpty())
-            wayland = QStringLiteral("wayland-0"); // where a Wayland client looks unless told
-        for (const QString& name : requested)
-            if (name == QLatin1String("xcb"))
-                displays << x11;
-            else if (isWayland(name))
-                displays << wayland;
-            else
-                plugins << name;
-    }
-    displays.removeAll(QString());
-    displays.removeDuplicates();
-    // A platform asked for stays asked for under xvfb-run unless the command line overrides it.
-    QString command = QStringLiteral("xvfb-run ") + self;
-    if (!requested.isEmpty())
-        command += QLatin1String(" -platform xcb");
-    const Translations translations(Translations::DesktopLanguages());
-    const QString text =
-        displays.isEmpty()
-            ? translations
-                  .Translate("CommandLine",
-                             QT_TRANSLATE_NOOP("CommandLine",
-                                               "the platform plugin '%1' could not be started; "
-                                               "to run it on a virtual display: %2"))
-                  .arg(plugins.join(QLatin1String("', '")), command)
-            : translations
-                  .Translate("CommandLine",
-                             QT_TRANSLATE_NOOP("CommandLine",
-                                               "cannot reach the display %1; to run it on a "
-                                               "virtual one: %2"))
-                  .arg(displays.join(QLatin1String(", ")), command);
-    return QStringLiteral("%1: %2").arg(self, text);
-}
-
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray file;
-    int line;
-    QByteArray function;
-    QByteArray category;
-    QString text;
-};
-
-struct StartWatch {
-    QStringList arguments;
-    QtMessageHandler previous = nullptr;
-    std::mutex mutex;
-    std::vector<HeldMessage> held;
-};
-
-StartWatch* g_watch = nullptr;
-
-void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        // Qt would abort once this returns: a crash and a core dump for a missing display.
-        printLine(stderr, unreachableDisplayLine(g_watch->arguments));
-        std::_Exit(1);
-    }
-    const std::lock_guard<std::mutex> lock(g_watch->mutex);
-    g_watch->held.push_back(
-        {type, context.file, context.line, context.function, context.category, text});
-}
-
-} // namespace
-
-void HoldBackStartMessages(int argc, char** argv) {
-    g_watch = new StartWatch;
-    g_watch->arguments = argumentList(argc, argv);
-    g_watch->previous = qInstallMessageHandler(holdBack);
-}
-
-void ReleaseStartMessages() {
-    qInstallMessageHandler(g_watch->previous);
-    for (const HeldMessage& m : g_watch->held) {
-        const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),
-                                         m.category.constData());
-        g_watch->previous(m.type, context, m.text);
-    }
-    delete g_watch;
-    g_watch = nullptr;
+    return QStringLiteral("%1: %2").arg(self, UnreachableDisplayText(parser, self, translations));
 }
 
 std::optional<int> HandleCommandLine(int argc, char** argv) {
@@ -278,12 +154,7 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
                            tryHelp()));
         return 1;
     case Outcome::NoDisplay:
-        printLine(stderr, QStringLiteral("%1: %2").arg(
-                              self, QCoreApplication::translate(
-                                        "CommandLine",
-                                        "no display found (DISPLAY and WAYLAND_DISPLAY are not "
-                                        "set); to run it on a virtual one: xvfb-run %1")
-                                        .arg(self)));
+        printLine(stderr, QStringLiteral("%1: %2").arg(self, NoDisplayText(parser, self)));
         return 1;
     case Outcome::Start:
         break;

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/program.h"
+#include "app/start_messages.h"
 #include "app/translations.h"
 #include "build_config.h"
 #include "forms/light_style.h"
@@ -14,12 +15,12 @@
 int main(int argc, char** argv) {
     if (const std::optional<int> status = app::HandleCommandLine(argc, argv))
         return *status;
-    platform::QuietMissingRuntimeFolder();
-    app::HoldBackStartMessages(argc, argv);
+    // Nothing is read in an English locale.
+    app::Translations translations(app::Translations::DesktopLanguages());
+    app::HoldBackStartMessages(app::UnreachableDisplayLine(argc, argv, translations));
     QApplication app(argc, argv);
     app::ReleaseStartMessages();
-    // Before the first window builds its texts; nothing is read in an English locale.
-    app::Translations translations(app::Translations::DesktopLanguages());
+    // Before the first window builds its texts.
     translations.Install();
     QApplication::setStyle(new forms::LightStyle);
     Program::InstallAccessibility();

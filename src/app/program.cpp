@@ -1,21 +1,22 @@
 #include "app/program.h"
 
 #include "forms/accessible_interfaces.h"
-#include "forms/announcements.h"
+#include "forms/unheard.h"
 #include "platform/app_icon.h"
 
 void Program::InstallAccessibility() {
     forms::InstallAccessibleInterfaces();
-    forms::InstallAnnouncementFilter();
+    forms::InstallUnheardFilter();
 }
 
 Program::Program(platform::Platform& services, bool updateReminder)
-    : platform(services), runtime(services), help(services, runtime, updateReminder),
-      tellAFriend(services), main(runtime, help, handoff, result, about),
-      result(runtime, help, handoff), about(runtime, help, main),
-      startup(runtime, help, main, main), nag(runtime, help, tellAFriend, startup),
-      handoff(help, startup, main, result, nag) {
-    runtime.SetApplicationIcon(platform::ApplicationIcon());
+    : m_runtime(services), m_help(services, m_runtime, updateReminder), m_tellAFriend(services),
+      m_handoff(m_help), m_result(m_runtime, m_help, m_handoff),
+      m_main(m_runtime, m_help, m_handoff, m_result), m_about(m_runtime, m_help, m_main),
+      m_startup(m_runtime, m_help, m_main), m_nag(m_runtime, m_help, m_tellAFriend, m_startup) {
+    m_handoff.SetWindows(m_startup, m_main, m_result, m_nag);
+    m_main.SetAboutBox(m_about);
+    m_runtime.SetApplicationIcon(platform::ApplicationIcon());
 }
 
-void Program::Start() { startup.Load(); }
+void Program::Start() { m_startup.Load(); }

@@ -30,20 +30,16 @@ public:
     // Loads the start-up window; its load handler is the start-up sequence.
     void Start();
 
-private:
-    // The tests drive and read the windows through it.
-    friend class TestedProgram;
-
-    platform::Platform& platform;
-    forms::FormsRuntime runtime;
-    modHelp help;
-    modTellAFriend tellAFriend;
-    // Declared so that every window is built before anything converts it to a forms::Form
-    // or an OfferWindow; plain references to windows built later are fine.
-    frmMain main;
-    frmInnerDrmOrPerNo result;
-    frmAbout about;
-    frmStartup startup;
-    frmNagScreen2 nag;
-    ExitHandoff handoff;
+protected:
+    // Each is made from those declared before it; the few ties that run the other way are made
+    // once all exist.
+    forms::FormsRuntime m_runtime;
+    modHelp m_help;
+    modTellAFriend m_tellAFriend;
+    ExitHandoff m_handoff;
+    frmInnerDrmOrPerNo m_result;
+    frmMain m_main;
+    frmAbout m_about;
+    frmStartup m_startup;
+    frmNagScreen2 m_nag;
 };

@@ -29,18 +29,6 @@ Translations::Translations(const QStringList& languages) {
     }
 }
 
-QStringList Translations::DesktopLanguages() {
-    QByteArray messages = qgetenv("LC_ALL");
-    if (messages.isEmpty())
-        messages = qgetenv("LC_MESSAGES");
-    if (messages.isEmpty())
-        messages = qgetenv("LANG");
-    const QByteArray name = messages.left(messages.indexOf('.'));
-    if (name.isEmpty() || name == "C" || name == "POSIX")
-        return {};
-    return QLocale::system().uiLanguages();
-}
-
 void Translations::Install() {
     if (IsEmpty())
         return;

@@ -17,8 +17,9 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // The desktop's choice: LANGUAGE, LC_ALL, LC_MESSAGES and LANG, through QLocale. As with
-    // gettext, a C or POSIX locale means the untranslated texts whatever LANGUAGE says.
+    // The desktop's choice. On Linux LANGUAGE, LC_ALL, LC_MESSAGES and LANG, through QLocale:
+    // as with gettext, a C or POSIX locale means the untranslated texts whatever LANGUAGE says.
+    // On Windows the user's display language. Each system has its own unit.
     static QStringList DesktopLanguages();
 
     bool IsEmpty() const { return m_program.isEmpty(); }

@@ -1,7 +1,5 @@
 #include "engine/interpretation.h"
 
-#include <string>
-
 // The catalogue tools find the texts by this name; the engine itself keeps only the English and
 // the windows translate it where they show it.
 #ifndef QT_TRANSLATE_NOOP
@@ -11,8 +9,6 @@
 namespace engine {
 
 namespace {
-
-constexpr std::u16string_view kBlankLine = u"\r\n\r\n";
 
 // One paragraph per number, each a single line: the result window wraps it itself.
 struct Entry {
@@ -44,12 +40,11 @@ constexpr Entry kTable[] = {
 
 // clang-format on
 
-std::u16string decimal(int number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 } // namespace
+
+std::string_view ResultHeader() { return kHeader; }
+
+std::string_view ResultIntro() { return kIntro; }
 
 std::string_view Interpretation(int number) {
     for (const Entry& entry : kTable) {
@@ -58,18 +53,6 @@ std::string_view Interpretation(int number) {
         }
     }
     return {};
-}
-
-ResultPieces ResultTextPieces(int number, TextFor textFor) {
-    ResultPieces pieces;
-    pieces.header = textFor(kHeader) + decimal(number) + std::u16string(kBlankLine);
-    pieces.intro = textFor(kIntro) + std::u16string(kBlankLine);
-    // A number without a paragraph still gets its line breaks, so the text keeps its shape.
-    const std::string_view paragraph = Interpretation(number);
-    pieces.interpretation = (paragraph.empty() ? std::u16string() : textFor(paragraph.data())) +
-                            std::u16string(kBlankLine);
-    pieces.ending = std::u16string(kBlankLine);
-    return pieces;
 }
 
 } // namespace engine

@@ -4,7 +4,7 @@
 #include "forms/contrast.h"
 #include "forms/controls.h"
 #include "forms/fonts.h"
-#include "forms/forms.h"
+#include "forms/form_window.h"
 #include "forms/light_style.h"
 #include "forms/text_box.h"
 
@@ -151,7 +151,7 @@ QWidget* buildKind(const ControlDesign& c, QWidget* parent, FormWindow& window) 
     return buildLine(c, parent);
 }
 
-bool TakesFocus(Kind kind) {
+bool takesFocus(Kind kind) {
     return kind == Kind::TextBox || kind == Kind::ComboList || kind == Kind::Button ||
            kind == Kind::CheckButton;
 }
@@ -159,7 +159,7 @@ bool TakesFocus(Kind kind) {
 QWidget* buildControl(const ControlDesign& c, QWidget* parent, FormWindow& window) {
     QWidget* widget = buildKind(c, parent, window);
     widget->setCursor(c.link || c.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    widget->setFocusPolicy(TakesFocus(c.kind) ? Qt::StrongFocus : Qt::NoFocus);
+    widget->setFocusPolicy(takesFocus(c.kind) ? Qt::StrongFocus : Qt::NoFocus);
     // A label is read by its visible text; a name of its own only describes it.
     const bool named = !c.accessibleName.isEmpty() && c.kind != Kind::Label;
     const QString name = named ? c.accessibleName : StripAccessKeys(c.caption);
@@ -207,10 +207,9 @@ void buildMenu(const FormDesign& design, FormWindow& window, BuiltWindow& built)
 
 } // namespace
 
-BuiltWindow BuildWindow(const FormDesign& design, Form& form, QWidget* owner, const QIcon& icon) {
+BuiltWindow BuildWindow(const FormDesign& design, FormWindow& window, const QIcon& icon) {
     BuiltWindow built;
-    auto* w = new FormWindow(form, owner);
-    built.window = w;
+    FormWindow* w = &window;
     w->setObjectName(design.name);
     w->setWindowTitle(design.caption);
     w->setAccessibleName(StripAccessKeys(design.caption));
@@ -241,7 +240,7 @@ BuiltWindow BuildWindow(const FormDesign& design, Form& form, QWidget* owner, co
         QWidget* widget = buildControl(c, parent, *w);
         widget->setObjectName(c.name);
         built.controls[c.name] = widget;
-        if (TakesFocus(c.kind) && c.tabIndex >= 0)
+        if (takesFocus(c.kind) && c.tabIndex >= 0)
             stops.emplace_back(c.tabIndex, widget);
         widget->raise(); // design order is stacking order
     }

@@ -10,7 +10,7 @@ namespace forms {
 namespace {
 // Word wrapping here lets a run of spaces hang past the line end; the designs use such runs to
 // push the following text onto a new line, so the run is kept together as one wide word.
-QString KeepSpaceRuns(QString text) {
+QString keepSpaceRuns(QString text) {
     for (qsizetype i = 1; i + 1 < text.size(); ++i)
         if (text[i] == QLatin1Char(' ') && text[i + 1] == QLatin1Char(' ') &&
             (text[i - 1] == QLatin1Char(' ') || text[i - 1] == QChar::Nbsp))
@@ -31,7 +31,7 @@ void FormLabel::SetCaption(const QString& caption) {
         setAccessibleName(StripAccessKeys(caption));
     m_caption = caption;
     int marked = -1;
-    const QString shown = KeepSpaceRuns(StripAccessKeys(caption, &marked));
+    const QString shown = keepSpaceRuns(StripAccessKeys(caption, &marked));
     if (marked < 0) {
         setTextFormat(Qt::PlainText);
         setText(shown);

@@ -12,12 +12,6 @@ QRect TwipsToRect(int left, int top, int width, int height) {
     return QRect(x, y, TwipsToPixels(left + width) - x, TwipsToPixels(top + height) - y);
 }
 
-QString LineFeedsOnly(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 QString StripAccessKeys(const QString& caption, int* markedIndex) {
     QString shown;
     shown.reserve(caption.size());

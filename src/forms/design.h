@@ -115,9 +115,6 @@ struct FormDesign {
     }
 };
 
-// CR LF and bare CR become LF, the one line break Qt's text widgets show as such.
-QString LineFeedsOnly(QString text);
-
 // Access keys: "&x" marks x, "&&" is one ampersand. Returns the text to show and the index
 // of the marked character in it, or -1.
 QString StripAccessKeys(const QString& caption, int* markedIndex = nullptr);

@@ -1,15 +1,8 @@
 #include "forms/forms.h"
 
-#include "forms/builder.h"
-
 #include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QEventLoop>
-#include <QKeyEvent>
 #include <QScopeGuard>
-#include <QScreen>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace forms {
@@ -23,72 +16,6 @@ void FormsRuntime::added(Form* form) {
 
 void FormsRuntime::removed(Form* form) {
     m_loaded.erase(std::remove(m_loaded.begin(), m_loaded.end(), form), m_loaded.end());
-}
-
-FormWindow::FormWindow(Form& form, QWidget* owner)
-    : QWidget(owner, owner ? Qt::Dialog : Qt::Window), m_form(form), m_client(new QWidget(this)) {
-    setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setWindowFlag(Qt::WindowMinimizeButtonHint, false);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(m_client);
-    m_client->setAutoFillBackground(true);
-}
-
-void FormWindow::setMenuBar(QMenuBar* bar) {
-    m_menuBar = bar;
-    static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
-}
-
-void FormWindow::CentreOnScreen() {
-    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // A window's position is that of its frame; until the window manager has framed it, the
-    // frame is the window itself.
-    const QRect area = screen->availableGeometry();
-    const QSize frame = frameGeometry().size();
-    const QPoint centred = area.center() - QPoint(frame.width() / 2, frame.height() / 2);
-    // One larger than the screen keeps its title bar and left edge on it.
-    move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
-    m_centreOnFrame = frameGeometry() == geometry();
-}
-
-bool FormWindow::event(QEvent* event) {
-    // The frame arrives after the window is shown: centre once more on the framed size. The
-    // events looked at come only after construction.
-    const auto type = event->type();
-    const bool placing = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose ||
-                         type == QEvent::UpdateRequest || type == QEvent::WindowActivate;
-    if (placing && m_centreOnFrame && isVisible() && frameGeometry() != geometry())
-        CentreOnScreen();
-    return QWidget::event(event);
-}
-
-void FormWindow::closeEvent(QCloseEvent* event) {
-    // The close box unloads, exactly like an unload from code.
-    event->ignore();
-    m_form.Unload();
-}
-
-void FormWindow::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    // The keypad's Enter is the same key to the user.
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_default &&
-        m_default->isEnabled()) {
-        m_default->click();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape && m_cancel && m_cancel->isEnabled()) {
-        m_cancel->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 Form::Form(FormsRuntime& runtime) : m_runtime(runtime) {}
@@ -106,6 +33,7 @@ void Form::releaseWindow(bool now) {
     m_window = nullptr;
     // Released widgets raise no more events here: hiding or deleting them moves the focus,
     // and a reloaded window has widgets of its own.
+    QObject::disconnect(w, nullptr, this, nullptr);
     for (QObject* child : w->findChildren<QObject*>())
         QObject::disconnect(child, nullptr, this, nullptr);
     w->hide();
@@ -120,11 +48,10 @@ bool Form::Visible() const { return m_window && m_window->isVisible(); }
 void Form::Load() {
     if (IsLoaded())
         return;
-    BuiltWindow built = BuildWindow(Design(), *this, owner(), m_runtime.applicationIcon());
-    m_window = built.window;
-    m_controls = std::move(built.controls);
-    m_menu = std::move(built.menu);
-    m_tabStops = std::move(built.tabStops);
+    auto* window = new FormWindow(owner());
+    connect(window, &FormWindow::CloseRequested, this, &Form::Unload);
+    m_built = BuildWindow(Design(), *window, m_runtime.applicationIcon());
+    m_window = window;
     m_runtime.added(this);
     Bind();
     Form_Load();
@@ -179,9 +106,7 @@ void Form::Unload() {
     const auto finish = qScopeGuard([this] {
         m_runtime.removed(this);
         Unbind();
-        m_controls.clear();
-        m_menu.clear();
-        m_tabStops.clear();
+        m_built = {};
         releaseWindow(false);
         m_placed = false;
         m_unloading = false;
@@ -191,13 +116,13 @@ void Form::Unload() {
 }
 
 QWidget* Form::Control(const QString& name) const {
-    const auto it = m_controls.find(name);
-    return it == m_controls.end() ? nullptr : it->second.data();
+    const auto it = m_built.controls.find(name);
+    return it == m_built.controls.end() ? nullptr : it->second.data();
 }
 
 QAction* Form::MenuEntry(const QString& name) const {
-    const auto it = m_menu.find(name);
-    return it == m_menu.end() ? nullptr : it->second;
+    const auto it = m_built.menu.find(name);
+    return it == m_built.menu.end() ? nullptr : it->second;
 }
 
 QAction* Form::RequireEntry(const char* name) const {
@@ -237,7 +162,7 @@ void Form::SetTopmost() {
 
 std::vector<QWidget*> Form::TabOrder() const {
     std::vector<QWidget*> order;
-    for (QWidget* w : m_tabStops)
+    for (QWidget* w : m_built.tabStops)
         if (w->isVisibleTo(m_window) && w->isEnabled())
             order.push_back(w);
     return order;

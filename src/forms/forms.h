@@ -1,15 +1,15 @@
 #pragma once
 
+#include "forms/builder.h"
 #include "forms/controls.h"
 #include "forms/design.h"
+#include "forms/form_window.h"
 #include "forms/text_box.h"
 #include "platform/services.h"
 
 #include <QIcon>
-#include <QMenuBar>
 #include <QPointer>
 #include <QWidget>
-#include <map>
 #include <vector>
 
 class QAction;
@@ -39,32 +39,6 @@ private:
     platform::Platform& m_platform;
     std::vector<Form*> m_loaded;
     QIcon m_icon;
-};
-
-// The top-level widget of a loaded window. Its close box unloads the window.
-class FormWindow : public QWidget {
-    Q_OBJECT
-public:
-    FormWindow(Form& form, QWidget* owner);
-    QWidget* client() const { return m_client; }
-    QMenuBar* menuBar() const { return m_menuBar; }
-    void setMenuBar(QMenuBar* bar);
-    void setDefaultButton(QPushButton* button) { m_default = button; }
-    void setCancelButton(QPushButton* button) { m_cancel = button; }
-    // Centres the whole window, frame included, on its screen's free area.
-    void CentreOnScreen();
-
-protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    Form& m_form;
-    bool m_centreOnFrame = false; // not framed yet when last centred; set before any child
-    QWidget* m_client;
-    QMenuBar* m_menuBar = nullptr;
-    QPointer<QPushButton> m_default, m_cancel;
 };
 
 // A window with the lifecycle of the forms runtime: loaded on first use (widgets built from
@@ -137,10 +111,7 @@ private:
 
     FormsRuntime& m_runtime;
     QPointer<FormWindow> m_window;
-    // Guarded: a widget deleted behind the runtime's back reads as missing, not dangling.
-    std::map<QString, QPointer<QWidget>> m_controls;
-    std::map<QString, QAction*> m_menu;
-    std::vector<QWidget*> m_tabStops; // in tab order
+    BuiltWindow m_built;
     bool m_unloading = false;
     bool m_placed = false;
 };

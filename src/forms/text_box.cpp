@@ -1,9 +1,10 @@
 #include "forms/text_box.h"
 
-#include "forms/announcements.h"
 #include "forms/contrast.h"
 #include "forms/design.h"
 #include "forms/light_style.h"
+#include "forms/unheard.h"
+#include "platform/services.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -176,11 +177,13 @@ QString MultiLineTextBox::Text() const {
     return text;
 }
 
-void MultiLineTextBox::SetText(const QString& text) { m_edit->setPlainText(LineFeedsOnly(text)); }
+void MultiLineTextBox::SetText(const QString& text) {
+    m_edit->setPlainText(platform::LineFeedsOnly(text));
+}
 
 void MultiLineTextBox::SetSelText(const QString& text) {
     QTextCursor cursor = m_edit->textCursor();
-    cursor.insertText(LineFeedsOnly(text));
+    cursor.insertText(platform::LineFeedsOnly(text));
     m_edit->setTextCursor(cursor);
 }
 

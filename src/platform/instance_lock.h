@@ -15,10 +15,6 @@ namespace platform {
 // private folder to be had, and then the program must not start.
 QString PrivateLockFolder(const QString& appName);
 
-// Without XDG_RUNTIME_DIR the lock simply lives in the cache folder, so Qt's warning about the
-// missing variable is noise to the user. Call before the application object is made.
-void QuietMissingRuntimeFolder();
-
 // A QLockFile in a folder private to the user. QLockFile holds a kernel lock on its file for as
 // long as its owner lives; that lock, not the process id written in the file, says whether an
 // instance runs, so a leftover file is taken over whatever it holds or whatever its mode.

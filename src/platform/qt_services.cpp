@@ -1,4 +1,5 @@
 #include "platform/qt_services.h"
+#include "platform/user_settings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -6,11 +7,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define LUNAVIK_LEAK_CHECK
@@ -25,17 +25,11 @@
 
 namespace platform {
 
-QString QtMessageBox::DisplayText(const QString& text) {
-    // A message box breaks lines at LF only.
-    return QString(text)
-        .replace(QLatin1String("\r\n"), QLatin1String("\n"))
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 MsgAnswer QtMessageBox::Show(const QString& text, MsgIcon icon, MsgButtons buttons,
                              const QString& title) {
     QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    title, DisplayText(text), QMessageBox::NoButton, QApplication::activeWindow());
+                    title, LineFeedsOnly(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     if (buttons == MsgButtons::YesNo) {
@@ -58,17 +52,17 @@ void DesktopUrlService::Open(const QString& url) {
     QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 
-QtSettingsStore::QtSettingsStore(QString folder) : m_folder(std::move(folder)) {
-    if (m_folder.isEmpty())
-        m_folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-}
+QtSettingsStore::QtSettingsStore(QString folder) : m_folder(std::move(folder)) {}
 
 QSettings& QtSettingsStore::settingsFor(const QString& appName) {
     auto& slot = m_files[appName];
-    if (!slot) {
-        const QString path =
-            QDir(m_folder).filePath(appName + QLatin1Char('/') + appName + QLatin1String(".ini"));
-        slot = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    if (slot)
+        return *slot;
+    if (m_folder.isEmpty()) {
+        slot = OpenUserSettings(appName);
+    } else {
+        const QString file = appName + QLatin1Char('/') + appName + QLatin1String(".ini");
+        slot = std::make_unique<QSettings>(QDir(m_folder).filePath(file), QSettings::IniFormat);
     }
     return *slot;
 }
@@ -117,11 +111,11 @@ void ExitProcessEnder::End(int status) {
     m_instance.Release();
     std::fflush(nullptr);
 #ifdef LUNAVIK_LEAK_CHECK
-    // _exit skips the leak check a sanitizer build runs at exit; this is the program's only
+    // _Exit skips the leak check a sanitizer build runs at exit; this is the program's only
     // way out, so the check runs here, with everything still in use reachable.
     __lsan_do_leak_check();
 #endif
-    ::_exit(status);
+    std::_Exit(status);
 }
 
 QString ExecutableBaseName() {

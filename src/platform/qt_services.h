@@ -15,8 +15,6 @@ class QtMessageBox : public MessageBoxService {
 public:
     MsgAnswer Show(const QString& text, MsgIcon icon, MsgButtons buttons,
                    const QString& title) override;
-    // What the box displays for a text: CR LF and bare CR become line breaks.
-    static QString DisplayText(const QString& text);
 };
 
 class DesktopUrlService : public UrlService {
@@ -24,11 +22,12 @@ public:
     void Open(const QString& url) override;
 };
 
-// One INI file per application name in the user's configuration folder. QSettings writes
-// through a temporary file and renames it, so a crash never leaves half a file behind.
+// The user's settings store (see OpenUserSettings), or for a given folder one INI file per
+// application name there. QSettings writes an INI file through a temporary file and renames it,
+// so a crash never leaves half a file behind.
 class QtSettingsStore : public SettingsStore {
 public:
-    // folder: where the files live; empty means the user's configuration folder.
+    // folder: where the files live; empty means the user's own store.
     explicit QtSettingsStore(QString folder = {});
     QString Read(const QString& appName, const QString& section, const QString& key) override;
     void Save(const QString& appName, const QString& section, const QString& key,

@@ -78,6 +78,14 @@ public:
     virtual void End(int status) = 0;
 };
 
+// CR LF and bare CR, the design's line breaks, become LF, the one line break Qt's text widgets
+// and message boxes show as such.
+inline QString LineFeedsOnly(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 // Everything a window may ask of the desktop, handed to each window explicitly.
 struct Platform {
     MessageBoxService& messageBox;

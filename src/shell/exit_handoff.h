@@ -9,10 +9,16 @@ class Form;
 // when the user leaves that screen. It moves windows about and needs nothing else of them.
 class ExitHandoff {
 public:
-    ExitHandoff(modHelp& help, forms::Form& startup, forms::Form& main, forms::Form& result,
-                forms::Form& exitScreen)
-        : m_help(help), m_startup(startup), m_main(main), m_result(result),
-          m_exitScreen(exitScreen) {}
+    explicit ExitHandoff(modHelp& help) : m_help(help) {}
+    // The windows it moves. They are made after it, since two of them hand over through it;
+    // given once, before any of them is loaded.
+    void SetWindows(forms::Form& startup, forms::Form& main, forms::Form& result,
+                    forms::Form& exitScreen) {
+        m_startup = &startup;
+        m_main = &main;
+        m_result = &result;
+        m_exitScreen = &exitScreen;
+    }
 
     // Shows the exit screen, hides the start-up window and unloads the window being left.
     void Run(forms::Form& leaving);
@@ -26,8 +32,8 @@ private:
     void showExitScreen();
 
     modHelp& m_help;
-    forms::Form& m_startup;
-    forms::Form& m_main;
-    forms::Form& m_result;
-    forms::Form& m_exitScreen;
+    forms::Form* m_startup = nullptr;
+    forms::Form* m_main = nullptr;
+    forms::Form* m_result = nullptr;
+    forms::Form* m_exitScreen = nullptr;
 };

@@ -45,6 +45,8 @@ QString EncodeSetting(const QString& text) { return shift(text, 85); }
 
 QString DecodeSetting(const QString& text) { return shift(text, -85); }
 
+QString ReminderKey() { return EncodeSetting(QStringLiteral("Duration")); }
+
 QString DateToSetting(const QDateTime& moment) { return moment.toString(Qt::ISODate); }
 
 QDateTime DateFromSetting(const QString& text, const QLocale& locale) {

@@ -13,6 +13,10 @@ QString EncodeSetting(const QString& text);
 // Each character's code minus 85; a character whose result would fall below 0 is left out.
 QString DecodeSetting(const QString& text);
 
+// Where the reminder keeps its date: the section and the key, the key already shifted.
+inline const QString kReminderSection = QStringLiteral("Settings");
+QString ReminderKey();
+
 // The stored moment as text: ISO 8601, ASCII only, so the shift keeps every character.
 QString DateToSetting(const QDateTime& moment);
 // Reads ISO 8601 first, then the regional general date of the given locale (short date with a

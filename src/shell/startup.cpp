@@ -6,9 +6,8 @@
 
 #include <cmath>
 
-frmStartup::frmStartup(forms::FormsRuntime& runtime, modHelp& help, forms::Form& main,
-                       OfferWindow& offers)
-    : forms::Form(runtime), m_help(help), m_main(main), m_offers(offers) {}
+frmStartup::frmStartup(forms::FormsRuntime& runtime, modHelp& help, OfferWindow& main)
+    : forms::Form(runtime), m_help(help), m_main(main) {}
 
 forms::FormDesign frmStartup::Design() const {
     return {QStringLiteral("frmStartup"), QString::fromLatin1(kAppTitle), 1500, 1500};
@@ -56,12 +55,12 @@ void frmStartup::CoBrand_Randomize() {
     case 1:
     case 3:
     case 5:
-        m_offers.BringOfferToFront(OfferWindow::Offer::CoBrand);
+        m_main.BringOfferToFront(OfferWindow::Offer::CoBrand);
         break;
     case 2:
     case 4:
     case 6:
-        m_offers.BringOfferToFront(OfferWindow::Offer::FullBrand);
+        m_main.BringOfferToFront(OfferWindow::Offer::FullBrand);
         break;
     default:
         break; // 7: the design's stacking stays

@@ -7,14 +7,12 @@
 
 class modHelp;
 
-// The main window's two overlapping offers, as the start-up draw sees them.
-class OfferWindow {
+// The main window as the start-up sequence sees it: a window with two overlapping offers.
+class OfferWindow : public forms::Form {
 public:
     enum class Offer { CoBrand, FullBrand };
+    using forms::Form::Form;
     virtual void BringOfferToFront(Offer offer) = 0;
-
-protected:
-    ~OfferWindow() = default;
 };
 
 // The start-up window: never shown; its load is the start-up sequence. It stays loaded and
@@ -22,8 +20,7 @@ protected:
 class frmStartup : public forms::Form {
     Q_OBJECT
 public:
-    // main and offers are the main window, seen as a window and as its offers.
-    frmStartup(forms::FormsRuntime& runtime, modHelp& help, forms::Form& main, OfferWindow& offers);
+    frmStartup(forms::FormsRuntime& runtime, modHelp& help, OfferWindow& main);
     forms::FormDesign Design() const override;
 
     // Draws which of the main window's two offer labels lies in front.
@@ -40,7 +37,6 @@ protected:
 
 private:
     modHelp& m_help;
-    forms::Form& m_main;
-    OfferWindow& m_offers;
+    OfferWindow& m_main;
     QList<QIcon> m_icons;
 };

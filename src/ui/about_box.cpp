@@ -4,15 +4,14 @@
 #include "shell/app_title.h"
 #include "shell/mod_help.h"
 #include "ui/captions.h"
-#include "ui/main_window.h"
 
 #include <QLabel>
 
 using forms::ControlDesign;
 using forms::Kind;
 
-frmAbout::frmAbout(forms::FormsRuntime& runtime, modHelp& help, frmMain& main)
-    : forms::Form(runtime), m_help(help), m_main(main) {}
+frmAbout::frmAbout(forms::FormsRuntime& runtime, modHelp& help, forms::Form& owner)
+    : forms::Form(runtime), m_help(help), m_owner(owner) {}
 
 forms::FormDesign frmAbout::Design() const {
     forms::FormDesign d(QStringLiteral("frmAbout"), QString::fromLatin1(kWindowCaption), 6825, 3795,
@@ -56,8 +55,8 @@ forms::FormDesign frmAbout::Design() const {
 }
 
 QWidget* frmAbout::owner() const {
-    // A dialog of the main window: modal over it, and without a task-bar button of its own.
-    return m_main.window();
+    // Modal over its owner, and without a task-bar button of its own.
+    return m_owner.window();
 }
 
 // Nothing outside this step touches the about box's controls, so it keeps no typed set of them.

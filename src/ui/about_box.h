@@ -2,14 +2,14 @@
 
 #include "forms/forms.h"
 
-class frmMain;
 class modHelp;
 
 // The modal about box: name, version, description and two links.
 class frmAbout : public forms::Form {
     Q_OBJECT
 public:
-    frmAbout(forms::FormsRuntime& runtime, modHelp& help, frmMain& main);
+    // owner: the window the about box is a dialog of.
+    frmAbout(forms::FormsRuntime& runtime, modHelp& help, forms::Form& owner);
     forms::FormDesign Design() const override;
 
     void cmdOK_Click();
@@ -22,5 +22,5 @@ protected:
 
 private:
     modHelp& m_help;
-    frmMain& m_main;
+    forms::Form& m_owner;
 };

@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include "engine/inner_dreams.h"
-#include "engine/interpretation.h"
 #include "forms/palette.h"
 #include "shell/app_title.h"
 #include "shell/exit_handoff.h"
@@ -18,7 +17,7 @@ using forms::Kind;
 namespace {
 
 // Typed a-z become A-Z; nothing else changes.
-void UpperCaseTyped(int& keyAscii) {
+void upperCaseTyped(int& keyAscii) {
     if (keyAscii >= 'a' && keyAscii <= 'z')
         keyAscii -= 'a' - 'A';
 }
@@ -28,7 +27,7 @@ std::u16string_view inPlace(const QString& text) {
     return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // Validation reads the month by its place in the list, so the names may be in any language.
 const char* const kMonths[] = {
@@ -42,8 +41,8 @@ const char* const kMonths[] = {
 } // namespace
 
 frmMain::frmMain(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& handoff,
-                 frmInnerDrmOrPerNo& result, frmAbout& about)
-    : forms::Form(runtime), m_help(help), m_handoff(handoff), m_result(result), m_about(about) {}
+                 frmInnerDrmOrPerNo& result)
+    : OfferWindow(runtime), m_help(help), m_handoff(handoff), m_result(result) {}
 
 forms::FormDesign frmMain::Design() const {
     forms::FormDesign d(QStringLiteral("frmMain"), QString::fromLatin1(kWindowCaption), 6405, 3420,
@@ -182,9 +181,9 @@ void frmMain::BringOfferToFront(Offer offer) {
         label->raise();
 }
 
-void frmMain::txtFirstName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
-void frmMain::txtMiddleName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
-void frmMain::txtLastName_KeyPress(int& keyAscii) { UpperCaseTyped(keyAscii); }
+void frmMain::txtFirstName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
+void frmMain::txtMiddleName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
+void frmMain::txtLastName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 
 bool frmMain::fail(const QString& message, QWidget* focusTo) {
     MsgBox(platform(), message, platform::MsgIcon::Information);
@@ -210,7 +209,7 @@ bool frmMain::ValidateInput() {
     const int m = c.cboMonth->currentIndex();
     const int d = c.cboDate->currentIndex();
     // The Gregorian rule: 1900 was no leap year, 2000 was.
-    if (m == 1 && (IsLeapYear(y) ? d >= 29 : d >= 28))
+    if (m == 1 && (isLeapYear(y) ? d >= 29 : d >= 28))
         //: A day past the end of February. The refusal of the 31st of a 30-day month is the
         //: same text with a space before "!": keep them apart where your language allows.
         return fail(tr("Please Enter Correct Date Or Month!"), nullptr);
@@ -228,9 +227,7 @@ void frmMain::cmdNext_Click() {
     const QString first = m_ui.txtFirstName->Text(), middle = m_ui.txtMiddleName->Text(),
                   last = m_ui.txtLastName->Text();
     const int number = engine::InnerDreamsNumber(inPlace(first), inPlace(middle), inPlace(last));
-    m_result.ShowResult(engine::ResultTextPieces(number, [](const char* english) {
-        return QCoreApplication::translate("engine", english).toStdU16String();
-    }));
+    m_result.ShowResult(number);
 }
 
 void frmMain::mnuNext_Click() { cmdNext_Click(); }
@@ -238,7 +235,7 @@ void frmMain::mnuNext_Click() { cmdNext_Click(); }
 void frmMain::cmdExit_Click() { m_handoff.Run(*this); }
 void frmMain::mnuExit_Click() { cmdExit_Click(); }
 
-void frmMain::mnuAbout_Click() { m_about.Show(ShowMode::Modal); }
+void frmMain::mnuAbout_Click() { m_about->Show(ShowMode::Modal); }
 
 void frmMain::Label61_Click() { m_help.OpenHomePage(); }
 void frmMain::lblCobrand_Click() { m_help.OpenCoBrandPage(); }

@@ -11,11 +11,13 @@ class frmInnerDrmOrPerNo;
 class modHelp;
 
 // The input window: first, middle and last name and the date of birth, then Next.
-class frmMain : public forms::Form, public OfferWindow {
+class frmMain : public OfferWindow {
     Q_OBJECT
 public:
     frmMain(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& handoff,
-            frmInnerDrmOrPerNo& result, frmAbout& about);
+            frmInnerDrmOrPerNo& result);
+    // The about box is made after this window, which owns it; given once, before this loads.
+    void SetAboutBox(frmAbout& about) { m_about = &about; }
     forms::FormDesign Design() const override;
 
     void cmdNext_Click();
@@ -63,5 +65,5 @@ private:
     modHelp& m_help;
     ExitHandoff& m_handoff;
     frmInnerDrmOrPerNo& m_result;
-    frmAbout& m_about;
+    frmAbout* m_about = nullptr;
 };

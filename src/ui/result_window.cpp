@@ -1,10 +1,13 @@
 #include "ui/result_window.h"
 
+#include "engine/interpretation.h"
 #include "forms/palette.h"
 #include "shell/app_title.h"
 #include "shell/exit_handoff.h"
 #include "shell/mod_help.h"
 #include "ui/promo_strips.h"
+
+#include <QCoreApplication>
 
 using forms::Kind;
 
@@ -57,15 +60,20 @@ void frmInnerDrmOrPerNo::Bind() {
 
 void frmInnerDrmOrPerNo::Unbind() { m_ui = {}; }
 
-void frmInnerDrmOrPerNo::ShowResult(const engine::ResultPieces& text) {
+void frmInnerDrmOrPerNo::ShowResult(int number) {
     Show();
     forms::FormTextBox* display = m_ui.txtDisplay;
     if (!display)
         return;
-    // Each insertion changes the text, and each change empties the clipboard.
-    for (const std::u16string* piece :
-         {&text.header, &text.intro, &text.interpretation, &text.ending})
-        display->SetSelText(QString::fromStdU16String(*piece));
+    const auto translated = [](std::string_view english) {
+        return english.empty() ? QString() : QCoreApplication::translate("engine", english.data());
+    };
+    // Each piece ends in a blank line, an empty one too, so a number without a paragraph keeps
+    // the text's shape. Each insertion changes the text, and each change empties the clipboard.
+    for (const QString& piece :
+         {translated(engine::ResultHeader()) + QString::number(number),
+          translated(engine::ResultIntro()), translated(engine::Interpretation(number)), QString()})
+        display->SetSelText(piece + QLatin1String("\r\n\r\n"));
     display->SetSelStart(0);
 }
 

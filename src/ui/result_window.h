@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/interpretation.h"
 #include "forms/forms.h"
 
 class ExitHandoff;
@@ -13,11 +12,10 @@ public:
     frmInnerDrmOrPerNo(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& handoff);
     forms::FormDesign Design() const override;
 
-    // Shows the window, writes the result text into its empty text box one piece after another
-    // and moves the caret to the start, so the text shows from its first line.
-    void ShowResult(const engine::ResultPieces& text);
-    // The read-only text box that holds the result; null while not loaded.
-    forms::FormTextBox* Display() const { return m_ui.txtDisplay; }
+    // Shows the window, writes the result text for the number into its empty text box one
+    // paragraph after another and moves the caret to the start, so the text shows from its
+    // first line.
+    void ShowResult(int number);
 
     void cmdback_Click();
     void Label61_Click();

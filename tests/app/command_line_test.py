@@ -82,19 +82,24 @@ expect("C locale and LANGUAGE", ["--help"], 0, out=usage, err=[], LANGUAGE="de")
 expect("unknown language first", ["--help"], 0, out=["Aufruf:"], err=[],
        LC_ALL="", LC_MESSAGES="", LANG="en_US.UTF-8", LANGUAGE="ja:de")
 
-no_display = ["no display", "xvfb-run"]
-expect("no display", [], 1, out=[], err=no_display)
-expect("X11 asked for, only Wayland there", [], 1, out=[], err=no_display,
+# Each line names what is really missing, or set and unreachable.
+both = "no display found (DISPLAY and WAYLAND_DISPLAY are not set)"
+expect("no display", [], 1, out=[], err=[both, "xvfb-run lunavik"])
+expect("X11 asked for, only Wayland there", [], 1, out=[],
+       err=["(DISPLAY is not set)", "xvfb-run lunavik -platform xcb"],
        QT_QPA_PLATFORM="xcb", WAYLAND_DISPLAY="wayland-test")
-expect("Wayland asked for, only X11 there", [], 1, out=[], err=no_display,
+expect("Wayland asked for, only X11 there", [], 1, out=[], err=["(WAYLAND_DISPLAY is not set)"],
        QT_QPA_PLATFORM="wayland", DISPLAY=":99")
-expect("-platform xcb without X11", ["-platform", "xcb"], 1, out=[], err=no_display)
+expect("-platform xcb without X11", ["-platform", "xcb"], 1, out=[], err=["(DISPLAY is not set)"])
+expect("neither asked-for platform there", [], 1, out=[], err=[both], QT_QPA_PLATFORM="xcb;wayland")
 
 gone = next(":%d" % n for n in range(99, 999) if not os.path.exists("/tmp/.X11-unix/X%d" % n))
-expect("X11 display not there", [], 1, out=[], err=[gone, "xvfb-run"], DISPLAY=gone)
+expect("X11 display not there", [], 1, out=[], err=["display %s;" % gone, "xvfb-run"], DISPLAY=gone)
 expect("X11 display gone, German", [], 1, out=[], err=[gone, "Anzeige"], DISPLAY=gone, **german)
-expect("Wayland display not there", [], 1, out=[], err=["wayland-9", "xvfb-run"],
+expect("Wayland display not there", [], 1, out=[], err=["display wayland-9;", "xvfb-run"],
        WAYLAND_DISPLAY="wayland-9")
+expect("both displays not there", [], 1, out=[], err=["displays %s and wl-9;" % gone],
+       DISPLAY=gone, WAYLAND_DISPLAY="wl-9")
 expect("platform plugin not installed", [], 1, out=[],
        err=["'nosuchplugin'", "xvfb-run lunavik -platform xcb"], QT_QPA_PLATFORM="nosuchplugin")
 

@@ -90,8 +90,7 @@ TEST(QtMessageBoxTest, ShowsABareCarriageReturnAsALineBreakAndAnswersByKey) {
         EXPECT_EQ(shownTitle, QStringLiteral("Lunavik"));
         EXPECT_EQ(shownIcon, QMessageBox::Information);
     }
-    EXPECT_EQ(platform::QtMessageBox::DisplayText(QStringLiteral("a\r\nb\rc")),
-              QStringLiteral("a\nb\nc"));
+    EXPECT_EQ(platform::LineFeedsOnly(QStringLiteral("a\r\nb\rc")), QStringLiteral("a\nb\nc"));
 }
 
 TEST(StdRandomGeneratorTest, ValuesLieInTheHalfOpenUnitInterval) {

@@ -37,7 +37,7 @@ TEST_F(X11Test, SelectingTheResultCopiesItOnlyUntilTheMouseActsOnIt) {
 
     startAndNext();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(program->result.window()));
-    auto* text = qobject_cast<QPlainTextEdit*>(program->result.Display()->editor());
+    auto* text = qobject_cast<QPlainTextEdit*>(box(program->result, "txtDisplay")->editor());
     QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
     ASSERT_TRUE(system()->text(QClipboard::Selection).startsWith(QStringLiteral("Your Inner")));
     // The pointer is moved on the X server, whose motion event arrives when it arrives.

@@ -12,9 +12,15 @@ inline constexpr const char* kWindows[] = {"frmMain", "frmInnerDrmOrPerNo", "frm
 // The program with its windows and modules open to the tests.
 class TestedProgram : public Program {
 public:
-    using Program::about, Program::help, Program::main, Program::nag, Program::result,
-        Program::runtime, Program::startup, Program::tellAFriend;
     using Program::Program;
+    frmAbout& about = m_about;
+    modHelp& help = m_help;
+    frmMain& main = m_main;
+    frmNagScreen2& nag = m_nag;
+    frmInnerDrmOrPerNo& result = m_result;
+    forms::FormsRuntime& runtime = m_runtime;
+    frmStartup& startup = m_startup;
+    modTellAFriend& tellAFriend = m_tellAFriend;
 
     // A window by its design name; a name that is none of them fails the test.
     forms::Form& form(const std::string& designName) {

@@ -136,19 +136,6 @@ QString PrivateLockFolder(const QString& appName) {
     return QDir::isAbsolutePath(temporary) && makePrivateFolder(temporary) ? temporary : QString();
 }
 
-void QuietMissingRuntimeFolder() {
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return;
-    static QtMessageHandler next = nullptr;
-    next = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (type == QtWarningMsg &&
-                message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-                return;
-            next(type, context, message);
-        });
-}
-
 LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QString folder)
     : m_folder(folder.isEmpty() ? PrivateLockFolder(appName) : std::move(folder)) {
     if (!m_folder.isEmpty())

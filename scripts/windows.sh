@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The Windows program, cross-built on Debian:  bash scripts/windows.sh [--test]
+#  - installs what it needs (scripts/deps.sh windows);
+#  - builds Qt for Windows from Debian's own source once per machine (scripts/windows_qt.sh;
+#    the first run takes most of an hour on two cores, later ones seconds);
+#  - cross-builds Lunavik in Release with MinGW-w64 into build-windows/, with its tests;
+#  - makes there the installer lunavik-<version>-setup.exe (NSIS) and the portable zip.
+# With --test it then runs, under Wine: the engine, forms, window, shell and promotion tests
+# (CTest, on Qt's offscreen platform), and the installer with the installed program on a
+# virtual X server of its own (tests/windows/installed_program_test.py).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh windows
+qt=$(bash scripts/windows_qt.sh)
+build=${LUNAVIK_WINDOWS_BUILD:-build-windows}
+# As in scripts/test.sh: another clone's run reuses what this one compiled.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DLUNAVIK_BUILD_TESTS=ON -DLUNAVIK_WERROR=ON >/dev/null
+cmake --build "$build"
+(cd "$build" && cpack -C Release >/dev/null)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+setup="$build/lunavik-$version-setup.exe"
+ls -l "$setup" "$build/lunavik-$version-windows-x64.zip"
+[ "${1:-}" = --test ] || exit 0
+
+# A Wine of the build's own, made once: nothing of the user's Wine is read or changed.
+export WINEPREFIX="$PWD/$build/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/.ready" ]; then
+    rm -rf "$WINEPREFIX"
+    wineboot --init >/dev/null 2>&1
+    # Wine brings no Windows fonts: Liberation Sans, with Arial's metrics, stands in for the
+    # faces Windows and the windows' designs name.
+    for face in Arial Verdana Tahoma "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "Liberation Sans" /f \
+            >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.ready"
+fi
+ctest --test-dir "$build" --output-on-failure --no-tests=error
+LUNAVIK_VERSION=$version PYTHONPATH=tests/e2e bash scripts/xvfb.sh --wm \
+    python3 tests/windows/installed_program_test.py "$setup"

@@ -1,0 +1,87 @@
+#include "app/start_messages.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
+
+namespace app {
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+// Qt's handlers are plain functions, so what they share lives here, made on first use. Qt may
+// report from threads of its own while it starts.
+struct StartMessages {
+    std::mutex mutex;
+    QtMessageHandler previous = nullptr;
+    bool holding = false;
+    std::vector<HeldMessage> held;
+    QByteArray unreachableLine; // already encoded: the fatal path only writes it
+};
+
+StartMessages& startMessages() {
+    static StartMessages messages;
+    return messages;
+}
+
+bool isMissingRuntimeFolder(QtMsgType type, const QString& text) {
+    return type == QtWarningMsg &&
+           text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"));
+}
+
+void filter(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    StartMessages& m = startMessages();
+    if (isMissingRuntimeFolder(type, text))
+        return;
+    {
+        const std::lock_guard<std::mutex> lock(m.mutex);
+        if (m.holding && type == QtFatalMsg) {
+            // Qt would abort once this returns: a crash and a core dump for a missing display.
+            std::fputs(m.unreachableLine.constData(), stderr);
+            std::_Exit(1);
+        }
+        if (m.holding) {
+            m.held.push_back(
+                {type, context.file, context.line, context.function, context.category, text});
+            return;
+        }
+    }
+    m.previous(type, context, text);
+}
+
+} // namespace
+
+void HoldBackStartMessages(const QString& unreachableLine) {
+    StartMessages& m = startMessages();
+    const std::lock_guard<std::mutex> lock(m.mutex);
+    m.unreachableLine = (unreachableLine + u'\n').toLocal8Bit();
+    m.holding = true;
+    m.previous = qInstallMessageHandler(filter);
+}
+
+void ReleaseStartMessages() {
+    StartMessages& m = startMessages();
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard<std::mutex> lock(m.mutex);
+        m.holding = false;
+        held.swap(m.held);
+    }
+    for (const HeldMessage& h : held) {
+        const QMessageLogContext context(h.file.constData(), h.line, h.function.constData(),
+                                         h.category.constData());
+        m.previous(h.type, context, h.text);
+    }
+}
+
+} // namespace app
