@@ -51,8 +51,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>Lunavik kann nicht starten: Für seine Sperrdatei, die einen zweiten gleichzeitigen Lauf verhindert, findet es keinen Ordner, den nur Sie öffnen können.<byte value="xd"/><byte value="xd"/>Machen Sie Ihren persönlichen Ordner beschreibbar oder setzen Sie XDG_RUNTIME_DIR auf einen eigenen Ordner, den nur Sie öffnen können, und starten Sie Lunavik dann erneut.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation>Lunavik läuft ohne Prüfung auf eine zweite Kopie: Es findet keinen Ordner, den nur Sie öffnen können, für seine Sperrdatei.</translation>
     </message>
 </context>
 <context>
@@ -60,7 +60,7 @@
     <message>
         <source>Co-brand this software for your site. Get more loyalty &amp;&amp; traffic. Put your site&apos;s name and link in this place. See Help for details. Click here for more information on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one ampersand.</extracomment>
-        <translation>Diese Software mit Ihrer Marke: mehr Treue &amp;&amp; Besucher für Ihre Website. Ihr Name und Link stehen dann hier. Details in der Hilfe. Hier klicken und mehr über Co-Branding erfahren.</translation>
+        <translation>Diese Software mit Ihrer Marke: mehr Kundenbindung und Besucher für Ihre Website. Ihr Name und Link stehen dann hier. Details in der Hilfe. Hier klicken und mehr über Co-Branding erfahren.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -99,15 +99,15 @@
     </message>
     <message>
         <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
-        <translation>Sie lieben das Gefühl, wichtig zu sein. Sie träumen von Mut, Wagnis und neuen Ideen. Auf Ihrem Gebiet sehen Sie sich in der Rolle des Vorreiters. Auf den ersten Blick wirken Sie vielleicht angriffslustig und ein wenig zu selbstsicher. Darunter verbirgt sich ein zuversichtlicher, dynamischer Geist. Sie behalten gern die Kontrolle über das, was um Sie herum geschieht. Mit Ihrer Persönlichkeit sind Sie im Reinen.</translation>
+        <translation>Sie lieben das Gefühl, wichtig zu sein. Sie träumen von Mut, Wagnis und neuen Ideen. Auf Ihrem Gebiet sehen Sie sich als jemand, der neue Wege geht. Auf den ersten Blick wirken Sie vielleicht angriffslustig und ein wenig zu selbstsicher. Darunter verbirgt sich ein selbstbewusster, dynamischer Geist. Sie behalten gern die Kontrolle über das, was um Sie herum geschieht. Mit Ihrer Persönlichkeit sind Sie im Reinen.</translation>
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Sie träumen von engen Beziehungen zu Ihren Freunden und den Menschen in Ihrer Nähe. Im Herzen sind Sie jemand, der Frieden stiftet. Sie sind ruhig, auf stille Art charmant und leicht im Umgang. Sie bleiben lieber im Hintergrund und lassen andere glänzen. Sie sind geduldig und können gut zuhören. Sie haben die Gabe, anderen das Gefühl zu geben, willkommen zu sein.</translation>
+        <translation>Sie träumen von engen Beziehungen zu Ihren Freunden und den Menschen in Ihrer Nähe. Im Herzen sind Sie jemand, der Frieden stiftet. Sie sind ruhig, auf stille Art charmant und leicht im Umgang. Sie bleiben lieber im Hintergrund und lassen andere glänzen. Sie sind geduldig und können gut zuhören. Sie haben die Gabe, anderen das Gefühl zu geben, gebraucht und geschätzt zu werden.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
-        <translation>Alle Formen der Kunst sind Ihre Traumrollen. Sie glänzen beim Schreiben, Schauspielen, Malen und in der Musik. Sie möchten Ihre Gefühle frei ausdrücken und das Leben genießen. Mit Charme und Witz sind Sie der Mittelpunkt jeder Runde. Sie träumen von einem glanzvollen, glücklichen und zuversichtlichen Leben. Sie werden gern für alles bewundert und geschätzt, was Sie tun. Sie bringen Farbe und Freude in das Leben aller, die das Glück haben, Zeit mit Ihnen zu verbringen.</translation>
+        <translation>Alle Formen der Kunst sind Ihre Traumrollen. Sie glänzen beim Schreiben, Schauspielen, Malen und in der Musik. Sie möchten Ihre Gefühle frei ausdrücken und das Leben genießen. Mit Charme und Witz sind Sie der Mittelpunkt jeder Runde. Sie träumen von einem glanzvollen, glücklichen Leben voller Optimismus. Sie werden gern für alles bewundert und geschätzt, was Sie tun. Sie bringen Farbe und Freude in das Leben aller, die das Glück haben, Zeit mit Ihnen zu verbringen.</translation>
     </message>
     <message>
         <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>You love your family and relations. You crave the devotion of your offspring and of a loving spouse. You dream of a picture-perfect domestic life. You have a fine sense of justice and fairness. You are compassionate. You keep harmony among the people around you. You are generous, reliable and trustworthy as well.</source>
-        <translation>Sie lieben Ihre Familie und Ihre Verwandten. Sie sehnen sich nach der Zuneigung Ihrer Kinder und eines liebevollen Partners. Sie träumen von einem Familienleben wie aus dem Bilderbuch. Sie haben ein feines Gespür für Recht und Gerechtigkeit. Sie sind mitfühlend. Sie sorgen für Harmonie unter den Menschen um Sie herum. Außerdem sind Sie großzügig, zuverlässig und vertrauenswürdig.</translation>
+        <translation>Sie lieben Ihre Familie und Ihre Verwandten. Sie sehnen sich nach der Zuneigung Ihrer Kinder und eines liebevollen Menschen an Ihrer Seite. Sie träumen von einem Familienleben wie aus dem Bilderbuch. Sie haben ein feines Gespür für Recht und Gerechtigkeit. Sie sind mitfühlend. Sie sorgen für Harmonie unter den Menschen um Sie herum. Außerdem sind Sie großzügig, zuverlässig und vertrauenswürdig.</translation>
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
@@ -182,6 +182,7 @@
     </message>
     <message>
         <source>OK</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -220,6 +221,7 @@
     </message>
     <message>
         <source>April</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>April</translation>
     </message>
     <message>
@@ -236,10 +238,12 @@
     </message>
     <message>
         <source>August</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>August</translation>
     </message>
     <message>
         <source>September</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>September</translation>
     </message>
     <message>
@@ -248,6 +252,7 @@
     </message>
     <message>
         <source>November</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>November</translation>
     </message>
     <message>

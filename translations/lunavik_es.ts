@@ -51,8 +51,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>Lunavik no puede iniciarse: no encuentra ninguna carpeta que solo tú puedas abrir para su archivo de bloqueo, que impide que se ejecute dos veces.<byte value="xd"/><byte value="xd"/>Haz que se pueda escribir en tu carpeta personal o define XDG_RUNTIME_DIR como una carpeta tuya que solo tú puedas abrir, y vuelve a iniciar Lunavik.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation>Lunavik se ejecuta sin comprobar si hay otra copia abierta: no encuentra ninguna carpeta que solo tú puedas abrir para su archivo de bloqueo.</translation>
     </message>
 </context>
 <context>
@@ -60,11 +60,11 @@
     <message>
         <source>Co-brand this software for your site. Get more loyalty &amp;&amp; traffic. Put your site&apos;s name and link in this place. See Help for details. Click here for more information on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one ampersand.</extracomment>
-        <translation>Pon la marca de tu sitio en este programa y gana fidelidad &amp;&amp; tráfico: tu nombre y tu enlace aparecerán aquí. Detalles en la Ayuda. Haz clic aquí para saber más del co-branding.</translation>
+        <translation>Pon la marca de tu sitio web en este programa y gana fidelidad y tráfico: tu nombre y tu enlace aparecerán aquí. Detalles en la Ayuda. Haz clic aquí para saber más del co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea con este programa bajo la marca de tu web. Haz clic aquí para más detalles.</translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea con este programa bajo la marca de tu sitio web. Haz clic aquí para más detalles.</translation>
     </message>
     <message>
         <source>The most popular online numerology board and the best resource on the topic. Visit us at %1</source>
@@ -78,7 +78,7 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
         <extracomment>The main window&apos;s offer without its last sentence, which the link below it says instead; the space at the end shows nothing, but keep it.</extracomment>
-        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea con este programa bajo la marca de tu web. </translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea con este programa bajo la marca de tu sitio web. </translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -127,11 +127,11 @@
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
-        <translation>Tu visión es el éxito en el mundo de los negocios o de la política, el poder y el control de grandes empresas materiales. Anhelas autoridad y quieres que se reconozca tu talento para dirigir. Transmites seguridad, éxito, fuerza y dinamismo. Los demás se sienten atraídos por tu fuerte personalidad y quieren aprender de ti.</translation>
+        <translation>Tu visión es el éxito en el mundo de los negocios o de la política, el poder y la dirección de grandes empresas. Anhelas autoridad y quieres que se reconozca tu talento para dirigir. Transmites seguridad, éxito, fuerza y dinamismo. Los demás se sienten atraídos por tu fuerte personalidad y quieren aprender de ti.</translation>
     </message>
     <message>
         <source>You are kind and compassionate. You are creative and gifted with many artistic talents. You are aristocratic and noble in your bearing. Others count on you for support and wise advice. You have excellent taste. You may be sensitive and emotional at times. Yet you stay self-controlled whatever happens around you. You want to do much for humanity.</source>
-        <translation>La bondad y la compasión te definen. Tienes creatividad y muchos talentos artísticos. Tu porte es aristocrático y noble. Los demás cuentan contigo para recibir apoyo y sabios consejos. Tienes un gusto excelente. A veces te dejas llevar por la sensibilidad y las emociones. Aun así, mantienes el dominio de ti pase lo que pase a tu alrededor. Quieres hacer mucho por la humanidad.</translation>
+        <translation>La bondad y la compasión te definen. Tienes creatividad y muchos talentos artísticos. Tu porte es aristocrático y noble. Los demás cuentan contigo para recibir apoyo y sabios consejos. Tienes un gusto excelente. A veces te dejas llevar por la sensibilidad y las emociones. Aun así, mantienes el autocontrol pase lo que pase a tu alrededor. Quieres hacer mucho por la humanidad.</translation>
     </message>
     <message>
         <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
@@ -146,7 +146,7 @@
     <name>exit_texts</name>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvaneth Softwares. We have a whole range of programs on astrology, psychic abilities, tarot, numerology and the occult. Each of them is easy to use and gives you a fresh insight into your life, your relationships, your hidden talents and your future.</source>
-        <translation>Si te ha gustado este programa, seguro que te interesan los demás programas de Orvaneth. Tenemos toda una gama de programas de astrología, capacidades psíquicas, tarot, numerología y ocultismo. Todos son fáciles de usar y te ofrecen una nueva mirada a tu vida, tus relaciones, tus talentos ocultos y tu futuro.</translation>
+        <translation>Si te ha gustado este programa, seguro que te interesan los demás programas de Orvaneth. Tenemos toda una gama de programas de astrología, poderes paranormales, tarot, numerología y ocultismo. Todos son fáciles de usar y te ofrecen una nueva mirada a tu vida, tus relaciones, tus talentos ocultos y tu futuro.</translation>
     </message>
     <message>
         <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. Programs like this cannot be supported and maintained unless you visit the site regularly.</source>
-        <translation>Visita %1 con regularidad y apóyalo participando en los debates y demás actividades. Programas como este solo pueden mantenerse y mejorar si visitas el sitio con frecuencia.</translation>
+        <translation>Visita %1 con regularidad y apóyalo participando en los debates y demás actividades. Programas como este solo pueden mantenerse y mejorar si visitas el sitio web con frecuencia.</translation>
     </message>
     <message>
         <source>%1 is a free online forum on astrology, numerology and the occult. Visiting it regularly helps us to develop and maintain this software.</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visitar nuestra web</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>

@@ -51,8 +51,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>Lunavik ne peut pas démarrer&#xa0;: il ne trouve aucun dossier que vous seul pouvez ouvrir pour son fichier de verrou, qui l’empêche de s’exécuter deux fois.<byte value="xd"/><byte value="xd"/>Rendez votre dossier personnel accessible en écriture, ou définissez XDG_RUNTIME_DIR sur un dossier à vous que vous seul pouvez ouvrir, puis relancez Lunavik.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation>Lunavik s’exécute sans vérifier si une autre copie est lancée&#xa0;: il ne trouve aucun dossier privé, fermé aux autres utilisateurs, pour son fichier de verrouillage.</translation>
     </message>
 </context>
 <context>
@@ -60,7 +60,7 @@
     <message>
         <source>Co-brand this software for your site. Get more loyalty &amp;&amp; traffic. Put your site&apos;s name and link in this place. See Help for details. Click here for more information on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one ampersand.</extracomment>
-        <translation>Mettez votre marque sur ce logiciel&#xa0;: plus de fidélité &amp;&amp; de trafic pour votre site. Votre nom et votre lien apparaîtront ici. Détails dans l’aide. Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Mettez votre marque sur ce logiciel&#xa0;: plus de fidélité et de trafic pour votre site. Votre nom et votre lien apparaîtront ici. Détails dans l’aide. Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -99,47 +99,47 @@
     </message>
     <message>
         <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
-        <translation>Vous aimez vous sentir important. Vous rêvez de courage, d’audace et d’idées neuves. Vous vous voyez en pionnier dans votre domaine. Au premier abord, vous pouvez paraître agressif et un peu trop sûr de vous. Au fond se cache un esprit confiant et dynamique. Vous aimez maîtriser ce qui se passe autour de vous. Vous êtes en paix avec votre propre personnalité.</translation>
+        <translation>Vous aimez avoir le sentiment de compter. Vous rêvez de courage, d’audace et d’idées neuves. Vous vous voyez ouvrir la voie dans votre domaine. Au premier abord, vous pouvez donner une impression d’agressivité et d’un peu trop d’assurance. Au fond se cache un esprit sûr de lui et dynamique. Vous aimez garder la maîtrise de ce qui se passe autour de vous. Vous êtes en paix avec votre propre personnalité.</translation>
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Vous rêvez de liens étroits avec vos amis et vos proches. Au fond de vous, vous êtes un artisan de la paix. Calme, d’un charme discret, vous êtes facile à vivre. Vous préférez rester dans l’ombre et laisser briller les autres. Vous êtes patient et vous savez écouter. Vous avez le don de faire sentir aux gens qu’ils sont les bienvenus.</translation>
+        <translation>Vous rêvez de liens étroits avec vos amis et vos proches. Au fond de vous, vous savez ramener la paix. D’un calme et d’un charme discrets, vous êtes une personne facile à vivre. Vous préférez rester dans l’ombre et laisser briller les autres. Vous avez de la patience et vous savez écouter. Vous avez le don de faire sentir aux autres qu’ils comptent.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
-        <translation>Toutes les formes d’art sont les rôles dont vous rêvez. Vous excellez dans l’écriture, le théâtre, la peinture et la musique. Vous voulez exprimer librement vos sentiments et profiter de la vie. Charmant et plein d’esprit, vous êtes l’âme de la fête. Vous rêvez d’une vie brillante, heureuse et optimiste. Vous aimez être admiré et apprécié pour tout ce que vous faites. Vous apportez couleur et joie à tous ceux qui ont la chance de partager votre compagnie.</translation>
+        <translation>Toutes les formes d’art sont les rôles dont vous rêvez. Vous excellez dans l’écriture, le théâtre, la peinture et la musique. Vous voulez exprimer librement vos sentiments et profiter de la vie. Avec votre charme et votre esprit, vous êtes l’âme de la fête. Vous rêvez d’une vie brillante et heureuse, vécue avec optimisme. Vous aimez qu’on vous admire et qu’on vous apprécie pour tout ce que vous faites. Vous apportez couleur et joie à toutes les personnes qui ont la chance de partager votre compagnie.</translation>
     </message>
     <message>
         <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
-        <translation>Vous vous voyez comme un roc sur lequel chacun peut compter. Vous êtes très organisé et vous planifiez tout avec minutie. Vous aimez l’ordre et une certaine régularité dans votre vie. Vous êtes honnête et digne de confiance, fiable et pragmatique. Vous connaissez la valeur de chaque centime que vous avez gagné.</translation>
+        <translation>Vous vous voyez comme un roc sur lequel chacun peut compter. Vous avez un grand sens de l’organisation et vous planifiez tout avec minutie. Vous aimez l’ordre et une certaine régularité dans votre vie. Honnêteté, loyauté, fiabilité et sens pratique vous caractérisent. Vous connaissez la valeur de chaque centime que vous avez gagné.</translation>
     </message>
     <message>
         <source>You would love to be totally free and unreserved by responsibility. You love travel and meeting people of other cultures. You live for adventure and often take risks. Stimulating and quick-minded, you have an infectious happy attitude. You like to imagine all that might be accomplished. At times you may be irresponsible and self-indulgent.</source>
-        <translation>Vous aimeriez être totalement libre, sans aucune responsabilité. Vous aimez voyager et rencontrer des gens d’autres cultures. Vous vivez pour l’aventure et prenez souvent des risques. Stimulant et vif d’esprit, vous avez une gaieté communicative. Vous aimez imaginer tout ce qui pourrait être accompli. Il vous arrive d’être irresponsable et trop indulgent envers vous-même.</translation>
+        <translation>Vous aimeriez vivre en toute liberté, sans aucune responsabilité. Vous aimez voyager et rencontrer des gens d’autres cultures. Vous vivez pour l’aventure et prenez souvent des risques. Avec votre esprit vif et stimulant, vous avez une gaieté communicative. Vous aimez imaginer tout ce qui pourrait être accompli. Il vous arrive de manquer de sens des responsabilités et de trop céder à vos envies.</translation>
     </message>
     <message>
         <source>You love your family and relations. You crave the devotion of your offspring and of a loving spouse. You dream of a picture-perfect domestic life. You have a fine sense of justice and fairness. You are compassionate. You keep harmony among the people around you. You are generous, reliable and trustworthy as well.</source>
-        <translation>Vous aimez votre famille et vos proches. Vous aspirez à l’affection de vos enfants et d’un conjoint aimant. Vous rêvez d’une vie de famille digne d’une carte postale. Vous avez un sens aigu de la justice et de l’équité. Vous êtes plein de compassion. Vous maintenez l’harmonie entre les personnes qui vous entourent. Vous êtes aussi généreux, fiable et digne de confiance.</translation>
+        <translation>Vous aimez votre famille et vos proches. Vous aspirez à l’affection de vos enfants et d’une personne aimante à vos côtés. Vous rêvez d’une vie de famille digne d’une carte postale. Vous avez un sens aigu de la justice et de l’équité. La compassion vous habite. Vous maintenez l’harmonie entre les personnes qui vous entourent. Vous faites aussi preuve de générosité, de fiabilité et de loyauté.</translation>
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
-        <translation>Vous saisissez chaque occasion de lire et de vous isoler des distractions du monde. Vous êtes sérieux et intelligent. Vous ne laissez pas les gens vous approcher de trop près. Vous vous sentez différent des autres, et vous l’êtes vraiment. Vous avez une inclination pour la spiritualité. Vous voulez consacrer votre vie entière à la quête du savoir et de la sagesse.</translation>
+        <translation>Vous saisissez chaque occasion de lire et de vous isoler des distractions du monde. Vous avez un esprit sérieux et intelligent. Vous ne laissez pas les gens vous approcher de trop près. Vous vous sentez à part, et vous l’êtes vraiment. Vous avez une inclination pour la spiritualité. Vous voulez consacrer votre vie entière à la quête du savoir et de la sagesse.</translation>
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
-        <translation>Vous rêvez de réussite dans les affaires ou en politique, de pouvoir et de la direction de grandes entreprises. Vous aspirez à l’autorité et voulez qu’on reconnaisse vos talents de dirigeant. Vous êtes sûr de vous, brillant, fort et dynamique. Les autres sont attirés par votre forte personnalité et veulent apprendre de vous.</translation>
+        <translation>Vous rêvez de réussite dans les affaires ou en politique, de pouvoir et de la direction de grandes entreprises. Vous aspirez à l’autorité et voulez qu’on reconnaisse vos talents de direction. Assurance, réussite, force et dynamisme vous caractérisent. Les autres sont attirés par votre forte personnalité et veulent apprendre de vous.</translation>
     </message>
     <message>
         <source>You are kind and compassionate. You are creative and gifted with many artistic talents. You are aristocratic and noble in your bearing. Others count on you for support and wise advice. You have excellent taste. You may be sensitive and emotional at times. Yet you stay self-controlled whatever happens around you. You want to do much for humanity.</source>
-        <translation>Vous êtes bienveillant et plein de compassion. Vous êtes créatif et doué de nombreux talents artistiques. Votre allure est aristocratique et noble. Les autres comptent sur votre soutien et vos sages conseils. Vous avez un goût excellent. Il vous arrive d’être sensible et émotif. Pourtant, vous gardez votre sang-froid quoi qu’il arrive autour de vous. Vous voulez faire beaucoup pour l’humanité.</translation>
+        <translation>Bienveillance et compassion vous définissent. Vous avez l’esprit créatif et de nombreux talents artistiques. Votre allure est aristocratique et noble. Les autres comptent sur votre soutien et vos sages conseils. Vous avez un goût excellent. Il vous arrive de vous laisser porter par la sensibilité et les émotions. Pourtant, vous gardez votre sang-froid quoi qu’il arrive autour de vous. Vous voulez faire beaucoup pour l’humanité.</translation>
     </message>
     <message>
         <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
-        <translation>Vous rêvez de répandre la lumière autour de vous, en véritable idéaliste. Vous êtes du genre silencieux et timide, mais vos propres efforts vous ont beaucoup fait grandir. Vous rayonnez d’une chaleur qui attire naturellement les autres. Vous aimez la paix et tenez toute agitation à l’écart de votre vie. Vous êtes sensible, charmant et vous savez merveilleusement écouter.</translation>
+        <translation>Vous rêvez de répandre la lumière autour de vous, avec un idéalisme sincère. Vous êtes d’un naturel silencieux et timide, mais vos propres efforts vous ont beaucoup fait grandir. Vous rayonnez d’une chaleur qui attire naturellement les autres. Vous aimez la paix et tenez toute agitation à l’écart de votre vie. Vous avez de la sensibilité, du charme, et vous savez merveilleusement écouter.</translation>
     </message>
     <message>
         <source>You have big dreams of being the pioneer behind something truly monumental. You think big and dream big, and you have what it takes to fulfil those dreams. You are innovative, yet simple at heart. You are responsible and efficient in all that you do. With a little perseverance and focus you will succeed at anything. You are a true leader and motivator.</source>
-        <translation>Vous avez le grand rêve d’être à l’origine d’une œuvre véritablement monumentale. Vous voyez grand et rêvez grand, et vous avez tout ce qu’il faut pour réaliser ces rêves. Vous êtes innovant, tout en restant simple au fond de vous. Vous êtes responsable et efficace dans tout ce que vous faites. Avec un peu de persévérance et de concentration, vous réussirez tout ce que vous entreprendrez. Vous êtes un vrai meneur, qui sait motiver les autres.</translation>
+        <translation>Vous avez le grand rêve d’être à l’origine d’une œuvre véritablement monumentale. Vous voyez grand et rêvez grand, et vous avez tout ce qu’il faut pour réaliser ces rêves. Vous avez l’esprit d’innovation, tout en gardant un cœur simple. Vous faites preuve de responsabilité et d’efficacité dans tout ce que vous faites. Avec un peu de persévérance et de concentration, vous réussirez tout ce que vous entreprendrez. Vous savez vraiment entraîner et motiver les autres.</translation>
     </message>
 </context>
 <context>
@@ -182,6 +182,7 @@
     </message>
     <message>
         <source>OK</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -288,7 +289,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;Faire un don</translation>
+        <translation>Faire un &amp;don</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
@@ -349,12 +350,12 @@
     <message>
         <source>Please Enter Correct Date Or Month!</source>
         <extracomment>A day past the end of February. The refusal of the 31st of a 30-day month is the same text with a space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
-        <translation>Veuillez saisir un jour ou un mois correct&#xa0;!</translation>
+        <translation>Veuillez choisir un jour ou un mois correct&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <extracomment>The 31st of a 30-day month. A day past the end of February is refused with the same text without the space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
-        <translation>Veuillez saisir un jour ou un mois correct !</translation>
+        <translation>Veuillez choisir un jour ou un mois correct&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -373,6 +374,7 @@
     </message>
     <message>
         <source>Message</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>Message</translation>
     </message>
     <message>
@@ -429,7 +431,7 @@
     <message>
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
-        <translation>Lunavik ne peut pas démarrer&#xa0;: son fichier de verrou<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>est resté d’une exécution précédente et ne peut pas être supprimé. Supprimez-le, puis relancez Lunavik.</translation>
+        <translation>Lunavik ne peut pas démarrer&#xa0;: son fichier de verrouillage<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>est resté d’une exécution précédente et ne peut pas être supprimé. Supprimez-le, puis relancez Lunavik.</translation>
     </message>
 </context>
 <context>

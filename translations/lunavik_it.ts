@@ -51,8 +51,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>Impossibile avviare Lunavik: non è stata trovata alcuna cartella accessibile solo a Lei in cui tenere il file di blocco che impedisce di eseguirlo due volte.<byte value="xd"/><byte value="xd"/>Rendere scrivibile la propria cartella personale, oppure impostare XDG_RUNTIME_DIR su una propria cartella accessibile solo a Lei, quindi avviare di nuovo Lunavik.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation>Lunavik viene eseguito senza controllare se è già in esecuzione un’altra copia: non trova nessuna cartella accessibile solo a lei per il suo file di blocco.</translation>
     </message>
 </context>
 <context>
@@ -60,16 +60,16 @@
     <message>
         <source>Co-brand this software for your site. Get more loyalty &amp;&amp; traffic. Put your site&apos;s name and link in this place. See Help for details. Click here for more information on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one ampersand.</extracomment>
-        <translation>Personalizzi questo software con il marchio del suo sito: più fedeltà &amp;&amp; traffico. Il suo nome e il suo link compariranno qui. Dettagli nella Guida. Fare clic qui per saperne di più sul co-branding.</translation>
+        <translation>Personalizzare questo software con il marchio del proprio sito: più fidelizzazione e traffico. Il suo nome e il suo link compariranno qui. Dettagli nella Guida. Fare clic qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Lavoro da casa: avvii la sua attività su Internet e guadagni online con questo software interamente personalizzato con il marchio del suo sito. Fare clic qui per i dettagli.</translation>
+        <translation>Lavoro da casa: avviare la propria attività su Internet e guadagnare online con questo software interamente personalizzato con il proprio marchio. Fare clic qui per i dettagli.</translation>
     </message>
     <message>
         <source>The most popular online numerology board and the best resource on the topic. Visit us at %1</source>
         <extracomment>%1 is the host name of the discussion board.</extracomment>
-        <translation>Il forum di numerologia più frequentato del Web e la migliore risorsa sull’argomento. Ci venga a trovare su %1</translation>
+        <translation>Il forum di numerologia più frequentato del Web e la migliore risorsa sull’argomento. Ci trova su %1</translation>
     </message>
     <message>
         <source>Lunavik Software helps you to uncover your secret dreams or inner desires and to have a better understanding about them. This software gives an insight into your personality as well. All it needs is your name.</source>
@@ -78,12 +78,12 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
         <extracomment>The main window&apos;s offer without its last sentence, which the link below it says instead; the space at the end shows nothing, but keep it.</extracomment>
-        <translation>Lavoro da casa: avvii la sua attività su Internet e guadagni online con questo software interamente personalizzato con il marchio del suo sito. </translation>
+        <translation>Lavoro da casa: avviare la propria attività su Internet e guadagnare online con questo software interamente personalizzato con il proprio marchio. </translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the address of the maker&apos;s web site.</extracomment>
-        <translation>Visiti %1</translation>
+        <translation>Visitare %1</translation>
     </message>
 </context>
 <context>
@@ -95,51 +95,51 @@
     </message>
     <message>
         <source>As the name suggests this number is associated with your personality or your nature. It signifies your level of comfort in relationships and how much of yourself you are willing to let others know about.</source>
-        <translation>Come dice il nome stesso, questo numero è legato alla sua personalità, alla sua natura. Indica quanto si sente a proprio agio nelle relazioni e quanto di sé è disposto a far conoscere agli altri.</translation>
+        <translation>Come dice il nome stesso, questo numero è legato alla sua personalità, alla sua natura. Indica quanto si sente a proprio agio nelle relazioni e quanto di sé vuole far conoscere agli altri.</translation>
     </message>
     <message>
         <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
-        <translation>Ama sentirsi importante. Sogna coraggio, audacia e idee nuove. Si vede come un pioniere nel proprio campo. A prima vista può sembrare aggressivo e un po’ troppo sicuro di sé. Sotto c’è uno spirito fiducioso e dinamico. Le piace avere il controllo di ciò che accade intorno a lei. È in pace con la propria personalità.</translation>
+        <translation>Ama sentirsi importante. Sogna coraggio, audacia e idee nuove. Si vede come chi apre la strada nel proprio campo. A prima vista può dare un’impressione di aggressività e di eccessiva sicurezza. Sotto c’è uno spirito sicuro e dinamico. Le piace avere il controllo di ciò che accade intorno a lei. È in pace con la propria personalità.</translation>
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Sogna rapporti stretti con gli amici e con le persone che le stanno vicino. In fondo al cuore è un buon paciere. Tranquillo e di un fascino discreto, è una persona con cui è facile andare d’accordo. Preferisce stare lontano dai riflettori e lasciar brillare gli altri. È paziente e sa ascoltare. Ha il dono di far sentire gli altri ben accolti.</translation>
+        <translation>Sogna rapporti stretti con gli amici e con le persone che le stanno vicino. In fondo al cuore sa portare la pace. Con la sua calma e il suo fascino discreto, è una persona con cui è facile andare d’accordo. Preferisce stare lontano dai riflettori e lasciar brillare gli altri. Ha pazienza e sa ascoltare. Ha il dono di far sentire gli altri importanti.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
-        <translation>Tutte le forme d’arte sono i ruoli dei suoi sogni. Eccelle nella scrittura, nella recitazione, nella pittura e nella musica. Desidera esprimere liberamente i propri sentimenti e godersi la vita. Affascinante e spiritoso, è l’anima della compagnia. Sogna una vita brillante, felice e ottimista. Le piace essere ammirato e apprezzato per tutto ciò che fa. Porta colore e gioia a chiunque abbia la fortuna di stare in sua compagnia.</translation>
+        <translation>Tutte le forme d’arte sono i ruoli dei suoi sogni. Eccelle nella scrittura, nella recitazione, nella pittura e nella musica. Desidera esprimere liberamente i propri sentimenti e godersi la vita. Con il suo fascino e il suo spirito, è l’anima della compagnia. Sogna una vita brillante e felice, vissuta con ottimismo. Le piace ricevere ammirazione e apprezzamento per tutto ciò che fa. Porta colore e gioia a chiunque abbia la fortuna di stare in sua compagnia.</translation>
     </message>
     <message>
         <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
-        <translation>Si immagina come una persona solida come una roccia, su cui tutti possono contare. È molto organizzato e pianifica ogni cosa con cura. Ama l’ordine e una costanza prevedibile nella sua vita. È onesto e degno di fiducia, affidabile e pratico. Conosce il valore di ogni centesimo che ha guadagnato.</translation>
+        <translation>Si immagina come una persona solida come una roccia, su cui tutti possono contare. Ha un grande senso dell’organizzazione e pianifica ogni cosa con cura. Ama l’ordine e una costanza prevedibile nella sua vita. È una persona onesta e degna di fiducia, affidabile e pratica. Conosce il valore di ogni centesimo che ha guadagnato.</translation>
     </message>
     <message>
         <source>You would love to be totally free and unreserved by responsibility. You love travel and meeting people of other cultures. You live for adventure and often take risks. Stimulating and quick-minded, you have an infectious happy attitude. You like to imagine all that might be accomplished. At times you may be irresponsible and self-indulgent.</source>
-        <translation>Le piacerebbe essere del tutto libero, senza il peso delle responsabilità. Ama viaggiare e conoscere persone di altre culture. Vive per l’avventura e corre spesso dei rischi. Stimolante e dalla mente pronta, ha un’allegria contagiosa. Le piace immaginare tutto ciò che si potrebbe realizzare. A volte può essere irresponsabile e troppo indulgente con se stesso.</translation>
+        <translation>Le piacerebbe vivere in piena libertà, senza il peso delle responsabilità. Ama viaggiare e conoscere persone di altre culture. Vive per l’avventura e corre spesso dei rischi. Con la sua mente pronta e stimolante, ha un’allegria contagiosa. Le piace immaginare tutto ciò che si potrebbe realizzare. A volte può mancare di senso di responsabilità e concedersi troppo.</translation>
     </message>
     <message>
         <source>You love your family and relations. You crave the devotion of your offspring and of a loving spouse. You dream of a picture-perfect domestic life. You have a fine sense of justice and fairness. You are compassionate. You keep harmony among the people around you. You are generous, reliable and trustworthy as well.</source>
-        <translation>Ama la sua famiglia e i suoi parenti. Desidera l’affetto dei figli e di un coniuge amorevole. Sogna una vita familiare da cartolina. Ha un forte senso della giustizia e dell’equità. È compassionevole. Mantiene l’armonia tra le persone che la circondano. È anche generoso, affidabile e degno di fiducia.</translation>
+        <translation>Ama la sua famiglia e i suoi parenti. Desidera l’affetto dei figli e di una persona amorevole al suo fianco. Sogna una vita familiare da cartolina. Ha un forte senso della giustizia e dell’equità. Sa provare compassione. Mantiene l’armonia tra le persone che la circondano. È anche una persona generosa, affidabile e degna di fiducia.</translation>
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
-        <translation>Coglie ogni occasione per leggere e isolarsi dalle distrazioni del mondo. È serio e intelligente. Non lascia che le persone le si avvicinino troppo. Si sente diverso dagli altri, e in effetti lo è. Ha un’inclinazione spirituale. Vuole dedicare tutta la vita alla ricerca della conoscenza e della saggezza.</translation>
+        <translation>Coglie ogni occasione per leggere e isolarsi dalle distrazioni del mondo. Ha un carattere serio e intelligente. Non lascia che le persone le si avvicinino troppo. Sente di essere una persona diversa dagli altri, e in effetti lo è. Ha un’inclinazione spirituale. Vuole dedicare tutta la vita alla ricerca della conoscenza e della saggezza.</translation>
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
-        <translation>Sogna il successo negli affari o in politica, il potere e la guida di grandi imprese. Aspira all’autorità e vuole che le sue doti di comando siano riconosciute. È sicuro di sé, vincente, forte e dinamico. Gli altri si sentono attratti dalla sua forte personalità e vogliono imparare da lei.</translation>
+        <translation>Sogna il successo negli affari o in politica, il potere e la guida di grandi imprese. Aspira all’autorità e vuole che le sue doti di comando siano riconosciute. Sicurezza, successo, forza e dinamismo la contraddistinguono. Gli altri si sentono attratti dalla sua forte personalità e vogliono imparare da lei.</translation>
     </message>
     <message>
         <source>You are kind and compassionate. You are creative and gifted with many artistic talents. You are aristocratic and noble in your bearing. Others count on you for support and wise advice. You have excellent taste. You may be sensitive and emotional at times. Yet you stay self-controlled whatever happens around you. You want to do much for humanity.</source>
-        <translation>È gentile e compassionevole. È creativo e dotato di molti talenti artistici. Ha un portamento aristocratico e nobile. Gli altri contano su di lei per avere sostegno e saggi consigli. Ha un gusto eccellente. A volte può essere sensibile ed emotivo. Eppure mantiene il controllo di sé qualunque cosa accada intorno a lei. Vuole fare molto per l’umanità.</translation>
+        <translation>Gentilezza e compassione la contraddistinguono. Ha una mente creativa e molti talenti artistici. Ha un portamento aristocratico e nobile. Gli altri contano su di lei per avere sostegno e saggi consigli. Ha un gusto eccellente. A volte può lasciarsi guidare dalla sensibilità e dalle emozioni. Eppure mantiene il controllo di sé qualunque cosa accada intorno a lei. Vuole fare molto per l’umanità.</translation>
     </message>
     <message>
         <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
-        <translation>Sogna di portare la luce agli altri, da vero idealista. È di tipo silenzioso e timido, ma con i propri sforzi è cresciuto molto. Emana un calore che attira naturalmente gli altri. Ama la pace e tiene ogni turbamento lontano dalla sua vita. È sensibile, affascinante e sa ascoltare in modo meraviglioso.</translation>
+        <translation>Sogna di portare la luce agli altri, con un idealismo autentico. Ha un carattere silenzioso e timido, ma con i propri sforzi ha fatto grandi progressi. Emana un calore che attira naturalmente gli altri. Ama la pace e tiene ogni turbamento lontano dalla sua vita. Ha sensibilità e fascino, e sa ascoltare in modo meraviglioso.</translation>
     </message>
     <message>
         <source>You have big dreams of being the pioneer behind something truly monumental. You think big and dream big, and you have what it takes to fulfil those dreams. You are innovative, yet simple at heart. You are responsible and efficient in all that you do. With a little perseverance and focus you will succeed at anything. You are a true leader and motivator.</source>
-        <translation>Ha il grande sogno di essere il pioniere di qualcosa di davvero monumentale. Pensa in grande e sogna in grande, e ha tutto ciò che serve per realizzare questi sogni. È innovativo, ma semplice nel cuore. È responsabile ed efficiente in tutto ciò che fa. Con un po’ di perseveranza e concentrazione riuscirà in qualsiasi impresa. È un vero leader e sa motivare gli altri.</translation>
+        <translation>Ha il grande sogno di dare vita a qualcosa di davvero monumentale. Pensa in grande e sogna in grande, e ha tutto ciò che serve per realizzare questi sogni. Ha spirito innovativo, ma un cuore semplice. Agisce con responsabilità ed efficienza in tutto ciò che fa. Con un po’ di perseveranza e concentrazione riuscirà in qualsiasi impresa. Sa guidare e motivare gli altri come pochi.</translation>
     </message>
 </context>
 <context>
@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
-        <translation>Scarichi i programmi e li provi oggi stesso: siamo certi che li troverà altrettanto appaganti. Poi condivida l’esperienza con amici e familiari, perché anche loro scoprano che cosa i nostri programmi possono rivelare su di loro!</translation>
+        <translation>Perché non scaricarli e provarli oggi stesso? Siamo certi che li troverà altrettanto appaganti. Potrà poi condividere l’esperienza con amici e familiari, perché anche loro scoprano che cosa i nostri programmi possono rivelare su di loro!</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. Programs like this cannot be supported and maintained unless you visit the site regularly.</source>
-        <translation>Visiti %1 regolarmente e lo sostenga partecipando alle discussioni e alle altre attività. Programmi come questo possono essere mantenuti e sviluppati solo se lei visita il sito con regolarità.</translation>
+        <translation>La invitiamo a visitare %1 regolarmente e a sostenerlo partecipando alle discussioni e alle altre attività. Programmi come questo possono essere mantenuti e sviluppati solo se lei visita il sito con regolarità.</translation>
     </message>
     <message>
         <source>%1 is a free online forum on astrology, numerology and the occult. Visiting it regularly helps us to develop and maintain this software.</source>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>%1 needs your help! Visit it regularly and join the various discussions and activities on the board. That way you will help us maintain and develop more Orvaneth Softwares.</source>
-        <translation>%1 ha bisogno del suo aiuto! Lo visiti regolarmente e partecipi alle discussioni e alle attività del forum. Così ci aiuterà a mantenere e sviluppare altri programmi di Orvaneth.</translation>
+        <translation>%1 ha bisogno del suo aiuto! Visitandolo regolarmente e partecipando alle discussioni e alle attività del forum, ci aiuterà a mantenere e sviluppare altri programmi di Orvaneth.</translation>
     </message>
     <message>
         <source>Orvaneth Softwares, such as this can be created and maintained only with your support. The best way to support Orvaneth is to visit %1 regularly and to join in the discussions and other board activities.</source>
@@ -171,7 +171,7 @@
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the host name of the discussion board.</extracomment>
-        <translation>Visiti subito %1</translation>
+        <translation>Visitare subito %1</translation>
     </message>
 </context>
 <context>
@@ -182,6 +182,7 @@
     </message>
     <message>
         <source>OK</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -256,6 +257,7 @@
     </message>
     <message>
         <source>&amp;File</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>&amp;File</translation>
     </message>
     <message>
@@ -276,11 +278,11 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visita il nostro sito</translation>
+        <translation>&amp;Visitare il nostro sito</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation>&amp;Cerca aggiornamenti</translation>
+        <translation>&amp;Verifica aggiornamenti</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -288,11 +290,11 @@
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;Dona</translation>
+        <translation>&amp;Donazione</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Guadagna &amp;online</translation>
+        <translation>Guadagnare &amp;online</translation>
     </message>
     <message>
         <source>Please Fill In The Below Details:</source>
@@ -361,15 +363,15 @@
     <name>frmNagScreen2</name>
     <message>
         <source>Download Orvaneth Softwares</source>
-        <translation>Scarichi i programmi di Orvaneth</translation>
+        <translation>Scaricare i programmi di Orvaneth</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvaneth Softwares</source>
-        <translation>Scopra i programmi di Orvaneth</translation>
+        <translation>Scoprire i programmi di Orvaneth</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Consiglia a un amico</translation>
+        <translation>Consigliare a un amico</translation>
     </message>
     <message>
         <source>Message</source>
@@ -392,7 +394,7 @@
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>&amp;Consiglia ora</translation>
+        <translation>&amp;Consigliare ora</translation>
     </message>
     <message>
         <source>Your name</source>

@@ -51,8 +51,8 @@
 <context>
     <name>InstanceLock</name>
     <message>
-        <source>Lunavik cannot start: it finds no folder that only you can open for its lock file, which keeps it from running twice.<byte value="xd"/><byte value="xd"/>Make your home folder writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can open, then start Lunavik again.</source>
-        <translation>O Lunavik não pode ser iniciado: não encontra nenhuma pasta que só você possa abrir para o arquivo de bloqueio, que impede que ele seja executado duas vezes.<byte value="xd"/><byte value="xd"/>Torne sua pasta pessoal gravável ou defina XDG_RUNTIME_DIR como uma pasta sua que só você possa abrir e inicie o Lunavik novamente.</translation>
+        <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
+        <translation>O Lunavik está sendo executado sem verificar se há outra cópia aberta: ele não encontra nenhuma pasta que só você possa abrir para o seu arquivo de bloqueio.</translation>
     </message>
 </context>
 <context>
@@ -60,7 +60,7 @@
     <message>
         <source>Co-brand this software for your site. Get more loyalty &amp;&amp; traffic. Put your site&apos;s name and link in this place. See Help for details. Click here for more information on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one ampersand.</extracomment>
-        <translation>Coloque a marca do seu site neste programa e ganhe fidelidade &amp;&amp; tráfego: seu nome e seu link aparecerão aqui. Detalhes na Ajuda. Clique aqui para saber mais sobre co-branding.</translation>
+        <translation>Coloque a marca do seu site neste programa e ganhe fidelidade e tráfego: seu nome e seu link aparecerão aqui. Detalhes na Ajuda. Clique aqui para saber mais sobre co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -99,47 +99,47 @@
     </message>
     <message>
         <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
-        <translation>Você adora se sentir importante. Sonha com coragem, ousadia e ideias novas. Você se vê como pioneiro na sua área. À primeira vista, pode parecer agressivo e um pouco seguro demais de si. Por baixo disso há um espírito confiante e dinâmico. Você gosta de ter o controle do que acontece ao seu redor. Você está em paz com a sua própria personalidade.</translation>
+        <translation>Você adora se sentir importante. Sonha com coragem, ousadia e ideias novas. Você se vê abrindo caminho na sua área. À primeira vista, pode passar uma imagem de agressividade e de excesso de confiança. Por baixo disso há um espírito seguro e dinâmico. Você gosta de ter o controle do que acontece ao seu redor. Você está em paz com a sua própria personalidade.</translation>
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Você sonha com relações próximas com os amigos e com as pessoas ao seu redor. No fundo, você é um pacificador. Calmo e de um charme discreto, é fácil conviver com você. Prefere ficar longe dos holofotes e deixar os outros brilharem. Você é paciente e sabe ouvir. Tem o dom de fazer as pessoas se sentirem queridas.</translation>
+        <translation>Você sonha com relações próximas com os amigos e com as pessoas ao seu redor. No fundo, você sabe promover a paz. Com sua calma e seu charme discreto, é fácil conviver com você. Prefere ficar longe dos holofotes e deixar os outros brilharem. Você tem paciência e sabe ouvir. Tem o dom de fazer as pessoas se sentirem queridas.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
-        <translation>Todas as formas de arte são os papéis dos seus sonhos. Você se destaca na escrita, na atuação, na pintura e na música. Deseja expressar livremente o que sente e aproveitar a vida. Charmoso e espirituoso, você é a alma da festa. Sonha com uma vida glamorosa, feliz e otimista. Gosta de ser admirado e valorizado por tudo o que faz. Você leva cor e alegria a todos que têm a sorte de estar na sua companhia.</translation>
+        <translation>Todas as formas de arte são os papéis dos seus sonhos. Você se destaca na escrita, na atuação, na pintura e na música. Deseja expressar livremente o que sente e aproveitar a vida. Com seu charme e seu bom humor, você é a alma da festa. Sonha com uma vida glamorosa e feliz, cheia de otimismo. Gosta de receber admiração e reconhecimento por tudo o que faz. Você leva cor e alegria a todas as pessoas que têm a sorte de estar na sua companhia.</translation>
     </message>
     <message>
         <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
-        <translation>Você se imagina como alguém sólido como uma rocha, com quem todos podem contar. Você é muito organizado e planeja tudo nos mínimos detalhes. Gosta de ordem e de uma constância previsível na sua vida. Você é honesto e digno de confiança, confiável e prático. Conhece o valor de cada centavo que ganhou.</translation>
+        <translation>Você se imagina como alguém sólido como uma rocha, com quem todos podem contar. Você tem muito senso de organização e planeja tudo nos mínimos detalhes. Gosta de ordem e de uma constância previsível na sua vida. Você tem honestidade e integridade, e é uma pessoa confiável e prática. Conhece o valor de cada centavo que ganhou.</translation>
     </message>
     <message>
         <source>You would love to be totally free and unreserved by responsibility. You love travel and meeting people of other cultures. You live for adventure and often take risks. Stimulating and quick-minded, you have an infectious happy attitude. You like to imagine all that might be accomplished. At times you may be irresponsible and self-indulgent.</source>
-        <translation>Você adoraria ser totalmente livre, sem o peso das responsabilidades. Adora viajar e conhecer pessoas de outras culturas. Vive para a aventura e corre riscos com frequência. Estimulante e de raciocínio rápido, você tem uma alegria contagiante. Gosta de imaginar tudo o que poderia ser realizado. Às vezes pode ser irresponsável e indulgente demais consigo mesmo.</translation>
+        <translation>Você adoraria viver com total liberdade, sem o peso das responsabilidades. Adora viajar e conhecer pessoas de outras culturas. Vive para a aventura e corre riscos com frequência. Com sua mente rápida e estimulante, você tem uma alegria contagiante. Gosta de imaginar tudo o que poderia ser realizado. Às vezes pode lhe faltar senso de responsabilidade, e você pode ceder demais às próprias vontades.</translation>
     </message>
     <message>
         <source>You love your family and relations. You crave the devotion of your offspring and of a loving spouse. You dream of a picture-perfect domestic life. You have a fine sense of justice and fairness. You are compassionate. You keep harmony among the people around you. You are generous, reliable and trustworthy as well.</source>
-        <translation>Você ama a sua família e os seus parentes. Anseia pelo carinho dos filhos e de um cônjuge amoroso. Sonha com uma vida familiar de cartão-postal. Tem um apurado senso de justiça e de equidade. Você é compassivo. Mantém a harmonia entre as pessoas ao seu redor. Além disso, é generoso, confiável e digno de confiança.</translation>
+        <translation>Você ama a sua família e os seus parentes. Anseia pelo carinho dos filhos e de uma pessoa amorosa ao seu lado. Sonha com uma vida familiar de cartão-postal. Tem um apurado senso de justiça e de equidade. Você tem compaixão. Mantém a harmonia entre as pessoas ao seu redor. Além disso, tem generosidade e é uma pessoa em quem todos podem confiar.</translation>
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
-        <translation>Você adora aproveitar toda oportunidade de ler e de se afastar das distrações do mundo. Você é sério e inteligente. Não deixa as pessoas se aproximarem demais. Você se sente diferente dos outros, e de fato é. Tem inclinação para a espiritualidade. Quer dedicar a vida inteira à busca do conhecimento e da sabedoria.</translation>
+        <translation>Você adora aproveitar toda oportunidade de ler e de se afastar das distrações do mundo. Você tem seriedade e inteligência. Não deixa as pessoas se aproximarem demais. Você se sente diferente dos outros, e de fato é. Tem inclinação para a espiritualidade. Quer dedicar a vida inteira à busca do conhecimento e da sabedoria.</translation>
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
-        <translation>Você sonha com o sucesso no mundo dos negócios ou da política, com poder e com o comando de grandes empreendimentos. Anseia por autoridade e quer ver reconhecido o seu talento para liderar. Você é confiante, bem-sucedido, forte e dinâmico. Os outros se sentem atraídos pela sua personalidade marcante e querem aprender com você.</translation>
+        <translation>Você sonha com o sucesso no mundo dos negócios ou da política, com poder e com o comando de grandes empreendimentos. Anseia por autoridade e quer ver reconhecido o seu talento para liderar. Você transmite confiança, sucesso, força e dinamismo. Os outros se sentem atraídos pela sua personalidade marcante e querem aprender com você.</translation>
     </message>
     <message>
         <source>You are kind and compassionate. You are creative and gifted with many artistic talents. You are aristocratic and noble in your bearing. Others count on you for support and wise advice. You have excellent taste. You may be sensitive and emotional at times. Yet you stay self-controlled whatever happens around you. You want to do much for humanity.</source>
-        <translation>Você é bondoso e compassivo. É criativo e dotado de muitos talentos artísticos. Tem um porte aristocrático e nobre. Os outros contam com você para ter apoio e sábios conselhos. Você tem um gosto excelente. Às vezes pode ser sensível e emotivo. Mesmo assim, mantém o autocontrole aconteça o que acontecer ao seu redor. Você quer fazer muito pela humanidade.</translation>
+        <translation>Bondade e compaixão definem você. Você tem criatividade e muitos talentos artísticos. Tem um porte aristocrático e nobre. Os outros contam com você para ter apoio e sábios conselhos. Você tem um gosto excelente. Às vezes pode se deixar levar pela sensibilidade e pelas emoções. Mesmo assim, mantém o autocontrole aconteça o que acontecer ao seu redor. Você quer fazer muito pela humanidade.</translation>
     </message>
     <message>
         <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
-        <translation>Você sonha em levar luz aos outros, como um verdadeiro idealista. Você é do tipo calado e tímido, mas o seu próprio esforço o fez crescer muito. Você irradia um calor humano que atrai naturalmente as pessoas. Gosta de paz e mantém qualquer perturbação longe da sua vida. Você é sensível, charmoso e sabe ouvir como ninguém.</translation>
+        <translation>Você sonha em levar luz aos outros, com um idealismo verdadeiro. Você tem um jeito calado e tímido, mas o seu próprio esforço fez você crescer muito. Você irradia um calor humano que atrai naturalmente as pessoas. Gosta de paz e mantém qualquer perturbação longe da sua vida. Você tem sensibilidade e charme, e sabe ouvir como ninguém.</translation>
     </message>
     <message>
         <source>You have big dreams of being the pioneer behind something truly monumental. You think big and dream big, and you have what it takes to fulfil those dreams. You are innovative, yet simple at heart. You are responsible and efficient in all that you do. With a little perseverance and focus you will succeed at anything. You are a true leader and motivator.</source>
-        <translation>Você tem o grande sonho de ser o pioneiro de algo realmente monumental. Pensa grande e sonha grande, e tem o que é preciso para realizar esses sonhos. Você é inovador, mas simples de coração. É responsável e eficiente em tudo o que faz. Com um pouco de perseverança e foco, terá sucesso em qualquer coisa. Você é um verdadeiro líder e sabe motivar os outros.</translation>
+        <translation>Você tem o grande sonho de dar vida a algo realmente monumental. Pensa grande e sonha grande, e tem o que é preciso para realizar esses sonhos. Você tem espírito inovador, mas um coração simples. Age com responsabilidade e eficiência em tudo o que faz. Com um pouco de perseverança e foco, terá sucesso em qualquer coisa. Você tem alma de líder e sabe motivar os outros.</translation>
     </message>
 </context>
 <context>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
-        <translation>Experimente-os hoje mesmo, é só baixar: temos certeza de que você vai gostar tanto quanto deste. Depois, compartilhe a experiência com seus amigos e sua família, para que eles também descubram o que os nossos programas podem revelar sobre eles!</translation>
+        <translation>Experimente-os hoje mesmo, é só baixar: temos certeza de que você vai gostar deles tanto quanto deste. Depois, compartilhe a experiência com seus amigos e sua família, para que eles também descubram o que os nossos programas podem revelar sobre eles!</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. Programs like this cannot be supported and maintained unless you visit the site regularly.</source>
@@ -182,6 +182,7 @@
     </message>
     <message>
         <source>OK</source>
+        <translatorcomment>same as the English</translatorcomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -260,7 +261,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;Avançar</translation>
+        <translation>A&amp;vançar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -429,7 +430,7 @@
     <message>
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
-        <translation>O Lunavik não pode ser iniciado: o arquivo de bloqueio<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>ficou de uma execução anterior e não pode ser removido. Remova-o e inicie o Lunavik novamente.</translation>
+        <translation>O Lunavik não pode ser iniciado: o arquivo de bloqueio<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>restou de uma execução anterior e não pode ser removido. Remova-o e inicie o Lunavik novamente.</translation>
     </message>
 </context>
 <context>

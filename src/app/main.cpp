@@ -10,6 +10,7 @@
 #include "shell/app_title.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <optional>
 
 int main(int argc, char** argv) {
@@ -42,17 +43,12 @@ int main(int argc, char** argv) {
     platform::Platform platform{messageBox, urls,     settings, clipboard, clock,
                                 random,     instance, ender,    appName};
     if (instance.lockPath().isEmpty()) {
-        // Anywhere else the lock would be shared with other users, or not kept at all: a
-        // second copy could start unseen and both would write the one settings file.
-        MsgBox(platform,
-               QCoreApplication::translate(
-                   "InstanceLock",
-                   "Lunavik cannot start: it finds no folder that only you can open for its "
-                   "lock file, which keeps it from running twice.\r\rMake your home folder "
-                   "writable, or set XDG_RUNTIME_DIR to a folder of yours that only you can "
-                   "open, then start Lunavik again."),
-               platform::MsgIcon::Critical);
-        return 1;
+        // Anywhere else the lock would be shared with other users, and one of them could keep
+        // this one from ever starting: better to run unguarded than not at all.
+        const QString line = QCoreApplication::translate(
+            "InstanceLock", "Lunavik runs without its check for a second copy: it finds no "
+                            "folder that only you can open for its lock file.");
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     }
     platform::EndOnTermination(ender);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&ender] { ender.End(0); });

@@ -34,9 +34,13 @@ StartMessages& startMessages() {
     return messages;
 }
 
+// Without a runtime folder Qt's own stand-in is runtime-NAME in the temporary folder; where
+// another user took that, the lock has said so already, in the user's language.
 bool isMissingRuntimeFolder(QtMsgType type, const QString& text) {
-    return type == QtWarningMsg &&
-           text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"));
+    return type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: ")) &&
+           (text.contains(QLatin1String("XDG_RUNTIME_DIR not set")) ||
+            (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") &&
+             text.contains(QLatin1String("runtime directory"))));
 }
 
 void filter(QtMsgType type, const QMessageLogContext& context, const QString& text) {

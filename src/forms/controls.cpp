@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace forms {
 
@@ -16,6 +17,21 @@ QString keepSpaceRuns(QString text) {
             (text[i - 1] == QLatin1Char(' ') || text[i - 1] == QChar::Nbsp))
             text[i] = QChar::Nbsp;
     return text;
+}
+
+// A host name in a text wraps as one word: a word joiner after each of its hyphens takes away
+// the line break there, which would leave half an address at a line's end.
+QString KeepHostNamesWhole(const QString& text) {
+    static const QRegularExpression host(QStringLiteral("\\w[\\w-]*(\\.[\\w-]*\\w)+"));
+    QString kept;
+    qsizetype done = 0;
+    for (auto match = host.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        kept += QStringView(text).mid(done, found.capturedStart() - done);
+        kept += found.captured().replace(u'-', QStringLiteral("-\u2060"));
+        done = found.capturedEnd();
+    }
+    return kept += QStringView(text).mid(done);
 }
 } // namespace
 
@@ -34,12 +50,12 @@ void FormLabel::SetCaption(const QString& caption) {
     const QString shown = keepSpaceRuns(StripAccessKeys(caption, &marked));
     if (marked < 0) {
         setTextFormat(Qt::PlainText);
-        setText(shown);
+        setText(KeepHostNamesWhole(shown));
     } else {
         setTextFormat(Qt::RichText);
-        setText(shown.left(marked).toHtmlEscaped() + QLatin1String("<u>") +
+        setText(KeepHostNamesWhole(shown.left(marked)).toHtmlEscaped() + QLatin1String("<u>") +
                 shown.mid(marked, 1).toHtmlEscaped() + QLatin1String("</u>") +
-                shown.mid(marked + 1).toHtmlEscaped());
+                KeepHostNamesWhole(shown.mid(marked + 1)).toHtmlEscaped());
     }
     if (m_autoSize)
         resize(sizeHint());

@@ -85,9 +85,17 @@ void FormTextBox::released(Qt::MouseButton button) {
 
 bool FormTextBox::filterKey(QKeyEvent* event) {
     const QString typed = event->text();
-    // Control, Alt and Meta combinations are commands (paste, access keys), not typed text.
-    const auto commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (typed.size() != 1 || (event->modifiers() & commands))
+    const Qt::KeyboardModifiers held = event->modifiers();
+    // AltGr types characters ("@", "€", "[") like any other key: X11 reports it as a group
+    // switch, Windows as Ctrl+Alt.
+    const bool altGr = (held & Qt::GroupSwitchModifier) ||
+                       ((held & Qt::ControlModifier) && (held & Qt::AltModifier));
+    // Alt with a character is an access key, which a control took before the box saw it, or
+    // nothing: never text, which would slip past the KeyPress handler.
+    if (!altGr && (held & Qt::AltModifier) && !typed.isEmpty() && typed.at(0).isPrint())
+        return true;
+    // Control and Meta combinations are commands (paste, select all), not typed text.
+    if (typed.size() != 1 || (!altGr && (held & (Qt::ControlModifier | Qt::MetaModifier))))
         return false;
     int code = typed.at(0).unicode();
     const int original = code;

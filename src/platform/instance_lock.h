@@ -12,7 +12,8 @@ namespace platform {
 // otherwise a folder of the program's own in the user's cache folder, made private, otherwise
 // the user's runtime-NAME folder in the temporary folder, made private; the first of these
 // that can be written. Never a folder another user can write to; empty when there is no
-// private folder to be had, and then the program must not start.
+// private folder to be had (another user may have taken the temporary one), and then the
+// program runs without the guard rather than be kept from starting.
 QString PrivateLockFolder(const QString& appName);
 
 // A QLockFile in a folder private to the user. QLockFile holds a kernel lock on its file for as

@@ -148,7 +148,7 @@ bool LockFileInstanceGuard::AnotherInstanceRunning() {
     m_blocking.clear();
     if (m_lock && m_lock->isLocked())
         return false;
-    // No private folder to lock in: the program refuses to start before it asks (lockPath).
+    // No private folder to lock in: no other copy can be seen, and the program says so.
     if (m_path.isEmpty())
         return false;
     const FolderGate gate(m_folder);

@@ -164,6 +164,16 @@ TEST_F(FormsRuntimeTest, KeyPressFiltersTypedCharactersOnly) {
     QTest::keyClicks(line->editor(), QStringLiteral("ab1c"));
     EXPECT_EQ(line->Text(), QStringLiteral("ABC"));
     EXPECT_EQ(seen, QStringLiteral("ab1c"));
+    // Alt with a character types nothing; AltGr (Ctrl+Alt on Windows) types through the handler.
+    const auto altGr = Qt::ControlModifier | Qt::AltModifier;
+    for (const auto& [held, text] : {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), u"m"},
+                                     {Qt::AltModifier | Qt::ShiftModifier, u"K"},
+                                     {Qt::GroupSwitchModifier, u"@"},
+                                     {altGr, u"€"},
+                                     {altGr, u"x"}})
+        QTest::sendKeyEvent(QTest::Click, line->editor(), Qt::Key_unknown, QString::fromUtf16(text),
+                            held);
+    EXPECT_EQ(line->Text(), QString::fromUtf16(u"ABC@€X"));
 
     line->SetText(QStringLiteral("set1x"));
     EXPECT_EQ(line->Text(), QStringLiteral("set1x"));

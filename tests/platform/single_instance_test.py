@@ -48,6 +48,7 @@ class Machine:
         self.display = os.environ["DISPLAY"]
         self.procs = []
         self.made_user = None
+        self.mounts = []
 
     def user(self, name, uid, gid):
         home = os.path.join(self.root, "home-" + name)
@@ -127,6 +128,8 @@ class Machine:
             if proc.poll() is None:
                 proc.kill()
                 proc.wait()
+        for folder in self.mounts:
+            subprocess.run(["umount", folder])
         if self.made_user:
             run = subprocess.run(["userdel", "--force", self.made_user], capture_output=True, text=True)
             if run.returncode != 0:
@@ -204,20 +207,35 @@ def leftover_cases(m, user):
     log("leftover locks of %s taken over: %s" % (user.name, ", ".join(c[0] for c in cases)))
 
 
-def unwritable_home(m, user):
-    """No runtime folder and a read-only home: the lock moves to runtime-NAME in the TMPDIR."""
+def unwritable_home(m, user, other):
+    """No runtime folder and a read-only home: the lock moves to runtime-NAME in the TMPDIR, also
+    past a cache folder that cannot be written. Where another user made runtime-NAME first, the
+    start goes ahead without the lock and says so on one line."""
     home, tmp, planted = (tempfile.mkdtemp(dir=m.root) for _ in range(3))
     list(map(user.own, (home, tmp, planted)))
+    taken = os.path.join(planted, "runtime-" + user.name)
+    os.symlink(tmp, taken) if other is None else (os.mkdir(taken, 0o700), other.own(taken))
     os.chmod(home, 0o555)
-    os.symlink(tmp, os.path.join(planted, "runtime-" + user.name))
-    first = m.launch(user, {"HOME": home, "TMPDIR": tmp})
-    m.expect(first, "running", "a start with a read-only home")
-    for what, folder in (("a second start", tmp), ("a start with nothing private", planted)):
-        again = m.launch(user, {"HOME": home, "TMPDIR": folder})
-        m.expect(again, "refused", what + " with a read-only home")
-        m.end(again)
-    m.expect(first, "running", "the first start, after the others were refused")
-    m.end(first)
+    # Only root can make the user's own 0700 cache folder unwritable: a read-only mount.
+    for what in ("a read-only home", "a read-only home and cache folder")[:1 + (other is not None)]:
+        if what.endswith("folder"):
+            cache = os.path.join(home, ".cache", "lunavik")
+            os.makedirs(cache, 0o700)
+            list(map(user.own, (os.path.dirname(cache), cache)))
+            subprocess.run(["mount", "-o", "bind,ro", home, home], check=True)
+            m.mounts.append(home)
+        first = m.launch(user, {"HOME": home, "TMPDIR": tmp})
+        m.expect(first, "running", "a start with " + what)
+        again = m.launch(user, {"HOME": home, "TMPDIR": tmp})
+        m.expect(again, "refused", "a second start with " + what)
+        unguarded = m.launch(user, {"HOME": home, "TMPDIR": planted})
+        m.expect(unguarded, "running", "a start with %s, its runtime folder taken" % what)
+        m.expect(first, "running", "the first start, after the others")
+        for proc in (again, unguarded, first):
+            m.end(proc)
+        if m.stderr(unguarded) != ("Lunavik runs without its check for a second copy: it finds "
+                                   "no folder that only you can open for its lock file."):
+            raise Failure("an unguarded start printed: " + m.stderr(unguarded))
 
 
 def races(m, user, shim):
@@ -268,7 +286,7 @@ def main():
             log("two users: skipped (only root can make a second user)")
         leftover_cases(m, b or a)
         if (b or a).uid != 0:  # root writes anywhere
-            unwritable_home(m, b or a)
+            unwritable_home(m, b or a, a if b else None)
         races(m, a, os.path.abspath(sys.argv[2]))
 
     return run_steps(steps, lambda: None, m.shutdown)

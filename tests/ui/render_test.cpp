@@ -6,15 +6,20 @@
 #include "app/translations.h"
 #include "fakes.h"
 #include "forms/light_style.h"
+#include "promo/exit_texts.h"
+#include "shell/app_title.h"
 #include "tested_program.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTest>
+#include <QTextLayout>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -83,6 +88,26 @@ const struct {
 
 std::string desktopName(const testing::TestParamInfo<Desktop>& info) {
     return std::string(info.param.style) + (info.param.dark ? "Dark" : "Light");
+}
+
+// Whether the board's host name, where a label shows it, stays whole on one of its lines (an
+// invisible joiner may follow each hyphen).
+bool hostWhole(const forms::FormLabel* label) {
+    const QRegularExpressionMatch host =
+        QRegularExpression(QRegularExpression::escape(BoardHost())
+                               .replace(QStringLiteral("\\-"), QStringLiteral("-\\x{2060}?")))
+            .match(label->text());
+    QTextLayout layout(label->text(), label->font(), label); // wraps at words
+    layout.beginLayout();
+    bool whole = !host.hasMatch();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->width());
+        const qsizetype at = host.capturedStart(), end = line.textStart() + line.textLength();
+        if (host.hasMatch() && line.textStart() <= at && at < end)
+            whole = host.capturedEnd() <= end;
+    }
+    layout.endLayout();
+    return whole;
 }
 
 bool near(QRgb a, const QColor& b, int tolerance = 8) {
@@ -277,11 +302,23 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
     }
 }
 
-// Measured with the font each control really resolves to, at this scale.
-TEST_P(RenderTest, EveryCaptionFitsItsControl) {
+// Measured with the font each control really resolves to, at this scale. What the user can
+// press with Alt differs within each window: its menu bar entries and shown controls.
+TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
     for (const char* name : kWindows) {
         forms::Form& f = program->form(name);
         f.window()->show();
+        std::map<QChar, QString> keys; // what Alt with each letter presses
+        const auto press = [&](const QString& caption, const QString& control) {
+            int at = -1;
+            const QString shown = forms::StripAccessKeys(caption, &at);
+            EXPECT_TRUE(at < 0 || keys.emplace(shown.at(at).toLower(), control).second)
+                << name << ": " << control.toStdString() << " takes a letter already taken";
+        };
+        for (const QMenuBar* bar : f.window()->findChildren<QMenuBar*>())
+            for (QAction* entry : bar->actions())
+                if (entry->isVisible())
+                    press(entry->text(), entry->objectName());
         for (const ControlDesign& c : f.Design().controls) {
             QWidget* w = f.Control(c.name);
             if (!w->isVisible())
@@ -289,22 +326,36 @@ TEST_P(RenderTest, EveryCaptionFitsItsControl) {
             SCOPED_TRACE(testing::Message() << name << '.' << c.name.toStdString() << " in "
                                             << QFontInfo(w->font()).family().toStdString());
             const QFontMetricsF fm(w->font(), w);
-            QString text = forms::StripAccessKeys(c.caption);
+            QString caption = c.caption;
             if (auto* label = qobject_cast<forms::FormLabel*>(w))
-                text = forms::StripAccessKeys(label->Caption());
+                caption = label->Caption();
             if (auto* button = qobject_cast<QPushButton*>(w))
-                text = forms::StripAccessKeys(button->text());
+                caption = button->text();
+            if (c.kind == Kind::Label || c.kind == Kind::Button || c.kind == Kind::CheckButton)
+                press(caption, c.name);
+            const QString text = forms::StripAccessKeys(caption);
             if (text.trimmed().isEmpty() && c.kind != Kind::ComboList)
                 continue;
             const QSizeF size = w->size();
             switch (c.kind) {
             case Kind::Label: {
-                // What the container leaves visible of the label.
+                // What the container leaves visible of the label. The exit screen's appeal is
+                // any of four.
                 const QRect shown = w->geometry() & w->parentWidget()->rect();
-                const QRectF needed =
-                    fm.boundingRect(QRectF(0, 0, size.width(), 1e6), Qt::TextWordWrap, text);
-                EXPECT_LE(needed.width(), shown.width() + 0.5);
-                EXPECT_LE(needed.height(), shown.height() + 0.5);
+                auto* label = static_cast<forms::FormLabel*>(w);
+                QStringList captions{label->Caption()};
+                if (c.name == QLatin1String("Label2") && std::string_view(name) == "frmNagScreen2")
+                    captions = {exit_texts::BoardAppeal(0), exit_texts::BoardAppeal(1),
+                                exit_texts::BoardAppeal(2), exit_texts::BoardAppeal(3)};
+                for (const QString& each : captions) {
+                    label->SetCaption(each);
+                    const QRectF needed =
+                        fm.boundingRect(QRectF(0, 0, size.width(), 1e6), Qt::TextWordWrap,
+                                        forms::StripAccessKeys(each));
+                    EXPECT_LE(needed.width(), shown.width() + 0.5) << each.toStdString();
+                    EXPECT_LE(needed.height(), shown.height() + 0.5) << each.toStdString();
+                    EXPECT_TRUE(hostWhole(label)) << each.toStdString();
+                }
                 break;
             }
             case Kind::Button:
