@@ -240,6 +240,14 @@ class AtSpi:
         t = node.queryText()
         return t.getText(0, t.characterCount)
 
+    def expect_first_line(self, window, box, wanted):
+        """The window's text box of that name shows a text that begins with the line wanted."""
+        node = self.find(window, role="text", name=box)
+        text = wait_for("text in the %s box" % box, lambda: self.text_of(node))
+        first = text.replace("\r\n", "\n").split("\n")[0]
+        expect(first == wanted, "the %s box begins %r, expected %r" % (box, first, wanted))
+        log("%s reads %r" % (box, first))
+
     def show_windows(self, procs):
         """What each running (process, name) shows through AT-SPI, for a failure report."""
         for proc, name in procs:

@@ -93,12 +93,7 @@ def scenario(s):
         wait_for("%s to read %s" % (spoken, value), lambda: s.text_of(box) == value)
     s.press(s.find(main, role="push button", name="Next"), "Next button")
     result_window = wait_for("the result window", s.window_with(app.pid, "Result"))
-    result = s.find(result_window, role="text", name="Result")
-    text = wait_for("text in the result box", lambda: s.text_of(result))
-    first_line = text.replace("\r\n", "\n").split("\n")[0]
-    expect(first_line == "Your Inner Dreams Number is: 2",
-           "the result box begins %r" % first_line)
-    log("result reads %r" % first_line)
+    s.expect_first_line(result_window, "Result", "Your Inner Dreams Number is: 2")
     s.screenshot("result")
 
     s.press(s.find(result_window, role="push button", name="Back"), "Back button")

@@ -1,5 +1,6 @@
 #include "platform/qt_services.h"
 #include "program_fixture.h"
+#include "shell/setting_encoding.h"
 
 #include <QFile>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 // The exit promotion screen: hint texts, the e-mail space filter and the appeal drawn at load.
+#include "long_texts.h"
 #include "program_fixture.h"
-#include "promo/exit_texts.h"
 
 #include <array>
 
@@ -91,7 +91,7 @@ TEST_F(ExitScreenTest, EachLoadDrawsOneOfFourAppealsAboutEquallyOften) {
         const QString text = label(nag(), "Label2");
         nag().Unload();
         for (int k = 0; k < 4; ++k)
-            if (text == exit_texts::BoardAppeal(k))
+            if (text == long_texts::kBoardAppeals[k])
                 return k;
         return -1;
     };

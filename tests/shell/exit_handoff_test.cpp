@@ -1,7 +1,7 @@
 // Leaving the working windows hands over to the exit promotion screen; only leaving that
 // screen ends the process.
+#include "long_texts.h"
 #include "program_fixture.h"
-#include "promo/exit_texts.h"
 
 #include <stdexcept>
 
@@ -68,11 +68,11 @@ TEST_F(ExitHandoffTest, BackThenExitReachesTheReadyExitScreenAndItsExitEndsOnce)
     click(program->result, "cmdback");
     EXPECT_EQ(visibleWindows(), QStringList{QStringLiteral("frmMain")});
     ASSERT_TRUE(nag().IsLoaded());
-    EXPECT_EQ(label(nag(), "Label2"), exit_texts::BoardAppeal(2));
+    EXPECT_EQ(label(nag(), "Label2"), long_texts::kBoardAppeals[2]);
 
     program->main.MenuEntry(QStringLiteral("mnuExit"))->trigger();
     expectOnlyTheExitScreen();
-    EXPECT_EQ(label(nag(), "Label2"), exit_texts::BoardAppeal(2));
+    EXPECT_EQ(label(nag(), "Label2"), long_texts::kBoardAppeals[2]);
     EXPECT_EQ(box(nag(), "txtName")->Text(), QStringLiteral("Your Name"));
     leaveTheExitScreen();
     EXPECT_TRUE(visibleWindows().isEmpty());

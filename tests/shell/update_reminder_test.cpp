@@ -1,4 +1,5 @@
 #include "program_fixture.h"
+#include "shell/setting_encoding.h"
 
 #include <QLocale>
 

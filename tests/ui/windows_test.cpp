@@ -1,7 +1,7 @@
 // The main window, the result window and the about box, driven through their widgets.
 #include "app/translations.h"
-#include "engine/interpretation.h"
 #include "program_fixture.h"
+#include "result_texts.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -12,13 +12,7 @@
 
 namespace {
 
-// What the result window shows for a number: the engine's texts, in order, each once.
-QString resultText(int number) {
-    const QLatin1String blank("\r\n\r\n");
-    return QLatin1String(engine::ResultHeader().data()) + QString::number(number) + blank +
-           QLatin1String(engine::ResultIntro().data()) + blank +
-           QLatin1String(engine::Interpretation(number).data()) + blank + blank;
-}
+const QString kIntro = QString::fromLatin1(result_texts::kIntro);
 
 class MainWindowTest : public ProgramTest {
 protected:
@@ -37,6 +31,7 @@ protected:
         return texts;
     }
     QString shownResult() { return box(result(), "txtDisplay")->Text(); }
+    QString firstLine() { return shownResult().section(QStringLiteral("\r\n"), 0, 0); }
     // Next from the menu, so the focus stays where it was unless validation moves it.
     void nextFromMenu() {
         box(main(), "txtMiddleName")->setFocus();
@@ -94,7 +89,9 @@ TEST_F(MainWindowTest, PastedNameKeepsItsCaseAndCountsNothing) {
     EXPECT_EQ(box(main(), "txtFirstName")->Text(), QStringLiteral("john"));
     click(main(), "cmdNext");
     ASSERT_TRUE(result().Visible());
-    EXPECT_EQ(shownResult(), resultText(0));
+    // No paragraph for 0: its place stays empty between the line breaks.
+    EXPECT_EQ(shownResult(), QStringLiteral("Your Inner Dreams Number is: 0\r\n\r\n") + kIntro +
+                                 QStringLiteral("\r\n\r\n\r\n\r\n\r\n\r\n"));
 }
 
 // A pasted name keeps its first 32,767 characters: their 32,767 reduces to 7.
@@ -106,7 +103,11 @@ TEST_F(MainWindowTest, HugePastedNameIsCutAtTheBoxLimit) {
     type(main(), "txtLastName", QStringLiteral("a"));
     click(main(), "cmdNext");
     ASSERT_TRUE(result().Visible());
-    EXPECT_EQ(shownResult(), resultText(7));
+    ASSERT_EQ(result_texts::kParagraphs[6].number, 7);
+    EXPECT_EQ(shownResult(), QStringLiteral("Your Inner Dreams Number is: 7\r\n\r\n") + kIntro +
+                                 QStringLiteral("\r\n\r\n") +
+                                 QString::fromLatin1(result_texts::kParagraphs[6].text) +
+                                 QStringLiteral("\r\n\r\n\r\n\r\n"));
 }
 
 // Each step fills in one more value, so every failure also carries the failures of the checks
@@ -184,7 +185,7 @@ TEST_F(MainWindowTest, AltNShowsTheWholeResultFromItsFirstLineAndEmptiesTheClipb
     // The button's mnemonic animates a click, which lands a moment later.
     ASSERT_TRUE(QTest::qWaitFor([&] { return result().Visible(); }, 2000));
     EXPECT_FALSE(main().Visible());
-    EXPECT_EQ(shownResult(), resultText(2));
+    EXPECT_EQ(firstLine(), QStringLiteral("Your Inner Dreams Number is: 2"));
     EXPECT_EQ(box(result(), "txtDisplay")->SelStart(), 0);
     EXPECT_EQ(display()->verticalScrollBar()->value(), 0);
     EXPECT_GT(display()->verticalScrollBar()->maximum(), 0) << "the rest is reached by scrolling";
@@ -196,6 +197,7 @@ TEST_F(MainWindowTest, BackBringsTheEntriesBackAndNextAgainShowsTheResultOnce) {
     type(main(), "txtMiddleName", QStringLiteral("lee"));
     pickDate(15, "March", 1985);
     click(main(), "cmdNext");
+    const QString shown = shownResult();
     click(result(), "cmdback");
     EXPECT_TRUE(main().Visible());
     EXPECT_FALSE(result().IsLoaded());
@@ -208,18 +210,20 @@ TEST_F(MainWindowTest, BackBringsTheEntriesBackAndNextAgainShowsTheResultOnce) {
     settle();
     click(main(), "cmdNext");
     ASSERT_TRUE(result().Visible());
-    EXPECT_EQ(shownResult(), resultText(5)); // 29 + L 3 = 32
+    EXPECT_EQ(shownResult(), shown);
+    EXPECT_EQ(firstLine(), QStringLiteral("Your Inner Dreams Number is: 5")); // 29 + L 3 = 32
 }
 
 TEST_F(MainWindowTest, ResultCannotBeEditedAndACopyLastsOnlyUntilTheMouseMovesOverIt) {
     startAndNext();
+    const QString shown = shownResult();
     QPlainTextEdit* editor = display();
     QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
     QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClicks(editor, QStringLiteral("abc 123"));
     for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Tab})
         QTest::keyClick(editor, key);
-    EXPECT_EQ(shownResult(), resultText(2));
+    EXPECT_EQ(shownResult(), shown);
 
     QTest::keyClick(editor, Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_End, Qt::ShiftModifier);
@@ -355,29 +359,20 @@ TEST_P(InEveryLanguage, SameNumberSameDateRulesAndTheButtonsSpeakIt) {
     pick(list("cboDate"), QStringLiteral("30"));
     click(main(), "cmdNext");
     ASSERT_TRUE(result().Visible());
-    EXPECT_EQ(shownResult().section(QStringLiteral("\r\n"), 0, 0),
-              QString::fromUtf8(language.resultLine));
+    EXPECT_EQ(firstLine(), QString::fromUtf8(language.resultLine));
     EXPECT_EQ(reader.seen.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage,
-                         testing::Values(Language{"en_US", "Your Inner Dreams Number is: 2",
-                                                  "Month of birth", "June", "&Yes"},
-                                         Language{"de_DE", "Ihre innere Traumzahl lautet: 2",
-                                                  "Geburtsmonat", "Juni", "&Ja"},
-                                         Language{"es_ES", "Tu número de los sueños íntimos es: 2",
-                                                  "Mes de nacimiento", "junio", "&Sí"},
-                                         Language{"fr_FR",
-                                                  "Votre nombre des rêves intérieurs est : 2",
-                                                  "Mois de naissance", "juin", "&Oui"},
-                                         Language{"it_IT", "Il suo numero dei sogni interiori è: 2",
-                                                  "Mese di nascita", "giugno", "&Sì"},
-                                         Language{"pt_BR", "Seu número dos sonhos interiores é: 2",
-                                                  "Mês de nascimento", "junho", "&Sim"},
-                                         // Portugal reads the Brazilian catalogue.
-                                         Language{"pt_PT", "Seu número dos sonhos interiores é: 2",
-                                                  "Mês de nascimento", "junho", "&Sim"}),
-                         languageName);
+const Language kLanguages[] = {
+    {"en_US", "Your Inner Dreams Number is: 2", "Month of birth", "June", "&Yes"},
+    {"de_DE", "Ihre innere Traumzahl lautet: 2", "Geburtsmonat", "Juni", "&Ja"},
+    {"es_ES", "Tu número de los sueños íntimos es: 2", "Mes de nacimiento", "junio", "&Sí"},
+    {"fr_FR", "Votre nombre des rêves intérieurs est : 2", "Mois de naissance", "juin", "&Oui"},
+    {"it_IT", "Il suo numero dei sogni interiori è: 2", "Mese di nascita", "giugno", "&Sì"},
+    {"pt_BR", "Seu número dos sonhos interiores é: 2", "Mês de nascimento", "junho", "&Sim"},
+    // Portugal reads the Brazilian catalogue.
+    {"pt_PT", "Seu número dos sonhos interiores é: 2", "Mês de nascimento", "junho", "&Sim"}};
+INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage, testing::ValuesIn(kLanguages), languageName);
 
 // How a row closes the about box: a key, or Key_unknown for its OK button and Key_Close for the
 // window's close box.
