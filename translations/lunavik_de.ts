@@ -47,6 +47,10 @@
         <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
         <translation>keine Anzeige gefunden (%1 ist nicht gesetzt); auf einer virtuellen Anzeige starten mit: xvfb-run %2</translation>
     </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
+        <translation>das Plattform-Plugin »%1« ließ sich nicht starten; installieren Sie Lunavik neu, um es zu beheben</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

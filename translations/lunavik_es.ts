@@ -47,6 +47,10 @@
         <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
         <translation>no se encontró ninguna pantalla (%1 no está definida); para ejecutarlo en una pantalla virtual: xvfb-run %2</translation>
     </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
+        <translation>no se pudo iniciar el complemento de plataforma «%1»; vuelve a instalar Lunavik para repararlo</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

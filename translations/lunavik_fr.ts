@@ -47,6 +47,10 @@
         <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
         <translation>aucun affichage trouvé (%1 n’est pas définie)&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: xvfb-run %2</translation>
     </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
+        <translation>impossible de démarrer le module de plateforme «&#xa0;%1&#xa0;»&#xa0;; réinstallez Lunavik pour corriger le problème</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

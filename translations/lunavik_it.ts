@@ -47,6 +47,10 @@
         <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
         <translation>nessuno schermo trovato (%1 non è impostata); per avviarlo su uno schermo virtuale: xvfb-run %2</translation>
     </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
+        <translation>impossibile avviare il plugin di piattaforma «%1»; reinstallare Lunavik per risolvere il problema</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

@@ -47,6 +47,10 @@
         <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
         <translation>nenhuma tela encontrada (%1 não está definida); para executá-lo em uma tela virtual: xvfb-run %2</translation>
     </message>
+    <message>
+        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
+        <translation>não foi possível iniciar o plugin de plataforma “%1”; reinstale o Lunavik para corrigir o problema</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>
