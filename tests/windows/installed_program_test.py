@@ -24,8 +24,9 @@ started = []
 
 
 def wine(*args, **env):
+    # reg prints the stored key's shifted characters in the console's code page
     return subprocess.run(["wine", *args], env=dict(os.environ, **env), capture_output=True,
-                          text=True, timeout=120)
+                          text=True, errors="replace", timeout=120)
 
 
 def start(**env):
@@ -89,7 +90,7 @@ def main_flow():
     check(copied("ctrl+a", "ctrl+c") == "SMITH", "Last Name shows SMITH")
     keys("alt+n")
     time.sleep(2)
-    result = copied("ctrl+a", "ctrl+c")
+    result = copied("shift+Tab", "ctrl+a", "ctrl+c")  # from Back into the result
     check(result.startswith("Your Inner Dreams Number is: 2\n"), "the result: %r" % result[:80])
 
     second = start(LANG="en_US.UTF-8")
