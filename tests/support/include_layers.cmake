@@ -1,5 +1,6 @@
-# Fails when a source folder includes a folder above it, or when units of one folder include
-# each other round a circle of any length (a unit: foo.h with foo.cpp, foo_posix.cpp...).
+# Fails when a source folder includes a folder above it, when units of one folder include
+# each other round a circle of any length (a unit: foo.h with foo.cpp, foo_posix.cpp...), or
+# when code above the platform asks which system it runs on.
 # The folders, lowest first; each may include its own and the ones before it.
 # Run as: cmake -DSOURCE_DIR=<src> -P include_layers.cmake
 cmake_minimum_required(VERSION 3.21)
@@ -9,6 +10,12 @@ foreach(layer IN LISTS layers)
     list(FIND layers ${layer} rank)
     file(GLOB sources ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
     foreach(source IN LISTS sources)
+        # Only the platform and the start-up have a unit per system; the rest never asks.
+        file(STRINGS ${source} asks REGEX "Q_OS_|_WIN32|__linux__|__unix__|__APPLE__")
+        file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+        if(asks AND layer MATCHES "^(engine|forms|shell|ui|promo)$")
+            list(APPEND violations "${name} asks which system it runs on")
+        endif()
         get_filename_component(unit ${source} NAME_WE)
         string(REGEX REPLACE "_(posix|windows)$" "" unit ${unit})
         file(STRINGS ${source} includes REGEX "^#include \"[a-z_]+/")
@@ -16,7 +23,6 @@ foreach(layer IN LISTS layers)
             string(REGEX MATCH "^#include \"([a-z_]+)/([a-z_0-9]+)" _ "${line}")
             list(FIND layers ${CMAKE_MATCH_1} included)
             if(included GREATER rank)
-                file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
                 list(APPEND violations "${name}: ${line}")
             elseif(included EQUAL rank AND NOT CMAKE_MATCH_2 STREQUAL unit)
                 list(APPEND units_${layer} ${unit})
@@ -42,5 +48,5 @@ endforeach()
 if(violations)
     list(JOIN violations "\n  " text)
     list(JOIN layers ", " order)
-    message(FATAL_ERROR "Includes running up the layers (${order}) or round a circle:\n  ${text}")
+    message(FATAL_ERROR "Includes running up the layers (${order}), round a circle, or a system asked:\n  ${text}")
 endif()
