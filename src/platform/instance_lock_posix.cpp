@@ -11,7 +11,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace platform {
 
@@ -135,14 +134,6 @@ QString PrivateLockFolder(const QString& appName) {
     const QString temporary = QDir(QDir::tempPath()).filePath(QLatin1String("runtime-") + userName);
     return QDir::isAbsolutePath(temporary) && makePrivateFolder(temporary) ? temporary : QString();
 }
-
-LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QString folder)
-    : m_folder(folder.isEmpty() ? PrivateLockFolder(appName) : std::move(folder)) {
-    if (!m_folder.isEmpty())
-        m_path = QDir(m_folder).filePath(appName + QLatin1String(".lock"));
-}
-
-LockFileInstanceGuard::~LockFileInstanceGuard() { Release(); }
 
 bool LockFileInstanceGuard::AnotherInstanceRunning() {
     m_blocking.clear();

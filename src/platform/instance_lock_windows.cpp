@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <utility>
 
 namespace platform {
 
@@ -18,14 +17,6 @@ QString PrivateLockFolder(const QString& appName) {
         QDir(local).filePath(QStringLiteral(LUNAVIK_MAKER) + QLatin1Char('/') + appName);
     return QDir().mkpath(folder) ? folder : QString();
 }
-
-LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QString folder)
-    : m_folder(folder.isEmpty() ? PrivateLockFolder(appName) : std::move(folder)) {
-    if (!m_folder.isEmpty())
-        m_path = QDir(m_folder).filePath(appName + QLatin1String(".lock"));
-}
-
-LockFileInstanceGuard::~LockFileInstanceGuard() { Release(); }
 
 // A running copy holds its lock file open, and Windows will not remove an open file: a file
 // that can be removed was left behind, whatever process id it names (Windows reuses them).
