@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from process start to the main window being mapped, and peak
-# memory, for Lunavik against the floor (the smallest Qt Widgets program with a window), started
-# alternately on one virtual X server. Prints every run, the medians and the ratios.
+# memory, for Lunavik against the same window written by hand in plain Qt (same_shape.cpp) and
+# the floor (the smallest Qt Widgets program with a window), started alternately on one virtual
+# X server. Prints every run, the medians and the ratios against both.
 # Usage: bench/startup.sh [runs of each, default 15]
 # LUNAVIK_BENCH_BEFORE=path/to/another/lunavik adds that build to the alternation, as "before".
 set -euo pipefail
@@ -13,7 +14,7 @@ build=${LUNAVIK_BENCH_BUILD:-build-bench}
 # option does not stick to the ordinary build.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUNAVIK_BUILD_TESTS=OFF \
     -DLUNAVIK_BENCH=ON >/dev/null
-cmake --build "$build" --target lunavik lunavik_floor >/dev/null
+cmake --build "$build" --target lunavik lunavik_same_shape lunavik_floor >/dev/null
 
 # startup_watch.py gives the programs a throw-away home of their own.
 unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
@@ -34,5 +35,6 @@ if [ -n "${LUNAVIK_BENCH_BEFORE:-}" ]; then
 fi
 PYTHONPATH=tests/e2e dbus-run-session -- python3 bench/startup_watch.py "$runs" "${before[@]}" \
     "lunavik=$caption=$PWD/$build/src/app/lunavik" \
+    "same=$caption=$PWD/$build/bench/lunavik_same_shape" \
     "floor=Lunavik floor=$PWD/$build/bench/lunavik_floor" \
     2> >(grep -v 'Failed to set fd limit' >&2)

@@ -4,7 +4,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 
 namespace forms {
 
@@ -19,17 +18,49 @@ QString keepSpaceRuns(QString text) {
     return text;
 }
 
+// ASCII letters, digits and the underscore: what makes up a host name's labels here.
+bool wordChar(QChar c) {
+    return c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('_'));
+}
+
+// Where a host name (a word, then one or more dots each followed by a run of word characters
+// and hyphens ending in a word character) starting at from ends, or from when none does.
+qsizetype hostEnd(const QString& text, qsizetype from) {
+    const auto n = text.size();
+    auto i = from + 1;
+    while (i < n && (wordChar(text[i]) || text[i] == QLatin1Char('-')))
+        ++i;
+    qsizetype end = from;
+    while (i < n && text[i] == QLatin1Char('.')) {
+        qsizetype last = -1;
+        for (++i; i < n && (wordChar(text[i]) || text[i] == QLatin1Char('-')); ++i)
+            if (wordChar(text[i]))
+                last = i;
+        if (last < 0)
+            break;
+        end = last + 1;
+        if (end != i)
+            break;
+    }
+    return end;
+}
+
 // A host name in a text wraps as one word: a word joiner after each of its hyphens takes away
-// the line break there, which would leave half an address at a line's end.
+// the line break there, which would leave half an address at a line's end. Scanned by hand: a
+// regular expression here cost the start half a megabyte of pattern compiler.
 QString KeepHostNamesWhole(const QString& text) {
-    static const QRegularExpression host(QStringLiteral("\\w[\\w-]*(\\.[\\w-]*\\w)+"));
     QString kept;
     qsizetype done = 0;
-    for (auto match = host.globalMatch(text); match.hasNext();) {
-        const QRegularExpressionMatch found = match.next();
-        kept += QStringView(text).mid(done, found.capturedStart() - done);
-        kept += found.captured().replace(u'-', QStringLiteral("-\u2060"));
-        done = found.capturedEnd();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!wordChar(text[i]))
+            continue;
+        const qsizetype end = hostEnd(text, i);
+        if (end == i)
+            continue;
+        kept += QStringView(text).mid(done, i - done);
+        kept += text.mid(i, end - i).replace(u'-', QStringLiteral("-\u2060"));
+        done = i = end;
+        --i;
     }
     return kept += QStringView(text).mid(done);
 }
