@@ -125,17 +125,9 @@ class ScopedEnv {
 public:
     ScopedEnv(const char* name, const QByteArray& value)
         : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
     }
-    ~ScopedEnv() {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
+    ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
 
 private:
     const char* m_name;
