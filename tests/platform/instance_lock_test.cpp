@@ -173,14 +173,12 @@ TEST(PrivateLockFolderTest, RuntimeFolderOnlyWhenPrivateElseOwnCacheFolder) {
         const char* name;
         QByteArray runtime;
         QString expected;
-    } cases[] = {
-        {"private runtime folder", privateRuntime, QFile::decodeName(privateRuntime)},
-        {"no runtime folder", QByteArray(), fallback},
-        {"runtime folder open to others", folder(QStringLiteral("open"), 0755), fallback},
-        {"runtime folder behind a symlink", linked, fallback},
-        {"relative runtime folder", "runtime", fallback},
-        {"runtime folder of another user", foreign, fallback},
-    };
+    } cases[] = {{"private runtime folder", privateRuntime, QFile::decodeName(privateRuntime)},
+                 {"no runtime folder", QByteArray(), fallback},
+                 {"runtime folder open to others", folder(QStringLiteral("open"), 0755), fallback},
+                 {"runtime folder behind a symlink", linked, fallback},
+                 {"relative runtime folder", "runtime", fallback},
+                 {"runtime folder of another user", foreign, fallback}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const ScopedEnv runtime("XDG_RUNTIME_DIR", c.runtime);

@@ -81,8 +81,7 @@ const struct {
     {"frmNagScreen2", "lblGoToHome", "#ffff00", ""},
     {"frmNagScreen2", "Check1", "#0000c0", ""},
     // The title and the appeal in system text on white.
-    {"frmNagScreen2", "Label2 lblNagScreen2Caption", "#000000", ""},
-};
+    {"frmNagScreen2", "Label2 lblNagScreen2Caption", "#000000", ""}};
 
 std::string desktopName(const testing::TestParamInfo<Desktop>& info) {
     return std::string(info.param.style) + (info.param.dark ? "Dark" : "Light");

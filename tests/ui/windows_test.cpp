@@ -264,8 +264,7 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
         {"Please Enter Your First Name", QMessageBox::Information, QMessageBox::Ok,
          QMessageBox::NoButton},
         {"Please Enter Proper Email Address", QMessageBox::Critical, QMessageBox::Ok,
-         QMessageBox::NoButton},
-    };
+         QMessageBox::NoButton}};
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(expected[i].text);
         const SeenBox& box = reader.seen[i];
