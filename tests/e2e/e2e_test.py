@@ -54,9 +54,7 @@ class ScreenReader:
         "general": {"speechServerFactory": "", "enableBraille": False, "enableSound": False,
                     "enableKeyEcho": False},
         "profiles": {"default": {"profile": ["Default", "default"]}},
-        "pronunciations": {},
-        "keybindings": {},
-    }
+        "pronunciations": {}, "keybindings": {}}
     # The voice follows the text: a dict, a list of them, or None.
     UTTERANCE = re.compile(
         r"^.*? - SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\}|\[.*\]|None)\s*$", re.S)
@@ -243,9 +241,12 @@ class Desktop(Sandbox):
             raise Failure("xdotool %s failed: %s" % (" ".join(args), run.stderr.strip()))
         return run.stdout
 
-    def key(self, *keys):
+    def settle(self):
         if self.reader is not None:
             self.reader.settle()
+
+    def key(self, *keys):
+        self.settle()
         self.xdotool("key", "--delay", "60", *keys)
 
     def open_menu(self, pid, letter, item):
@@ -254,15 +255,13 @@ class Desktop(Sandbox):
         the program holds keys back for the reader (see settle), Alt and the letter can be taken
         out of step on a busy machine, and the menu then never opens."""
         for step in (["keydown", "alt"], ["key", letter, "keyup", "alt"]):
-            if self.reader is not None:
-                self.reader.settle()
+            self.settle()
             self.xdotool(*step)
         wait_for("the menu with %r to open" % item, lambda: any(
             self.find(n, role="menu item", name=item) for _, _, n in self.windows(pid)))
 
     def type(self, text):
-        if self.reader is not None:
-            self.reader.settle()
+        self.settle()
         self.xdotool("type", "--delay", "60", text)
 
     def click(self, node):

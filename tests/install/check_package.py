@@ -32,15 +32,10 @@ def main():
             return
         deb = debs[0]
         # As a distribution's tools read them.
-        expected = {
-            "Package": "lunavik",
-            "Version": version,
-            "Architecture": "amd64",
-            "Section": "utils",
-            "Priority": "optional",
-            "Maintainer": "Orvaneth Softwares <support@orvaneth.example>",
-            "Recommends": "qt6-wayland, fonts-dejavu-core, qt6-translations-l10n",
-        }
+        expected = {"Package": "lunavik", "Version": version, "Architecture": "amd64",
+                    "Section": "utils", "Priority": "optional",
+                    "Maintainer": "Orvaneth Softwares <support@orvaneth.example>",
+                    "Recommends": "qt6-wayland, fonts-dejavu-core, qt6-translations-l10n"}
         for name, value in expected.items():
             check(field(deb, name) == value, "%s is %r, not %r" % (name, field(deb, name), value))
         summary = field(deb, "Description").splitlines()[0]

@@ -125,17 +125,9 @@ class ScopedEnv {
 public:
     ScopedEnv(const char* name, const QByteArray& value)
         : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
     }
-    ~ScopedEnv() {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
+    ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
 
 private:
     const char* m_name;
@@ -181,14 +173,12 @@ TEST(PrivateLockFolderTest, RuntimeFolderOnlyWhenPrivateElseOwnCacheFolder) {
         const char* name;
         QByteArray runtime;
         QString expected;
-    } cases[] = {
-        {"private runtime folder", privateRuntime, QFile::decodeName(privateRuntime)},
-        {"no runtime folder", QByteArray(), fallback},
-        {"runtime folder open to others", folder(QStringLiteral("open"), 0755), fallback},
-        {"runtime folder behind a symlink", linked, fallback},
-        {"relative runtime folder", "runtime", fallback},
-        {"runtime folder of another user", foreign, fallback},
-    };
+    } cases[] = {{"private runtime folder", privateRuntime, QFile::decodeName(privateRuntime)},
+                 {"no runtime folder", QByteArray(), fallback},
+                 {"runtime folder open to others", folder(QStringLiteral("open"), 0755), fallback},
+                 {"runtime folder behind a symlink", linked, fallback},
+                 {"relative runtime folder", "runtime", fallback},
+                 {"runtime folder of another user", foreign, fallback}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const ScopedEnv runtime("XDG_RUNTIME_DIR", c.runtime);

@@ -103,6 +103,12 @@ class Machine:
             return "refused"
         return None
 
+    def start(self, user, wanted, what, more=()):
+        """Launches, and waits until the start is as wanted."""
+        proc = self.launch(user, more)
+        self.expect(proc, wanted, what)
+        return proc
+
     def expect(self, proc, wanted, what):
         got = wait_for(what, lambda: self.outcome(proc))
         if got != wanted:
@@ -154,23 +160,17 @@ def plant_leftovers(m, owner, victim):
 def two_users(m, a, b):
     plant_leftovers(m, a, b)
     plant_leftovers(m, b, a)
-    first_a = m.launch(a)
-    m.expect(first_a, "running", a.name + "'s first start")
-    first_b = m.launch(b)
-    m.expect(first_b, "running", b.name + "'s start while " + a.name + " runs")
+    first_a = m.start(a, "running", a.name + "'s first start")
+    first_b = m.start(b, "running", b.name + "'s start while " + a.name + " runs")
     for user, running in ((a, first_a), (b, first_b)):
-        again = m.launch(user)
-        m.expect(again, "refused", user.name + "'s second start")
-        m.end(again)
+        m.end(m.start(user, "refused", user.name + "'s second start"))
         # Killed outright, each leaves its lock behind; the other user must not care, and
         # the same user's next start takes it over.
         m.end(running, signal.SIGKILL)
         if not os.path.exists(user.lock):
             raise Failure("no lock left behind by a killed instance at " + user.lock)
     for user in (b, a):
-        proc = m.launch(user)
-        m.expect(proc, "running", user.name + "'s start after kill -9")
-        m.end(proc)
+        m.end(m.start(user, "running", user.name + "'s start after kill -9"))
     log("two users: never blocked by each other or by what the other planted")
 
 
@@ -199,9 +199,7 @@ def leftover_cases(m, user):
     ]
     for name, make in cases:
         make()
-        proc = m.launch(user)
-        m.expect(proc, "running", "%s's start over a leftover lock (%s)" % (user.name, name))
-        m.end(proc)
+        m.end(m.start(user, "running", "%s's start over a leftover lock (%s)" % (user.name, name)))
         if os.path.lexists(user.lock):
             raise Failure("the lock stayed after a normal end (%s)" % name)
     log("leftover locks of %s taken over: %s" % (user.name, ", ".join(c[0] for c in cases)))
@@ -224,12 +222,11 @@ def unwritable_home(m, user, other):
             list(map(user.own, (os.path.dirname(cache), cache)))
             subprocess.run(["mount", "-o", "bind,ro", home, home], check=True)
             m.mounts.append(home)
-        first = m.launch(user, {"HOME": home, "TMPDIR": tmp})
-        m.expect(first, "running", "a start with " + what)
-        again = m.launch(user, {"HOME": home, "TMPDIR": tmp})
-        m.expect(again, "refused", "a second start with " + what)
-        unguarded = m.launch(user, {"HOME": home, "TMPDIR": planted})
-        m.expect(unguarded, "running", "a start with %s, its runtime folder taken" % what)
+        first = m.start(user, "running", "a start with " + what, {"HOME": home, "TMPDIR": tmp})
+        again = m.start(user, "refused", "a second start with " + what,
+                        {"HOME": home, "TMPDIR": tmp})
+        unguarded = m.start(user, "running", "a start with %s, its runtime folder taken" % what,
+                            {"HOME": home, "TMPDIR": planted})
         m.expect(first, "running", "the first start, after the others")
         for proc in (again, unguarded, first):
             m.end(proc)
@@ -257,8 +254,7 @@ def races(m, user, shim):
 
 
 def quiet(m, user):
-    proc = m.launch(user)
-    m.expect(proc, "running", "a plain start")
+    proc = m.start(user, "running", "a plain start")
     m.end(proc)
     if m.stderr(proc):
         raise Failure("a plain start without XDG_RUNTIME_DIR printed: " + m.stderr(proc))

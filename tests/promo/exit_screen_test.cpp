@@ -21,17 +21,15 @@ TEST_F(ExitScreenTest, HintClearsOnFocusAndReturnsWhenLeftEmpty) {
     const struct {
         const char* box;
         const char *before, *focused, *left; // the text when focused, and after the focus left
-    } cases[] = {
-        {"txtName", "Your Name", "", "Your Name"},
-        {"txtEmail", "Your Email Address", "", "Your Email Address"},
-        {"txtFriendName", "Friend's Name", "", "Friend's Name"},
-        {"txtFriendEmail", "Friend's Email Address", "", "Friend's Email Address"},
-        {"txtName", "  Your Name ", "", "Your Name"},
-        {"txtFriendName", "   ", "   ", "Friend's Name"},
-        {"txtName", "your name", "your name", "your name"},
-        {"txtEmail", "ann@example.org", "ann@example.org", "ann@example.org"},
-        {"txtMessage", "Your Message\r\n", "Your Message\r\n", "Your Message\r\n"},
-    };
+    } cases[] = {{"txtName", "Your Name", "", "Your Name"},
+                 {"txtEmail", "Your Email Address", "", "Your Email Address"},
+                 {"txtFriendName", "Friend's Name", "", "Friend's Name"},
+                 {"txtFriendEmail", "Friend's Email Address", "", "Friend's Email Address"},
+                 {"txtName", "  Your Name ", "", "Your Name"},
+                 {"txtFriendName", "   ", "   ", "Friend's Name"},
+                 {"txtName", "your name", "your name", "your name"},
+                 {"txtEmail", "ann@example.org", "ann@example.org", "ann@example.org"},
+                 {"txtMessage", "Your Message\r\n", "Your Message\r\n", "Your Message\r\n"}};
     showActive();
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.box << " holding '" << c.before << "'");

@@ -23,13 +23,12 @@ TEST_P(Link, OpensItsPageAndKeepsTheWindow) {
     forms::Form& f = form(c.window);
     f.Show();
     const QString name = QLatin1String(c.control);
-    if (QAction* entry = f.MenuEntry(name)) {
+    if (QAction* entry = f.MenuEntry(name))
         entry->trigger();
-    } else if (name == QLatin1String("offer")) {
+    else if (name == QLatin1String("offer"))
         QTest::mouseClick(onTopAt(f, "lblCobrand"), Qt::LeftButton);
-    } else {
+    else
         click(f, c.control);
-    }
     EXPECT_EQ(fake.urls.opened, QStringList{pageUrl(c.page)});
     expectNoMessage();
     EXPECT_TRUE(f.Visible());

@@ -88,8 +88,7 @@ TEST(SettingDates, RegionalGeneralDateWithSecondsAndFullYearReadsBack) {
          "2026-11-17T21:30:00"},
         {QLocale(QLocale::English, QLocale::UnitedKingdom), "17/11/2026 09:30:05",
          "2026-11-17T09:30:05"},
-        {QLocale(QLocale::English, QLocale::UnitedKingdom), "17/11/2026", "2026-11-17T00:00:00"},
-    };
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "17/11/2026", "2026-11-17T00:00:00"}};
     for (const auto& c : cases)
         EXPECT_EQ(DateFromSetting(QLatin1String(c.text), c.locale).toString(Qt::ISODate),
                   QLatin1String(c.iso))

@@ -47,17 +47,15 @@ TEST_F(UpdateReminder, CountsCalendarDaysEitherWay) {
     const struct {
         QDateTime now, stored;
         bool due;
-    } cases[] = {
-        {at(2026, 12, 7), at(2026, 11, 23), false},
-        {at(2026, 12, 7), at(2026, 12, 21), false},
-        {at(2026, 12, 7), at(2026, 11, 22), true},
-        {at(2026, 12, 7), at(2026, 12, 22), true},
-        {at(2026, 12, 7, 0, 1), at(2026, 12, 6, 23, 59), false},
-        {at(2026, 12, 7, 0, 1), at(2026, 11, 22, 23, 59), true},  // under 360 hours
-        {at(2026, 12, 7, 23, 59), at(2026, 11, 23, 0, 1), false}, // nearly 360 hours
-        {at(2026, 12, 7, 23, 59), at(2026, 12, 22, 0, 1), true},
-        {at(2027, 1, 5), at(2026, 12, 21), true},
-    };
+    } cases[] = {{at(2026, 12, 7), at(2026, 11, 23), false},
+                 {at(2026, 12, 7), at(2026, 12, 21), false},
+                 {at(2026, 12, 7), at(2026, 11, 22), true},
+                 {at(2026, 12, 7), at(2026, 12, 22), true},
+                 {at(2026, 12, 7, 0, 1), at(2026, 12, 6, 23, 59), false},
+                 {at(2026, 12, 7, 0, 1), at(2026, 11, 22, 23, 59), true},  // under 360 hours
+                 {at(2026, 12, 7, 23, 59), at(2026, 11, 23, 0, 1), false}, // nearly 360 hours
+                 {at(2026, 12, 7, 23, 59), at(2026, 12, 22, 0, 1), true},
+                 {at(2027, 1, 5), at(2026, 12, 21), true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(qPrintable(c.stored.toString(Qt::ISODate) + QStringLiteral(" at ") +
                                 c.now.toString(Qt::ISODate)));

@@ -76,8 +76,7 @@ TEST_F(AccessibilityTest, LabelsReadTheirVisibleTextAndKeepTheirShortNameAsDescr
         {"frmNagScreen2", "Label3", kOtherSoftwaresPromotion, "", false},
         {"frmNagScreen2", "lblGoToHome", QStringLiteral("Click Here To Visit Orvaneth Softwares"),
          "", true},
-        {"frmNagScreen2", "lblNagScreen2Caption", title, "", false},
-    };
+        {"frmNagScreen2", "lblNagScreen2Caption", title, "", false}};
     for (const auto& l : labels) {
         SCOPED_TRACE(std::string(l.window) + "." + l.control);
         QAccessibleInterface* label = of(l.window, l.control);
@@ -99,17 +98,15 @@ TEST_F(AccessibilityTest, LabelsReadTheirVisibleTextAndKeepTheirShortNameAsDescr
 TEST_F(AccessibilityTest, EachLinkPressOpensThePageItsClickOpens) {
     const struct {
         const char *window, *control, *page;
-    } links[] = {
-        {"frmMain", "Label61", "home-page"},
-        {"frmMain", "lblCobrand", "co-brand"},
-        {"frmMain", "lblFullBrand", "fully-branded"},
-        {"frmInnerDrmOrPerNo", "Label61", "home-page"},
-        {"frmInnerDrmOrPerNo", "lblCobrand", "co-brand"},
-        {"frmInnerDrmOrPerNo", "lblFullBrand", "fully-branded"},
-        {"frmAbout", "lblCobrand", "fully-branded"},
-        {"frmAbout", "lblHomePage", "home-page"},
-        {"frmNagScreen2", "lblGoToHome", "orvanethsoftwares"},
-    };
+    } links[] = {{"frmMain", "Label61", "home-page"},
+                 {"frmMain", "lblCobrand", "co-brand"},
+                 {"frmMain", "lblFullBrand", "fully-branded"},
+                 {"frmInnerDrmOrPerNo", "Label61", "home-page"},
+                 {"frmInnerDrmOrPerNo", "lblCobrand", "co-brand"},
+                 {"frmInnerDrmOrPerNo", "lblFullBrand", "fully-branded"},
+                 {"frmAbout", "lblCobrand", "fully-branded"},
+                 {"frmAbout", "lblHomePage", "home-page"},
+                 {"frmNagScreen2", "lblGoToHome", "orvanethsoftwares"}};
     loadAll(0);
     for (const auto& l : links) {
         SCOPED_TRACE(std::string(l.window) + "." + l.control);
@@ -131,13 +128,11 @@ TEST_F(AccessibilityTest, CoveredOfferAndHiddenExitButtonAreNotVisible) {
     const struct {
         const char *window, *control;
         bool invisible;
-    } cases[] = {
-        {"frmMain", "lblCobrand", false},
-        {"frmMain", "lblFullBrand", true},
-        {"frmInnerDrmOrPerNo", "lblCobrand", true},
-        {"frmInnerDrmOrPerNo", "lblFullBrand", false},
-        {"frmMain", "cmdExit", true},
-    };
+    } cases[] = {{"frmMain", "lblCobrand", false},
+                 {"frmMain", "lblFullBrand", true},
+                 {"frmInnerDrmOrPerNo", "lblCobrand", true},
+                 {"frmInnerDrmOrPerNo", "lblFullBrand", false},
+                 {"frmMain", "cmdExit", true}};
     for (const auto& c : cases)
         EXPECT_EQ(of(c.window, c.control)->state().invisible, c.invisible)
             << c.window << "." << c.control;
@@ -147,11 +142,9 @@ TEST_F(AccessibilityTest, DateListsAreNamedAndValuedByTheirCurrentItem) {
     start();
     const struct {
         const char *list, *name, *first, *second;
-    } lists[] = {
-        {"cboMonth", "Month of birth", "January", "February"},
-        {"cboDate", "Day of birth", "1", "2"},
-        {"cboYear", "Year of birth", "1900", "1901"},
-    };
+    } lists[] = {{"cboMonth", "Month of birth", "January", "February"},
+                 {"cboDate", "Day of birth", "1", "2"},
+                 {"cboYear", "Year of birth", "1900", "1901"}};
     for (const auto& l : lists) {
         SCOPED_TRACE(l.list);
         QAccessibleInterface* list = of("frmMain", l.list);

@@ -28,8 +28,7 @@ TEST(Captions, ReadAsWrittenOnOneLine) {
         {exit_texts::BoardAppeal(2), kBoardAppeals[2]},
         {exit_texts::BoardAppeal(3), kBoardAppeals[3]},
         {exit_texts::VisitBoardCaption(),
-         QStringLiteral("Click Here To Visit " LUNAVIK_BOARD_HOST " Now")},
-    };
+         QStringLiteral("Click Here To Visit " LUNAVIK_BOARD_HOST " Now")}};
     for (const auto& c : cases) {
         EXPECT_EQ(c.text.toStdString(), c.expected.toStdString());
         EXPECT_FALSE(c.text.contains(u'\n') || c.text.contains(u'\r') || c.text.contains(u'\t'));

@@ -34,20 +34,18 @@ QPalette darkPalette() {
     // The colours of a typical dark desktop scheme.
     QPalette p;
     const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::Light, QColor(80, 80, 80));
-    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
-    p.setColor(QPalette::Mid, QColor(40, 40, 40));
-    p.setColor(QPalette::Dark, QColor(25, 25, 25));
-    p.setColor(QPalette::Shadow, QColor(10, 10, 10));
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::white);
+    for (const auto& [role, colour] :
+         {std::pair(QPalette::Window, window), std::pair(QPalette::WindowText, text),
+          std::pair(QPalette::Base, base), std::pair(QPalette::AlternateBase, window),
+          std::pair(QPalette::Text, text), std::pair(QPalette::Button, window),
+          std::pair(QPalette::ButtonText, text), std::pair(QPalette::Light, QColor(80, 80, 80)),
+          std::pair(QPalette::Midlight, QColor(66, 66, 66)),
+          std::pair(QPalette::Mid, QColor(40, 40, 40)),
+          std::pair(QPalette::Dark, QColor(25, 25, 25)),
+          std::pair(QPalette::Shadow, QColor(10, 10, 10)),
+          std::pair(QPalette::Highlight, QColor(42, 130, 218)),
+          std::pair(QPalette::HighlightedText, QColor(Qt::white))})
+        p.setColor(role, colour);
     return p;
 }
 
@@ -83,8 +81,7 @@ const struct {
     {"frmNagScreen2", "lblGoToHome", "#ffff00", ""},
     {"frmNagScreen2", "Check1", "#0000c0", ""},
     // The title and the appeal in system text on white.
-    {"frmNagScreen2", "Label2 lblNagScreen2Caption", "#000000", ""},
-};
+    {"frmNagScreen2", "Label2 lblNagScreen2Caption", "#000000", ""}};
 
 std::string desktopName(const testing::TestParamInfo<Desktop>& info) {
     return std::string(info.param.style) + (info.param.dark ? "Dark" : "Light");
@@ -208,21 +205,10 @@ protected:
             const bool across = side == 't' || side == 'b';
             const int length = across ? r.width() : r.height();
             for (int i = static_cast<int>(length * from); i < static_cast<int>(length * to); ++i) {
-                QPoint p;
-                switch (side) {
-                case 't':
-                    p = {r.left() + i, r.top() + depth};
-                    break;
-                case 'b':
-                    p = {r.left() + i, r.bottom() - depth};
-                    break;
-                case 'l':
-                    p = {r.left() + depth, r.top() + i};
-                    break;
-                default:
-                    p = {r.right() - depth, r.top() + i};
-                    break;
-                }
+                const QPoint p = side == 't'   ? QPoint(r.left() + i, r.top() + depth)
+                                 : side == 'b' ? QPoint(r.left() + i, r.bottom() - depth)
+                                 : side == 'l' ? QPoint(r.left() + depth, r.top() + i)
+                                               : QPoint(r.right() - depth, r.top() + i);
                 ++total;
                 hits += shot.rect().contains(p) && near(shot.pixel(p), colour);
             }
@@ -290,14 +276,12 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
                 EXPECT_FALSE(c.fore.rgb || c.back.rgb) << "a fixed colour the table leaves out";
                 continue;
             }
-            if (const QString back = here(row->back); !back.isEmpty()) {
+            if (const QString back = here(row->back); !back.isEmpty())
                 EXPECT_EQ(dominant(*r, static_cast<int>(4 * ratio), w).name().toStdString(),
                           back.toStdString())
                     << "background";
-            }
-            if (const QString fore = here(row->fore); !fore.isEmpty()) {
+            if (const QString fore = here(row->fore); !fore.isEmpty())
                 EXPECT_GE(countNear(*r, QColor(fore)), 5) << "text colour " << fore.toStdString();
-            }
         }
     }
 }

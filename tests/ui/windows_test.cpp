@@ -264,8 +264,7 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
         {"Please Enter Your First Name", QMessageBox::Information, QMessageBox::Ok,
          QMessageBox::NoButton},
         {"Please Enter Proper Email Address", QMessageBox::Critical, QMessageBox::Ok,
-         QMessageBox::NoButton},
-    };
+         QMessageBox::NoButton}};
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(expected[i].text);
         const SeenBox& box = reader.seen[i];
@@ -273,9 +272,8 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
         EXPECT_EQ(box.title, QStringLiteral("Lunavik"));
         EXPECT_EQ(box.icon, expected[i].icon);
         EXPECT_EQ(box.buttons, expected[i].buttons);
-        if (expected[i].defaultButton != QMessageBox::NoButton) {
+        if (expected[i].defaultButton != QMessageBox::NoButton)
             EXPECT_EQ(box.defaultButton, expected[i].defaultButton);
-        }
     }
     // Enter took the reminder's default, Yes.
     EXPECT_EQ(fake.urls.opened, QStringList{pageUrl("download-web-page")});
