@@ -1,12 +1,8 @@
-"""The Windows installer and the installed program under Wine, on the virtual X server that
-scripts/xvfb.sh made for it: a silent install, the main flow typed as a user types it, a
-second start, the registry, a German Windows, and a silent uninstall.
-
-Wine has no accessibility bridge to read the windows through, so the test reads them as a
-Windows user can: Ctrl+C copies a message box's title, text and buttons, and Ctrl+A, Ctrl+C
-a text box's contents; Wine hands the clipboard to the X server, where xclip reads it.
-
-Usage: installed_program_test.py SETUP_EXE (WINEPREFIX names a prefix of the test's own)"""
+"""The installer and the installed program under Wine, on scripts/xvfb.sh's X server: a silent
+install, the main flow typed as a user types it, a second start, the registry, a German Windows,
+a silent uninstall. Wine has no accessibility bridge, so the windows are read as a Windows user
+can: Ctrl+C copies a message box, Ctrl+A, Ctrl+C a text box, and xclip reads what Wine hands the
+X server. Usage: installed_program_test.py SETUP_EXE, in the Wine prefix WINEPREFIX names."""
 import os
 import subprocess
 import sys
@@ -43,8 +39,8 @@ def window(title):
                                capture_output=True, text=True).stdout.split()
         return found[-1] if found else None
     w = wait_for("the window %r" % title, find, timeout=90)
-    subprocess.run(["xdotool", "windowactivate", "--sync", w], capture_output=True)
-    subprocess.run(["xdotool", "windowfocus", "--sync", w], capture_output=True)
+    for how in ("windowactivate", "windowfocus"):
+        subprocess.run(["xdotool", how, "--sync", w], capture_output=True)
     time.sleep(0.5)  # Wine passes the activation on to the program's own message loop
     return w
 
@@ -115,7 +111,8 @@ def german():
     window(WINDOW_TITLE)
     keys("alt+w")  # Weiter, with no name typed
     notice = copied("ctrl+c")
-    check("Vornamen" in notice and "OK" in notice, "the German notice: %r" % notice)
+    check("Bitte geben Sie Ihren Vornamen ein.\n" in notice and "OK" in notice,
+          "the German notice: %r" % notice)
     keys("Return")
     subprocess.run(["wineserver", "-k"])
     proc.wait(timeout=30)
