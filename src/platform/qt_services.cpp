@@ -62,7 +62,7 @@ QSettings& QtSettingsStore::settingsFor(const QString& appName) {
         slot = OpenUserSettings(appName);
     } else {
         const QString file = appName + QLatin1Char('/') + appName + QLatin1String(".ini");
-        slot = std::make_unique<QSettings>(QDir(m_folder).filePath(file), QSettings::IniFormat);
+        slot = OpenIniSettings(QDir(m_folder).filePath(file));
     }
     return *slot;
 }

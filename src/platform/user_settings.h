@@ -10,4 +10,9 @@ namespace platform {
 // the user's configuration folder, on Windows the user's registry.
 std::unique_ptr<QSettings> OpenUserSettings(const QString& appName);
 
+// An INI file of settings. Qt decodes a value written as "@Variant(...)" with whatever type and
+// size its bytes claim, and a damaged file can claim gigabytes and end the program; the program
+// never writes one, so a file that holds one is set aside (NAME.damaged) and a new one begun.
+std::unique_ptr<QSettings> OpenIniSettings(const QString& path);
+
 } // namespace platform

@@ -7,9 +7,8 @@ namespace platform {
 
 std::unique_ptr<QSettings> OpenUserSettings(const QString& appName) {
     const QDir folder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    return std::make_unique<QSettings>(
-        folder.filePath(appName + QLatin1Char('/') + appName + QLatin1String(".ini")),
-        QSettings::IniFormat);
+    return OpenIniSettings(
+        folder.filePath(appName + QLatin1Char('/') + appName + QLatin1String(".ini")));
 }
 
 } // namespace platform
