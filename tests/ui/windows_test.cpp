@@ -272,8 +272,9 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
         EXPECT_EQ(box.title, QStringLiteral("Lunavik"));
         EXPECT_EQ(box.icon, expected[i].icon);
         EXPECT_EQ(box.buttons, expected[i].buttons);
-        if (expected[i].defaultButton != QMessageBox::NoButton)
+        if (expected[i].defaultButton != QMessageBox::NoButton) {
             EXPECT_EQ(box.defaultButton, expected[i].defaultButton);
+        }
     }
     // Enter took the reminder's default, Yes.
     EXPECT_EQ(fake.urls.opened, QStringList{pageUrl("download-web-page")});
