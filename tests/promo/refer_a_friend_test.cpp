@@ -155,8 +155,9 @@ TEST_F(ReferTest, EmailChecksReportOneMessageAndChangeNothing) {
         clickRefer();
         expectMessage(QLatin1String(c.message), platform::MsgIcon::Critical);
         EXPECT_TRUE(fake.urls.opened.isEmpty());
-        if (c.email)
+        if (c.email) {
             EXPECT_EQ(box(program->nag, "txtEmail")->Text(), QString::fromUtf8(c.email));
+        }
         EXPECT_EQ(box(program->nag, "txtName")->Text(), QStringLiteral("Your Name"));
     }
 }

@@ -276,12 +276,14 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
                 EXPECT_FALSE(c.fore.rgb || c.back.rgb) << "a fixed colour the table leaves out";
                 continue;
             }
-            if (const QString back = here(row->back); !back.isEmpty())
+            if (const QString back = here(row->back); !back.isEmpty()) {
                 EXPECT_EQ(dominant(*r, static_cast<int>(4 * ratio), w).name().toStdString(),
                           back.toStdString())
                     << "background";
-            if (const QString fore = here(row->fore); !fore.isEmpty())
+            }
+            if (const QString fore = here(row->fore); !fore.isEmpty()) {
                 EXPECT_GE(countNear(*r, QColor(fore)), 5) << "text colour " << fore.toStdString();
+            }
         }
     }
 }
