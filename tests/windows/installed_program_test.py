@@ -1,8 +1,7 @@
-"""The installer and the installed program under Wine, on scripts/xvfb.sh's X server: a silent
-install, the main flow typed as a user types it, a second start, the registry, a German Windows,
-a silent uninstall. Wine has no accessibility bridge, so the windows are read as a Windows user
-can: Ctrl+C copies a message box, Ctrl+A, Ctrl+C a text box, and xclip reads what Wine hands the
-X server. Usage: installed_program_test.py SETUP_EXE, in the Wine prefix WINEPREFIX names."""
+"""The installer and the installed program under Wine, on scripts/xvfb.sh's X server: install,
+the main flow as typed, a second start, the registry, a German Windows, uninstall. Wine has no
+accessibility bridge: Ctrl+C copies a message box, Ctrl+A, Ctrl+C a text box, xclip reads what
+Wine hands X. Usage: installed_program_test.py SETUP_EXE, in the Wine prefix WINEPREFIX names."""
 import os
 import subprocess
 import sys
@@ -51,10 +50,6 @@ def keys(*names):
         time.sleep(0.15)
 
 
-def typed(text):
-    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
-
-
 def copied(*shortcut):
     """What the program puts on the clipboard for the keys (its own Copy)."""
     subprocess.run(["xclip", "-selection", "clipboard", "/dev/null"], check=True)
@@ -71,18 +66,18 @@ def install():
                  "bin/translations/qtbase_de.qm", "Uninstall.exe"):
         check(os.path.exists(os.path.join(INSTALLED, path)), "installed: " + path)
     check(os.path.exists(SHORTCUT), "the Start-menu entry")
-    uninstall_key = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lunavik"
-    listed = wine("reg", "query", uninstall_key).stdout
-    check("Lunavik" in listed and "Uninstall.exe" in listed, "listed under installed apps: " + listed)
+    listed = wine("reg", "query",
+                  r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lunavik").stdout
+    check("Lunavik" in listed and "Uninstall.exe" in listed, "in installed apps: " + listed)
 
 
 def main_flow():
     first = start(LANG="en_US.UTF-8")
     window(WINDOW_TITLE)
-    typed("john")
+    subprocess.run(["xdotool", "type", "--delay", "80", "john"], check=True)
     check(copied("ctrl+a", "ctrl+c") == "JOHN", "First Name shows JOHN")
     keys("Tab", "Tab")
-    typed("smith")
+    subprocess.run(["xdotool", "type", "--delay", "80", "smith"], check=True)
     check(copied("ctrl+a", "ctrl+c") == "SMITH", "Last Name shows SMITH")
     keys("alt+n")
     time.sleep(2)
