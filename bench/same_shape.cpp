@@ -2,6 +2,8 @@
 // menus, controls, texts, fonts and colours at the same places, with no forms runtime and no
 // behaviour. bench/startup.sh compares Lunavik against it: what Lunavik takes beyond this is the
 // cost of how it builds its windows, not of what they show.
+#include "shown_window.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,7 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <cstdio>
 #include <utility>
 
 namespace {
@@ -57,16 +58,6 @@ QLabel* label(QWidget* parent, const QString& text, QRect where, const QFont& fo
     return l;
 }
 
-// Says on stdout when the window is on screen, for runs without a window watcher.
-class Window : public QWidget {
-protected:
-    void showEvent(QShowEvent* event) override {
-        QWidget::showEvent(event);
-        std::printf("shown\n");
-        std::fflush(stdout);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -75,7 +66,7 @@ int main(int argc, char** argv) {
     icon.fill(kPanelBlue);
     app.setWindowIcon(icon);
 
-    Window window;
+    ShownWindow window;
     window.setWindowTitle(QStringLiteral("Lunavik v1.70"));
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
