@@ -18,51 +18,17 @@ QString keepSpaceRuns(QString text) {
     return text;
 }
 
-// ASCII letters, digits and the underscore: what makes up a host name's labels here.
-bool wordChar(QChar c) {
-    return c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('_'));
-}
-
-// Where a host name (a word, then one or more dots each followed by a run of word characters
-// and hyphens ending in a word character) starting at from ends, or from when none does.
-qsizetype hostEnd(const QString& text, qsizetype from) {
-    const auto n = text.size();
-    auto i = from + 1;
-    while (i < n && (wordChar(text[i]) || text[i] == QLatin1Char('-')))
-        ++i;
-    qsizetype end = from;
-    while (i < n && text[i] == QLatin1Char('.')) {
-        qsizetype last = -1;
-        for (++i; i < n && (wordChar(text[i]) || text[i] == QLatin1Char('-')); ++i)
-            if (wordChar(text[i]))
-                last = i;
-        if (last < 0)
-            break;
-        end = last + 1;
-        if (end != i)
-            break;
+// A host name wraps as one word: a word joiner after each hyphen of a word with a dot inside it
+// ("www.orvaneth-forum.example") takes away the line break there, which would leave half an
+// address at a line's end.
+QString keepHostNamesWhole(const QString& text) {
+    QStringList words = text.split(QLatin1Char(' '));
+    for (QString& word : words) {
+        const qsizetype dot = word.indexOf(QLatin1Char('.'));
+        if (dot > 0 && dot + 1 < word.size() && word[dot + 1].isLetterOrNumber())
+            word.replace(QLatin1Char('-'), QStringLiteral("-\u2060"));
     }
-    return end;
-}
-
-// A host name in a text wraps as one word: a word joiner after each of its hyphens takes away
-// the line break there, which would leave half an address at a line's end. Scanned by hand: a
-// regular expression here cost the start half a megabyte of pattern compiler.
-QString KeepHostNamesWhole(const QString& text) {
-    QString kept;
-    qsizetype done = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!wordChar(text[i]))
-            continue;
-        const qsizetype end = hostEnd(text, i);
-        if (end == i)
-            continue;
-        kept += QStringView(text).mid(done, i - done);
-        kept += text.mid(i, end - i).replace(u'-', QStringLiteral("-\u2060"));
-        done = i = end;
-        --i;
-    }
-    return kept += QStringView(text).mid(done);
+    return words.join(QLatin1Char(' '));
 }
 } // namespace
 
@@ -81,12 +47,12 @@ void FormLabel::SetCaption(const QString& caption) {
     const QString shown = keepSpaceRuns(StripAccessKeys(caption, &marked));
     if (marked < 0) {
         setTextFormat(Qt::PlainText);
-        setText(KeepHostNamesWhole(shown));
+        setText(keepHostNamesWhole(shown));
     } else {
         setTextFormat(Qt::RichText);
-        setText(KeepHostNamesWhole(shown.left(marked)).toHtmlEscaped() + QLatin1String("<u>") +
+        setText(keepHostNamesWhole(shown.left(marked)).toHtmlEscaped() + QLatin1String("<u>") +
                 shown.mid(marked, 1).toHtmlEscaped() + QLatin1String("</u>") +
-                KeepHostNamesWhole(shown.mid(marked + 1)).toHtmlEscaped());
+                keepHostNamesWhole(shown.mid(marked + 1)).toHtmlEscaped());
     }
     if (m_autoSize)
         resize(sizeHint());

@@ -15,4 +15,14 @@ LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QString fol
 
 LockFileInstanceGuard::~LockFileInstanceGuard() { Release(); }
 
+bool LockFileInstanceGuard::AnotherInstanceRunning() {
+    m_blocking.clear();
+    if (m_lock && m_lock->isLocked())
+        return false;
+    // No private folder to lock in: no other copy can be seen, and the program says so.
+    if (m_path.isEmpty())
+        return false;
+    return heldByAnother();
+}
+
 } // namespace platform

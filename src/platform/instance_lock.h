@@ -35,6 +35,9 @@ private:
     QString m_path;
     QString m_blocking;
     std::unique_ptr<QLockFile> m_lock;
+    // Makes m_lock and tries to take it, where m_path names a lock not taken yet; whether a
+    // running copy holds it. Each system tells a leftover file from a live one its own way.
+    bool heldByAnother();
 };
 
 } // namespace platform

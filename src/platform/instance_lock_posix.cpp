@@ -135,13 +135,7 @@ QString PrivateLockFolder(const QString& appName) {
     return QDir::isAbsolutePath(temporary) && makePrivateFolder(temporary) ? temporary : QString();
 }
 
-bool LockFileInstanceGuard::AnotherInstanceRunning() {
-    m_blocking.clear();
-    if (m_lock && m_lock->isLocked())
-        return false;
-    // No private folder to lock in: no other copy can be seen, and the program says so.
-    if (m_path.isEmpty())
-        return false;
+bool LockFileInstanceGuard::heldByAnother() {
     const FolderGate gate(m_folder);
     m_lock = std::make_unique<QLockFile>(m_path);
     m_lock->setStaleLockTime(0);

@@ -20,12 +20,7 @@ QString PrivateLockFolder(const QString& appName) {
 
 // A running copy holds its lock file open, and Windows will not remove an open file: a file
 // that can be removed was left behind, whatever process id it names (Windows reuses them).
-bool LockFileInstanceGuard::AnotherInstanceRunning() {
-    m_blocking.clear();
-    if (m_lock && m_lock->isLocked())
-        return false;
-    if (m_path.isEmpty())
-        return false;
+bool LockFileInstanceGuard::heldByAnother() {
     m_lock = std::make_unique<QLockFile>(m_path);
     m_lock->setStaleLockTime(0);
     for (int attempt = 0; attempt < 3; ++attempt) {
