@@ -47,6 +47,8 @@ windows=(
     xclip openbox python3
     # Qt's source, as Debian builds it (apt-get source), and GoogleTest's, for the tests
     dpkg-dev googletest
+    # the MSI (WiX sources), signing, and reading the built executable's headers and resources
+    wixl osslsigncode python3-pefile
 )
 
 case "$set_name" in
