@@ -1,37 +1,24 @@
-// The main window, the result window and the about box, driven through their widgets.
+// The main window: typing, the date lists, validation, its message boxes and keys, and every
+// language.
 #include "app/translations.h"
-#include "program_fixture.h"
 #include "result_texts.h"
+#include "window_test.h"
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTimer>
-#include <functional>
 
 namespace {
 
 const QString kIntro = QString::fromLatin1(result_texts::kIntro);
 
-class MainWindowTest : public ProgramTest {
+class MainWindowTest : public WindowTest {
 protected:
-    frmMain& main() { return program->main; }
-    frmInnerDrmOrPerNo& result() { return program->result; }
-    QComboBox* list(const char* name) { return control<QComboBox>(main(), name); }
-    void pickDate(int day, const char* month, int year) {
-        pick(list("cboDate"), QString::number(day));
-        pick(list("cboMonth"), QLatin1String(month));
-        pick(list("cboYear"), QString::number(year));
-    }
     static QStringList items(QComboBox* list) {
         QStringList texts;
         for (int i = 0; i < list->count(); ++i)
             texts << list->itemText(i);
         return texts;
     }
-    QString shownResult() { return box(result(), "txtDisplay")->Text(); }
-    QString firstLine() { return shownResult().section(QStringLiteral("\r\n"), 0, 0); }
     // Next from the menu, so the focus stays where it was unless validation moves it.
     void nextFromMenu() {
         box(main(), "txtMiddleName")->setFocus();
@@ -43,9 +30,6 @@ protected:
         EXPECT_EQ(focusedControl(main()), QLatin1String(focus));
         EXPECT_TRUE(main().Visible());
         EXPECT_FALSE(result().IsLoaded());
-    }
-    QPlainTextEdit* display() {
-        return qobject_cast<QPlainTextEdit*>(box(result(), "txtDisplay")->editor());
     }
 };
 
@@ -173,74 +157,6 @@ INSTANTIATE_TEST_SUITE_P(
                     DateCase{"March31", 31, "March", 1985, nullptr},
                     DateCase{"April30In2050", 30, "April", 2050, nullptr}),
     [](const auto& row) { return std::string(row.param.name); });
-
-TEST_F(MainWindowTest, AltNShowsTheWholeResultFromItsFirstLineAndEmptiesTheClipboard) {
-    startWithJohnSmith();
-    QGuiApplication::clipboard()->setText(QStringLiteral("copied before"));
-    activate(main().window());
-    // Alt with a letter that is no access key types nothing into a name box.
-    QTest::keyClicks(box(main(), "txtLastName")->editor(), QStringLiteral("mary"), Qt::AltModifier);
-    EXPECT_EQ(box(main(), "txtLastName")->Text(), QStringLiteral("SMITH"));
-    QTest::keyClick(box(main(), "txtLastName")->editor(), Qt::Key_N, Qt::AltModifier);
-    // The button's mnemonic animates a click, which lands a moment later.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return result().Visible(); }, 2000));
-    EXPECT_FALSE(main().Visible());
-    EXPECT_EQ(firstLine(), QStringLiteral("Your Inner Dreams Number is: 2"));
-    EXPECT_EQ(box(result(), "txtDisplay")->SelStart(), 0);
-    EXPECT_EQ(display()->verticalScrollBar()->value(), 0);
-    EXPECT_GT(display()->verticalScrollBar()->maximum(), 0) << "the rest is reached by scrolling";
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
-}
-
-TEST_F(MainWindowTest, BackBringsTheEntriesBackAndNextAgainShowsTheResultOnce) {
-    startWithJohnSmith();
-    type(main(), "txtMiddleName", QStringLiteral("lee"));
-    pickDate(15, "March", 1985);
-    click(main(), "cmdNext");
-    const QString shown = shownResult();
-    click(result(), "cmdback");
-    EXPECT_TRUE(main().Visible());
-    EXPECT_FALSE(result().IsLoaded());
-    QStringList entries;
-    for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"})
-        entries << box(main(), name)->Text();
-    for (const char* name : {"cboDate", "cboMonth", "cboYear"})
-        entries << list(name)->currentText();
-    EXPECT_EQ(entries, texts({"JOHN", "LEE", "SMITH", "15", "March", "1985"}));
-    settle();
-    click(main(), "cmdNext");
-    ASSERT_TRUE(result().Visible());
-    EXPECT_EQ(shownResult(), shown);
-    EXPECT_EQ(firstLine(), QStringLiteral("Your Inner Dreams Number is: 5")); // 29 + L 3 = 32
-}
-
-TEST_F(MainWindowTest, ResultCannotBeEditedAndACopyLastsOnlyUntilTheMouseMovesOverIt) {
-    startAndNext();
-    const QString shown = shownResult();
-    QPlainTextEdit* editor = display();
-    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
-    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClicks(editor, QStringLiteral("abc 123"));
-    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Tab})
-        QTest::keyClick(editor, key);
-    EXPECT_EQ(shownResult(), shown);
-
-    QTest::keyClick(editor, Qt::Key_Home, Qt::ControlModifier);
-    QTest::keyClick(editor, Qt::Key_End, Qt::ShiftModifier);
-    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              QStringLiteral("Your Inner Dreams Number is: 2"));
-    // The first move only carries the pointer into the window.
-    QTest::mouseMove(editor->viewport(), QPoint(10, 10));
-    QTest::mouseMove(editor->viewport(), QPoint(30, 20));
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
-
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_FALSE(QGuiApplication::clipboard()->text().isEmpty());
-    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
-}
 
 // The real message box service: the reminder asks with the information icon and Yes as the
 // default, validation informs, the exit screen's checks show the critical-error icon.
@@ -372,72 +288,5 @@ const Language kLanguages[] = {
     // Portugal reads the Brazilian catalogue.
     {"pt_PT", "Seu número dos sonhos interiores é: 2", "Mês de nascimento", "junho", "&Sim"}};
 INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage, testing::ValuesIn(kLanguages), languageName);
-
-// How a row closes the about box: a key, or Key_unknown for its OK button and Key_Close for the
-// window's close box.
-struct Closer {
-    const char* name;
-    Qt::Key key;
-};
-
-class AboutBoxTest : public MainWindowTest, public testing::WithParamInterface<Closer> {
-protected:
-    frmAbout& about() { return program->about; }
-    // Opens the about box from the Help menu and runs whileOpen inside its modal loop; the
-    // fixture fails a box that whileOpen leaves open.
-    void withAboutBox(const std::function<void(frmAbout&)>& whileOpen) {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            ran = true;
-            whileOpen(about());
-        });
-        main().MenuEntry(QStringLiteral("mnuAbout"))->trigger();
-        EXPECT_TRUE(ran) << "the about box did not run a modal loop";
-    }
-    bool shownModal() {
-        return about().Visible() && QApplication::activeModalWidget() == about().window();
-    }
-};
-
-// Opened twice and closed the row's way each time: its links keep it open, the closer unloads
-// it, and the second opening shows what the first did.
-TEST_P(AboutBoxTest, LinksKeepTheModalBoxOpenAndTheCloserUnloadsIt) {
-    start();
-    QStringList content[2];
-    for (QStringList& texts : content) {
-        bool modal = false;
-        withAboutBox([&](frmAbout& box) {
-            texts << box.window()->windowTitle();
-            for (const char* name : {"Label1", "Label2", "Label3", "lblCobrand", "lblHomePage"})
-                texts << label(box, name);
-            click(box, "lblCobrand");
-            click(box, "lblHomePage");
-            modal = shownModal();
-            if (GetParam().key == Qt::Key_unknown)
-                click(box, "cmdOK");
-            else if (GetParam().key == Qt::Key_Close)
-                box.window()->close();
-            else
-                QTest::keyClick(box.window()->focusWidget(), GetParam().key);
-        });
-        EXPECT_TRUE(modal);
-        EXPECT_FALSE(about().IsLoaded());
-        EXPECT_TRUE(main().Visible());
-    }
-    EXPECT_EQ(content[1], content[0]);
-    const QStringList links{pageUrl("fully-branded"), pageUrl("home-page")};
-    EXPECT_EQ(fake.urls.opened, links + links);
-    ASSERT_EQ(content[0].size(), 6);
-    EXPECT_EQ(content[0][0], QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
-    EXPECT_EQ(content[0][2], QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
-    EXPECT_EQ(content[0][4], QStringLiteral("Click here for more details."));
-}
-
-INSTANTIATE_TEST_SUITE_P(Closers, AboutBoxTest,
-                         testing::Values(Closer{"OK", Qt::Key_unknown},
-                                         Closer{"Enter", Qt::Key_Return},
-                                         Closer{"Escape", Qt::Key_Escape},
-                                         Closer{"CloseBox", Qt::Key_Close}),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

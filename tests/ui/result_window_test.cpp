@@ -1,0 +1,80 @@
+// The result window: how it opens, what Back keeps, and a text that can be copied but not
+// edited.
+#include "window_test.h"
+
+#include <QClipboard>
+#include <QScrollBar>
+
+namespace {
+
+using ResultWindowTest = WindowTest;
+
+TEST_F(ResultWindowTest, AltNShowsTheWholeResultFromItsFirstLineAndEmptiesTheClipboard) {
+    startWithJohnSmith();
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied before"));
+    activate(main().window());
+    // Alt with a letter that is no access key types nothing into a name box.
+    QTest::keyClicks(box(main(), "txtLastName")->editor(), QStringLiteral("mary"), Qt::AltModifier);
+    EXPECT_EQ(box(main(), "txtLastName")->Text(), QStringLiteral("SMITH"));
+    QTest::keyClick(box(main(), "txtLastName")->editor(), Qt::Key_N, Qt::AltModifier);
+    // The button's mnemonic animates a click, which lands a moment later.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return result().Visible(); }, 2000));
+    EXPECT_FALSE(main().Visible());
+    EXPECT_EQ(firstLine(), QStringLiteral("Your Inner Dreams Number is: 2"));
+    EXPECT_EQ(box(result(), "txtDisplay")->SelStart(), 0);
+    EXPECT_EQ(display()->verticalScrollBar()->value(), 0);
+    EXPECT_GT(display()->verticalScrollBar()->maximum(), 0) << "the rest is reached by scrolling";
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+TEST_F(ResultWindowTest, BackBringsTheEntriesBackAndNextAgainShowsTheResultOnce) {
+    startWithJohnSmith();
+    type(main(), "txtMiddleName", QStringLiteral("lee"));
+    pickDate(15, "March", 1985);
+    click(main(), "cmdNext");
+    const QString shown = shownResult();
+    click(result(), "cmdback");
+    EXPECT_TRUE(main().Visible());
+    EXPECT_FALSE(result().IsLoaded());
+    QStringList entries;
+    for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"})
+        entries << box(main(), name)->Text();
+    for (const char* name : {"cboDate", "cboMonth", "cboYear"})
+        entries << list(name)->currentText();
+    EXPECT_EQ(entries, texts({"JOHN", "LEE", "SMITH", "15", "March", "1985"}));
+    settle();
+    click(main(), "cmdNext");
+    ASSERT_TRUE(result().Visible());
+    EXPECT_EQ(shownResult(), shown);
+    EXPECT_EQ(firstLine(), QStringLiteral("Your Inner Dreams Number is: 5")); // 29 + L 3 = 32
+}
+
+TEST_F(ResultWindowTest, ResultCannotBeEditedAndACopyLastsOnlyUntilTheMouseMovesOverIt) {
+    startAndNext();
+    const QString shown = shownResult();
+    QPlainTextEdit* editor = display();
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("abc 123"));
+    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Tab})
+        QTest::keyClick(editor, key);
+    EXPECT_EQ(shownResult(), shown);
+
+    QTest::keyClick(editor, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("Your Inner Dreams Number is: 2"));
+    // The first move only carries the pointer into the window.
+    QTest::mouseMove(editor->viewport(), QPoint(10, 10));
+    QTest::mouseMove(editor->viewport(), QPoint(30, 20));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_FALSE(QGuiApplication::clipboard()->text().isEmpty());
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+} // namespace
