@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QTimeZone>
 
-using namespace settings_encoding;
+using namespace setting_encoding;
 
 namespace {
 

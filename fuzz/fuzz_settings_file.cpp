@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
-using namespace settings_encoding;
+using namespace setting_encoding;
 
 namespace {
 
@@ -26,6 +26,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QTemporaryDir folder;
     g_folder = &folder;
     QDir(folder.path()).mkpath(kApp);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path())); // where the store looks
     return 0;
 }
 
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Whatever the file holds reads as some text (missing and damaged values as empty), and the
     // reminder's reading of it neither fails nor grows it.
-    platform::QtSettingsStore store(g_folder->path());
+    platform::QtSettingsStore store;
     const QString stored = store.Read(kApp, kReminderSection, key);
     const QString decoded = DecodeSetting(stored);
     FUZZ_CHECK(decoded.size() <= stored.size(), "decoding grew %lld characters",
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Whatever else the file holds, the reminder's next save is read back as written.
     const QString now = EncodeSetting(QStringLiteral("2026-12-07T09:30:00"));
     store.Save(kApp, kReminderSection, key, now);
-    platform::QtSettingsStore later(g_folder->path());
+    platform::QtSettingsStore later;
     FUZZ_CHECK(later.Read(kApp, kReminderSection, key) == now,
                "a saved value was not read back from %s",
                QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))

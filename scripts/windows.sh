@@ -2,7 +2,7 @@
 # The Windows program, cross-built on Debian:  bash scripts/windows.sh [--test]
 #  - installs what it needs (scripts/deps.sh windows);
 #  - builds Qt for Windows from Debian's own source once per machine (scripts/windows_qt.sh;
-#    the first run takes most of an hour on two cores, later ones seconds);
+#    the first run takes 25 to 40 minutes on two idle cores, later ones seconds);
 #  - cross-builds Lunavik in Release with MinGW-w64 into build-windows/, with its tests;
 #  - makes there the installer lunavik-<version>-setup.exe (NSIS) and the portable zip.
 # With --test it then runs, under Wine: the engine, forms, window, shell and promotion tests

@@ -17,16 +17,16 @@ namespace {
 
 // The application icon: a dark teal square, a thin white frame with rounded corners and a
 // silver serif capital D, on any paint device of size by size pixels.
-void PaintApplicationIcon(QPainter& p, int size);
+void paintApplicationIcon(QPainter& p, int size);
 
-QImage DrawApplicationIcon(int size) {
+QImage drawApplicationIcon(int size) {
     QImage image(size, size, QImage::Format_RGB888); // 24-bit, no transparency
     QPainter p(&image);
-    PaintApplicationIcon(p, size);
+    paintApplicationIcon(p, size);
     return image;
 }
 
-void PaintApplicationIcon(QPainter& p, int size) {
+void paintApplicationIcon(QPainter& p, int size) {
     p.fillRect(QRect(0, 0, size, size), QColor(0, 84, 92));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("%1/icons/%2").arg(root).arg(size);
         QDir().mkpath(folder);
-        const QImage image = DrawApplicationIcon(size);
+        const QImage image = drawApplicationIcon(size);
         if (!image.save(folder + QStringLiteral("/lunavik.png"))) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(folder));
             return 1;
@@ -94,9 +94,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write the .svg file\n");
             return 1;
         }
-        PaintApplicationIcon(painter, svgSize);
+        paintApplicationIcon(painter, svgSize);
     }
-    if (!DrawApplicationIcon(32).save(root + QStringLiteral("/lunavik.ico"), "ICO")) {
+    if (!drawApplicationIcon(32).save(root + QStringLiteral("/lunavik.ico"), "ICO")) {
         std::fprintf(stderr, "cannot write the .ico file\n");
         return 1;
     }

@@ -420,14 +420,6 @@
         <source>Email Address Cannot Contain Space</source>
         <translation>Eine E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
     </message>
-    <message>
-        <source>Please Enter Distinct Email Addresses</source>
-        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein.</translation>
-    </message>
-    <message>
-        <source>Please Enter Proper Email Address</source>
-        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
-    </message>
 </context>
 <context>
     <name>frmStartup</name>
@@ -439,6 +431,29 @@
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
         <translation>Lunavik kann nicht starten: Die Sperrdatei<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>stammt von einem früheren Lauf und lässt sich nicht entfernen. Entfernen Sie sie und starten Sie Lunavik dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>link_strips</name>
+    <message>
+        <source>Offers</source>
+        <translation>Angebote</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Co-Branding-Angebot</translation>
+    </message>
+    <message>
+        <source>Fully-branded offer</source>
+        <translation>Angebot mit eigener Marke</translation>
+    </message>
+    <message>
+        <source>Discussion board banner</source>
+        <translation>Forum-Banner</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Forum</translation>
     </message>
 </context>
 <context>
@@ -487,28 +502,13 @@
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein.</translation>
     </message>
-</context>
-<context>
-    <name>promo_strips</name>
     <message>
-        <source>Offers</source>
-        <translation>Angebote</translation>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein.</translation>
     </message>
     <message>
-        <source>Co-branding offer</source>
-        <translation>Co-Branding-Angebot</translation>
-    </message>
-    <message>
-        <source>Fully-branded offer</source>
-        <translation>Angebot mit eigener Marke</translation>
-    </message>
-    <message>
-        <source>Discussion board banner</source>
-        <translation>Forum-Banner</translation>
-    </message>
-    <message>
-        <source>Discussion board</source>
-        <translation>Forum</translation>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
     </message>
 </context>
 </TS>

@@ -415,14 +415,6 @@
         <source>Email Address Cannot Contain Space</source>
         <translation>El correo electrónico no puede contener espacios.</translation>
     </message>
-    <message>
-        <source>Please Enter Distinct Email Addresses</source>
-        <translation>Escribe dos direcciones de correo distintas.</translation>
-    </message>
-    <message>
-        <source>Please Enter Proper Email Address</source>
-        <translation>Escribe una dirección de correo válida.</translation>
-    </message>
 </context>
 <context>
     <name>frmStartup</name>
@@ -434,6 +426,29 @@
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
         <translation>Lunavik no puede iniciarse: el archivo de bloqueo<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>quedó de una ejecución anterior y no se puede eliminar. Elimínalo y vuelve a iniciar Lunavik.</translation>
+    </message>
+</context>
+<context>
+    <name>link_strips</name>
+    <message>
+        <source>Offers</source>
+        <translation>Ofertas</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Oferta de co-branding</translation>
+    </message>
+    <message>
+        <source>Fully-branded offer</source>
+        <translation>Oferta con tu propia marca</translation>
+    </message>
+    <message>
+        <source>Discussion board banner</source>
+        <translation>Banner del foro</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Foro</translation>
     </message>
 </context>
 <context>
@@ -482,28 +497,13 @@
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Escribe el correo electrónico de tu amigo.</translation>
     </message>
-</context>
-<context>
-    <name>promo_strips</name>
     <message>
-        <source>Offers</source>
-        <translation>Ofertas</translation>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Escribe dos direcciones de correo distintas.</translation>
     </message>
     <message>
-        <source>Co-branding offer</source>
-        <translation>Oferta de co-branding</translation>
-    </message>
-    <message>
-        <source>Fully-branded offer</source>
-        <translation>Oferta con tu propia marca</translation>
-    </message>
-    <message>
-        <source>Discussion board banner</source>
-        <translation>Banner del foro</translation>
-    </message>
-    <message>
-        <source>Discussion board</source>
-        <translation>Foro</translation>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Escribe una dirección de correo válida.</translation>
     </message>
 </context>
 </TS>

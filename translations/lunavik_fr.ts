@@ -417,14 +417,6 @@
         <source>Email Address Cannot Contain Space</source>
         <translation>Une adresse e-mail ne peut pas contenir d’espace.</translation>
     </message>
-    <message>
-        <source>Please Enter Distinct Email Addresses</source>
-        <translation>Veuillez saisir deux adresses e-mail différentes.</translation>
-    </message>
-    <message>
-        <source>Please Enter Proper Email Address</source>
-        <translation>Veuillez saisir une adresse e-mail valide.</translation>
-    </message>
 </context>
 <context>
     <name>frmStartup</name>
@@ -436,6 +428,29 @@
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
         <translation>Lunavik ne peut pas démarrer&#xa0;: son fichier de verrouillage<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>est resté d’une exécution précédente et ne peut pas être supprimé. Supprimez-le, puis relancez Lunavik.</translation>
+    </message>
+</context>
+<context>
+    <name>link_strips</name>
+    <message>
+        <source>Offers</source>
+        <translation>Offres</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Offre de co-branding</translation>
+    </message>
+    <message>
+        <source>Fully-branded offer</source>
+        <translation>Offre à votre marque</translation>
+    </message>
+    <message>
+        <source>Discussion board banner</source>
+        <translation>Bannière du forum</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Forum</translation>
     </message>
 </context>
 <context>
@@ -484,28 +499,13 @@
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Veuillez saisir l’adresse e-mail de votre ami.</translation>
     </message>
-</context>
-<context>
-    <name>promo_strips</name>
     <message>
-        <source>Offers</source>
-        <translation>Offres</translation>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Veuillez saisir deux adresses e-mail différentes.</translation>
     </message>
     <message>
-        <source>Co-branding offer</source>
-        <translation>Offre de co-branding</translation>
-    </message>
-    <message>
-        <source>Fully-branded offer</source>
-        <translation>Offre à votre marque</translation>
-    </message>
-    <message>
-        <source>Discussion board banner</source>
-        <translation>Bannière du forum</translation>
-    </message>
-    <message>
-        <source>Discussion board</source>
-        <translation>Forum</translation>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Veuillez saisir une adresse e-mail valide.</translation>
     </message>
 </context>
 </TS>

@@ -417,14 +417,6 @@
         <source>Email Address Cannot Contain Space</source>
         <translation>Un indirizzo e-mail non può contenere spazi.</translation>
     </message>
-    <message>
-        <source>Please Enter Distinct Email Addresses</source>
-        <translation>Inserire due indirizzi e-mail diversi.</translation>
-    </message>
-    <message>
-        <source>Please Enter Proper Email Address</source>
-        <translation>Inserire un indirizzo e-mail valido.</translation>
-    </message>
 </context>
 <context>
     <name>frmStartup</name>
@@ -436,6 +428,29 @@
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
         <translation>Impossibile avviare Lunavik: il file di blocco<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>è rimasto da un’esecuzione precedente e non può essere rimosso. Rimuoverlo, quindi avviare di nuovo Lunavik.</translation>
+    </message>
+</context>
+<context>
+    <name>link_strips</name>
+    <message>
+        <source>Offers</source>
+        <translation>Offerte</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Offerta di co-branding</translation>
+    </message>
+    <message>
+        <source>Fully-branded offer</source>
+        <translation>Offerta con il proprio marchio</translation>
+    </message>
+    <message>
+        <source>Discussion board banner</source>
+        <translation>Banner del forum</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Forum</translation>
     </message>
 </context>
 <context>
@@ -484,28 +499,13 @@
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Inserire l’indirizzo e-mail dell’amico.</translation>
     </message>
-</context>
-<context>
-    <name>promo_strips</name>
     <message>
-        <source>Offers</source>
-        <translation>Offerte</translation>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Inserire due indirizzi e-mail diversi.</translation>
     </message>
     <message>
-        <source>Co-branding offer</source>
-        <translation>Offerta di co-branding</translation>
-    </message>
-    <message>
-        <source>Fully-branded offer</source>
-        <translation>Offerta con il proprio marchio</translation>
-    </message>
-    <message>
-        <source>Discussion board banner</source>
-        <translation>Banner del forum</translation>
-    </message>
-    <message>
-        <source>Discussion board</source>
-        <translation>Forum</translation>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Inserire un indirizzo e-mail valido.</translation>
     </message>
 </context>
 </TS>

@@ -416,14 +416,6 @@
         <source>Email Address Cannot Contain Space</source>
         <translation>O endereço de e-mail não pode conter espaços.</translation>
     </message>
-    <message>
-        <source>Please Enter Distinct Email Addresses</source>
-        <translation>Digite dois endereços de e-mail diferentes.</translation>
-    </message>
-    <message>
-        <source>Please Enter Proper Email Address</source>
-        <translation>Digite um endereço de e-mail válido.</translation>
-    </message>
 </context>
 <context>
     <name>frmStartup</name>
@@ -435,6 +427,29 @@
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
         <translation>O Lunavik não pode ser iniciado: o arquivo de bloqueio<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>restou de uma execução anterior e não pode ser removido. Remova-o e inicie o Lunavik novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>link_strips</name>
+    <message>
+        <source>Offers</source>
+        <translation>Ofertas</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Oferta de co-branding</translation>
+    </message>
+    <message>
+        <source>Fully-branded offer</source>
+        <translation>Oferta com a sua marca</translation>
+    </message>
+    <message>
+        <source>Discussion board banner</source>
+        <translation>Banner do fórum</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Fórum</translation>
     </message>
 </context>
 <context>
@@ -483,28 +498,13 @@
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Digite o e-mail do seu amigo.</translation>
     </message>
-</context>
-<context>
-    <name>promo_strips</name>
     <message>
-        <source>Offers</source>
-        <translation>Ofertas</translation>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Digite dois endereços de e-mail diferentes.</translation>
     </message>
     <message>
-        <source>Co-branding offer</source>
-        <translation>Oferta de co-branding</translation>
-    </message>
-    <message>
-        <source>Fully-branded offer</source>
-        <translation>Oferta com a sua marca</translation>
-    </message>
-    <message>
-        <source>Discussion board banner</source>
-        <translation>Banner do fórum</translation>
-    </message>
-    <message>
-        <source>Discussion board</source>
-        <translation>Fórum</translation>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Digite um endereço de e-mail válido.</translation>
     </message>
 </context>
 </TS>

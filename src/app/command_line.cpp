@@ -4,10 +4,10 @@
 #include "app/translations.h"
 #include "build_config.h"
 
-#include <QCommandLineParser>
+#include <QByteArray>
+#include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QStringList>
 #include <cstdio>
 
 namespace app {
@@ -36,54 +36,6 @@ void acceptQtOptions(QCommandLineParser& parser) {
     }
 }
 
-enum class Outcome { Start, BadOption, Help, Version, UnexpectedArgument, NoDisplay };
-
-// Sets the parser up, its texts in the language installed at that moment, and reads the
-// arguments with it.
-Outcome read(QCommandLineParser& parser, const QStringList& arguments) {
-    // Qt's own options are written with one dash; so may ours be (-help, -version).
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Computes the inner dreams number of a full name."));
-    const QCommandLineOption help(
-        {QStringLiteral("h"), QStringLiteral("help")},
-        QCoreApplication::translate("CommandLine", "Show this help and exit."));
-    const QCommandLineOption version(
-        {QStringLiteral("v"), QStringLiteral("version")},
-        QCoreApplication::translate("CommandLine", "Show the version and exit."));
-    parser.addOption(help);
-    parser.addOption(version);
-    acceptQtOptions(parser);
-    if (!parser.parse(arguments))
-        return Outcome::BadOption;
-    if (parser.isSet(help))
-        return Outcome::Help;
-    if (parser.isSet(version))
-        return Outcome::Version;
-    if (!parser.positionalArguments().isEmpty())
-        return Outcome::UnexpectedArgument;
-    // Checked here because Qt, finding no display, prints its plugin messages and aborts.
-    return MissingDisplays(parser).isEmpty() ? Outcome::Start : Outcome::NoDisplay;
-}
-
-// Qt names an unknown option without its dashes and in its own quotes; this names it as typed,
-// quoted like the program's other messages.
-QString badOption(const QCommandLineParser& parser, const QStringList& arguments) {
-    const QStringList unknown = parser.unknownOptionNames();
-    if (unknown.isEmpty())
-        return parser.errorText();
-    QString typed = unknown.constFirst();
-    for (const QString& argument : arguments.mid(1)) {
-        const QString name = argument.section(QLatin1Char('='), 0, 0);
-        if (name.startsWith(QLatin1Char('-')) &&
-            name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1) == typed) {
-            typed = name;
-            break;
-        }
-    }
-    return QCoreApplication::translate("CommandLine", "unknown option '%1'.").arg(typed);
-}
-
 QStringList argumentList(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -98,27 +50,71 @@ QString programName(const QStringList& arguments) {
 
 } // namespace
 
-QString UnreachableDisplayLine(int argc, char** argv, const Translations& translations) {
-    const QStringList arguments = argumentList(argc, argv);
-    QCommandLineParser parser;
-    read(parser, arguments);
-    const QString self = programName(arguments);
-    return QStringLiteral("%1: %2").arg(self, UnreachableDisplayText(parser, self, translations));
+CommandLine::CommandLine(int argc, char** argv, const Translations& translations)
+    : m_arguments(argumentList(argc, argv)), m_self(programName(m_arguments)) {
+    // Qt's own options are written with one dash; so may ours be (-help, -version).
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser.setApplicationDescription(translations.Translate(
+        "CommandLine",
+        QT_TRANSLATE_NOOP("CommandLine", "Computes the inner dreams number of a full name.")));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        translations.Translate("CommandLine",
+                               QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.")));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        translations.Translate("CommandLine",
+                               QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.")));
+    m_parser.addOption(help);
+    m_parser.addOption(version);
+    acceptQtOptions(m_parser);
+    // No application object exists yet, so Qt words a missing or unexpected option value in
+    // English; everything else is said in the user's language.
+    if (!m_parser.parse(m_arguments))
+        m_outcome = Outcome::BadOption;
+    else if (m_parser.isSet(help))
+        m_outcome = Outcome::Help;
+    else if (m_parser.isSet(version))
+        m_outcome = Outcome::Version;
+    else if (!m_parser.positionalArguments().isEmpty())
+        m_outcome = Outcome::UnexpectedArgument;
+    // Checked here because Qt, finding no display, prints its plugin messages and aborts.
+    else if (!NoDisplayText(m_parser, m_self).isEmpty())
+        m_outcome = Outcome::NoDisplay;
 }
 
-std::optional<int> HandleCommandLine(int argc, char** argv) {
-    const QStringList arguments = argumentList(argc, argv);
-    const QString self = programName(arguments);
+// Qt names an unknown option without its dashes and in its own quotes; this names it as typed,
+// quoted like the program's other messages.
+QString CommandLine::badOption() const {
+    const QStringList unknown = m_parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return m_parser.errorText();
+    QString typed = unknown.constFirst();
+    for (const QString& argument : m_arguments.mid(1)) {
+        const QString name = argument.section(QLatin1Char('='), 0, 0);
+        if (name.startsWith(QLatin1Char('-')) &&
+            name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1) == typed) {
+            typed = name;
+            break;
+        }
+    }
+    return QCoreApplication::translate("CommandLine", "unknown option '%1'.").arg(typed);
+}
 
-    // An ordinary start ends here, before any catalogue is read.
-    if (QCommandLineParser quiet; read(quiet, arguments) == Outcome::Start)
+QString CommandLine::UnreachableDisplayLine(const Translations& translations) const {
+    return QStringLiteral("%1: %2").arg(m_self,
+                                        UnreachableDisplayText(m_parser, m_self, translations));
+}
+
+std::optional<int> CommandLine::Answer(Translations& translations) const {
+    // An ordinary start ends here.
+    if (m_outcome == Outcome::Start)
         return std::nullopt;
 
     // Everything below prints and ends the run, in the user's language. Qt translates only
     // through an application object, so one exists for the moment; named after the program,
     // it gives the usage line the name the user typed.
-    Translations translations(Translations::DesktopLanguages());
-    QByteArray name = self.toLocal8Bit();
+    QByteArray name = m_self.toLocal8Bit();
     char* nameArgv[] = {name.data(), nullptr};
     int nameArgc = 1;
     std::optional<QCoreApplication> speaking;
@@ -126,18 +122,17 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
         speaking.emplace(nameArgc, nameArgv);
         translations.Install();
     }
-    QCommandLineParser parser;
-    const auto tryHelp = [&self] {
-        return QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(self);
+    const auto tryHelp = [this] {
+        return QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(m_self);
     };
-    switch (read(parser, arguments)) {
+    switch (m_outcome) {
     case Outcome::BadOption:
-        printLine(stderr,
-                  QStringLiteral("%1: %2 %3").arg(self, badOption(parser, arguments), tryHelp()));
+        printLine(stderr, QStringLiteral("%1: %2 %3").arg(m_self, badOption(), tryHelp()));
         return 1;
     case Outcome::Help: {
         // Without an application object Qt cannot know the program's name for the usage line.
-        const QString text = parser.helpText().replace(QLatin1String("<executable_name>"), self);
+        const QString text =
+            m_parser.helpText().replace(QLatin1String("<executable_name>"), m_self);
         print(stdout, text);
         return 0;
     }
@@ -147,14 +142,14 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
     case Outcome::UnexpectedArgument:
         printLine(stderr,
                   QStringLiteral("%1: %2 %3")
-                      .arg(self,
+                      .arg(m_self,
                            QCoreApplication::translate(
                                "CommandLine", "unexpected argument '%1'; Lunavik opens no files.")
-                               .arg(parser.positionalArguments().constFirst()),
+                               .arg(m_parser.positionalArguments().constFirst()),
                            tryHelp()));
         return 1;
-    case Outcome::NoDisplay:
-        printLine(stderr, QStringLiteral("%1: %2").arg(self, NoDisplayText(parser, self)));
+    case Outcome::NoDisplay: // said again, now in the user's language
+        printLine(stderr, QStringLiteral("%1: %2").arg(m_self, NoDisplayText(m_parser, m_self)));
         return 1;
     case Outcome::Start:
         break;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class QCommandLineParser;
 
@@ -13,11 +12,9 @@ class Translations;
 // servers in variables, which may be missing or name one that is gone; Windows always has its
 // desktop. Each system has its own unit.
 
-// The variables naming a display that the asked-for platforms need and do not find; empty when
-// one of them can start.
-QStringList MissingDisplays(const QCommandLineParser& parser);
-
-// Why no display was found, with a way to run the program all the same (self: its name).
+// Why none of the asked-for platforms finds a display, naming the variables it would need, with
+// a way to run the program all the same (self: its name), in the language installed at the
+// moment; empty when one of them can start.
 QString NoDisplayText(const QCommandLineParser& parser, const QString& self);
 
 // Why Qt gave up while starting: the displays it tried and could not reach, or the platform

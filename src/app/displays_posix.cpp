@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace app {
 namespace {
@@ -37,11 +38,10 @@ QString virtualDisplayCommand(const QCommandLineParser& parser, const QString& s
     return command;
 }
 
-} // namespace
-
-// A list of platforms is tried in turn; any that needs no window system (offscreen, vnc,
-// eglfs...) is its own business.
-QStringList MissingDisplays(const QCommandLineParser& parser) {
+// The variables naming a display that the asked-for platforms need and do not find; empty when
+// one of them can start. A list of platforms is tried in turn; any that needs no window system
+// (offscreen, vnc, eglfs...) is its own business.
+QStringList missingDisplays(const QCommandLineParser& parser) {
     const bool x11 = !x11Display(parser).isEmpty();
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     QStringList platforms = requestedPlatforms(parser);
@@ -58,8 +58,12 @@ QStringList MissingDisplays(const QCommandLineParser& parser) {
     return missing;
 }
 
+} // namespace
+
 QString NoDisplayText(const QCommandLineParser& parser, const QString& self) {
-    const QStringList missing = MissingDisplays(parser);
+    const QStringList missing = missingDisplays(parser);
+    if (missing.isEmpty())
+        return {};
     const QString command = virtualDisplayCommand(parser, self);
     return missing.size() == 1
                ? QCoreApplication::translate("CommandLine",

@@ -10,8 +10,6 @@ namespace app {
 // A Windows session always has its desktop: only the platform plugin itself can fail, when the
 // installation lost it.
 
-QStringList MissingDisplays(const QCommandLineParser&) { return {}; }
-
 QString NoDisplayText(const QCommandLineParser&, const QString&) { return {}; }
 
 QString UnreachableDisplayText(const QCommandLineParser& parser, const QString&,

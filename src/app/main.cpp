@@ -5,20 +5,21 @@
 #include "build_config.h"
 #include "forms/light_style.h"
 #include "platform/app_icon.h"
+#include "platform/instance_lock.h"
 #include "platform/qt_services.h"
 #include "platform/termination.h"
-#include "shell/app_title.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <optional>
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> status = app::HandleCommandLine(argc, argv))
-        return *status;
     // Nothing is read in an English locale.
     app::Translations translations(app::Translations::DesktopLanguages());
-    app::HoldBackStartMessages(app::UnreachableDisplayLine(argc, argv, translations));
+    const app::CommandLine commandLine(argc, argv, translations);
+    if (const std::optional<int> status = commandLine.Answer(translations))
+        return *status;
+    app::HoldBackStartMessages(commandLine.UnreachableDisplayLine(translations));
     QApplication app(argc, argv);
     app::ReleaseStartMessages();
     // Before the first window builds its texts.
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
     platform::ExitProcessEnder ender(settings, instance);
     platform::Platform platform{messageBox, urls,     settings, clipboard, clock,
                                 random,     instance, ender,    appName};
-    if (instance.lockPath().isEmpty()) {
+    if (instance.LockPath().isEmpty()) {
         // Anywhere else the lock would be shared with other users, and one of them could keep
         // this one from ever starting: better to run unguarded than not at all.
         const QString line = QCoreApplication::translate(

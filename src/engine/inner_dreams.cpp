@@ -75,15 +75,14 @@ std::int64_t RawSum(std::u16string_view first, std::u16string_view middle,
     return sumOf(trimmed(first)) + sumOf(trimmed(middle)) + sumOf(trimmed(last));
 }
 
-std::int64_t ReduceNumber(std::int64_t& n) {
+void ReduceNumber(std::int64_t& n) {
     // Only the raw sum itself is tested for 11 and 22; a sum whose digits add up to 11 or
     // 22 (29, 499) is reduced to a single digit like any other.
     if (n == 11 || n == 22) {
-        return n;
+        return;
     }
     // A raw sum is never negative; anything at or below 0 counts as no consonants.
     n = n <= 0 ? 0 : 1 + (n - 1) % 9;
-    return n;
 }
 
 int InnerDreamsNumber(std::u16string_view first, std::u16string_view middle,

@@ -20,9 +20,9 @@ std::u16string TrimSpaces(std::u16string_view text);
 std::int64_t RawSum(std::u16string_view first, std::u16string_view middle,
                     std::u16string_view last);
 
-// Replaces n by its reduced value and also returns it: 11 and 22 stay when the raw sum itself
-// is 11 or 22, 0 stays 0, every other n becomes 1 + ((n - 1) mod 9).
-std::int64_t ReduceNumber(std::int64_t& n);
+// Replaces n by its reduced value: 11 and 22 stay when the raw sum itself is 11 or 22, 0 stays
+// 0, every other n becomes 1 + ((n - 1) mod 9).
+void ReduceNumber(std::int64_t& n);
 
 // The whole computation: 0 to 9, 11 or 22.
 int InnerDreamsNumber(std::u16string_view first, std::u16string_view middle,

@@ -2,7 +2,6 @@
 
 #include "forms/controls.h"
 #include "forms/design.h"
-#include "forms/text_box.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

@@ -96,9 +96,9 @@ QWidget* buildButton(const ControlDesign& c, QWidget* parent, FormWindow& window
     // A focused command button takes Enter and keypad Enter as it takes Space.
     button->setAutoDefault(true);
     if (c.isDefault)
-        window.setDefaultButton(button);
+        window.SetDefaultButton(button);
     if (c.isCancel)
-        window.setCancelButton(button);
+        window.SetCancelButton(button);
     // A designed back colour makes it a graphical button, painted in that colour.
     dress(button, c, parent, {QPalette::ButtonText}, {QPalette::Button});
     return button;
@@ -170,7 +170,7 @@ QWidget* buildControl(const ControlDesign& c, QWidget* parent, FormWindow& windo
     if (c.kind == Kind::Label)
         widget->setAccessibleDescription(c.accessibleName);
     // The style paints buttons and lists whose design gives them a colour flat in it.
-    if ((c.kind == Kind::Button || c.kind == Kind::ComboList) && c.back.isSet())
+    if ((c.kind == Kind::Button || c.kind == Kind::ComboList) && c.back.IsSet())
         MarkDesignedColours(widget);
     widget->setVisible(c.visible);
     return widget;
@@ -202,7 +202,7 @@ void buildMenu(const FormDesign& design, FormWindow& window, BuiltWindow& built)
             built.menu[item.name] = action;
         }
     }
-    window.setMenuBar(bar);
+    window.SetMenuBar(bar);
 }
 
 } // namespace
@@ -211,20 +211,19 @@ BuiltWindow BuildWindow(const FormDesign& design, FormWindow& window, const QIco
     BuiltWindow built;
     FormWindow* w = &window;
     w->setObjectName(design.name);
-    w->setWindowTitle(design.caption);
-    w->setAccessibleName(StripAccessKeys(design.caption));
+    w->SetCaption(design.caption);
     if (design.icon)
         w->setWindowIcon(icon);
 
     const QPalette system = QApplication::palette();
-    QWidget* client = w->client();
+    QWidget* client = w->Client();
     client->setObjectName(design.name + QLatin1String("_client"));
     client->setFont(MakeFont(design.font, QApplication::font()));
     client->setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
     QPalette pal = client->palette();
-    if (design.back.isSet())
+    if (design.back.IsSet())
         pal.setColor(QPalette::Window, Resolve(design.back, system));
-    if (design.fore.isSet())
+    if (design.fore.IsSet())
         pal.setColor(QPalette::WindowText, Resolve(design.fore, system));
     client->setPalette(pal);
     client->setCursor(design.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);

@@ -62,7 +62,7 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 
 DrawnColours ReadableColours(const ControlDesign& c, const QColor& behind, const QPalette& system) {
     DrawnColours drawn{Resolve(c.fore, system), Resolve(c.back, system)};
-    Side fore{c.fore, c.fore.isSet()}, back{c.back, c.back.isSet()};
+    Side fore{c.fore, c.fore.IsSet()}, back{c.back, c.back.IsSet()};
     switch (c.kind) {
     case Kind::Button:
     case Kind::CheckButton:
@@ -87,7 +87,7 @@ DrawnColours ReadableColours(const ControlDesign& c, const QColor& behind, const
     }
     const bool foreSystem = !fore.colour.rgb && fore.colour.system != SystemColour::None;
     const bool backSystem = !back.colour.rgb && back.colour.system != SystemColour::None;
-    if (foreSystem == backSystem || !fore.colour.isSet() || !back.colour.isSet())
+    if (foreSystem == backSystem || !fore.colour.IsSet() || !back.colour.IsSet())
         return drawn; // both fixed (as designed) or both the system's (its own business)
     const QColor f = Resolve(fore.colour, system), b = Resolve(back.colour, system);
     if (!f.isValid() || !b.isValid() || ContrastRatio(f, b) >= 3.0)

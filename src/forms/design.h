@@ -40,7 +40,7 @@ enum class SystemColour { None, ButtonFace, ButtonText, Window, WindowText };
 struct Colour {
     std::optional<QColor> rgb;
     SystemColour system = SystemColour::None;
-    bool isSet() const { return rgb.has_value() || system != SystemColour::None; }
+    bool IsSet() const { return rgb.has_value() || system != SystemColour::None; }
 };
 
 struct ControlDesign {

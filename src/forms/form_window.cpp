@@ -1,5 +1,7 @@
 #include "forms/form_window.h"
 
+#include "forms/design.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -25,7 +27,12 @@ FormWindow::FormWindow(QWidget* owner)
     m_client->setAutoFillBackground(true);
 }
 
-void FormWindow::setMenuBar(QMenuBar* bar) { static_cast<QVBoxLayout*>(layout())->setMenuBar(bar); }
+void FormWindow::SetMenuBar(QMenuBar* bar) { static_cast<QVBoxLayout*>(layout())->setMenuBar(bar); }
+
+void FormWindow::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+    setAccessibleName(StripAccessKeys(caption));
+}
 
 void FormWindow::CentreOnScreen() {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();

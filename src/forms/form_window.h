@@ -15,10 +15,13 @@ class FormWindow : public QWidget {
     Q_OBJECT
 public:
     explicit FormWindow(QWidget* owner);
-    QWidget* client() const { return m_client; }
-    void setMenuBar(QMenuBar* bar);
-    void setDefaultButton(QPushButton* button) { m_default = button; }
-    void setCancelButton(QPushButton* button) { m_cancel = button; }
+    QWidget* Client() const { return m_client; }
+    void SetMenuBar(QMenuBar* bar);
+    void SetDefaultButton(QPushButton* button) { m_default = button; }
+    void SetCancelButton(QPushButton* button) { m_cancel = button; }
+    // The title bar shows the caption as designed; assistive technology reads it without its
+    // access-key marks.
+    void SetCaption(const QString& caption);
     // Centres the whole window, frame included, on its screen's free area.
     void CentreOnScreen();
 

@@ -43,17 +43,17 @@ void Form::releaseWindow(bool now) {
         w->deleteLater(); // the unload may run inside one of the window's own events
 }
 
-bool Form::Visible() const { return m_window && m_window->isVisible(); }
+bool Form::IsVisible() const { return m_window && m_window->isVisible(); }
 
 void Form::Load() {
     if (IsLoaded())
         return;
     auto* window = new FormWindow(owner());
     connect(window, &FormWindow::CloseRequested, this, &Form::Unload);
-    m_built = BuildWindow(Design(), *window, m_runtime.applicationIcon());
+    m_built = BuildWindow(Design(), *window, m_runtime.ApplicationIcon());
     m_window = window;
     m_runtime.added(this);
-    Bind();
+    bind();
     Form_Load();
 }
 
@@ -66,7 +66,7 @@ void Form::Show(ShowMode mode) {
         placeCentred();
         m_placed = true;
     }
-    const bool wasVisible = Visible();
+    const bool wasVisible = IsVisible();
     if (mode == ShowMode::Modal)
         m_window->setWindowModality(Qt::ApplicationModal);
     m_window->show();
@@ -105,7 +105,7 @@ void Form::Unload() {
     // The widgets go even when the unload handler failed: a reload must start afresh.
     const auto finish = qScopeGuard([this] {
         m_runtime.removed(this);
-        Unbind();
+        unbind();
         m_built = {};
         releaseWindow(false);
         m_placed = false;
@@ -139,10 +139,8 @@ void Form::missing(const char* what, const char* name) const {
 }
 
 void Form::SetCaption(const QString& caption) {
-    if (m_window) {
-        m_window->setWindowTitle(caption);
-        m_window->setAccessibleName(StripAccessKeys(caption));
-    }
+    if (m_window)
+        m_window->SetCaption(caption);
 }
 
 void Form::SetIcon(const QIcon& icon) {
@@ -153,7 +151,7 @@ void Form::SetIcon(const QIcon& icon) {
 void Form::SetTopmost() {
     if (!m_window)
         return;
-    const bool visible = Visible();
+    const bool visible = IsVisible();
     m_window->setAttribute(Qt::WA_ShowWithoutActivating);
     m_window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (visible)

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "forms/builder.h"
-#include "forms/controls.h"
 #include "forms/design.h"
 #include "forms/form_window.h"
-#include "forms/text_box.h"
 #include "platform/services.h"
 
 #include <QIcon>
@@ -22,17 +20,17 @@ class Form;
 class FormsRuntime {
 public:
     explicit FormsRuntime(platform::Platform& platform);
-    platform::Platform& platform() { return m_platform; }
 
     // The loaded windows, in the order they were loaded.
     const std::vector<Form*>& Forms() const { return m_loaded; }
 
     // The icon every window shows unless its design says otherwise.
     void SetApplicationIcon(const QIcon& icon) { m_icon = icon; }
-    const QIcon& applicationIcon() const { return m_icon; }
+    const QIcon& ApplicationIcon() const { return m_icon; }
 
 private:
     friend class Form;
+    platform::Platform& platform() { return m_platform; }
     void added(Form* form);
     void removed(Form* form);
 
@@ -57,7 +55,7 @@ public:
 
     bool IsLoaded() const { return m_window != nullptr; }
     bool IsUnloading() const { return m_unloading; }
-    bool Visible() const;
+    bool IsVisible() const;
     void Load();
     // Loads first when needed. Modal returns once the window is hidden or unloaded.
     void Show(ShowMode mode = ShowMode::Modeless);
@@ -65,7 +63,7 @@ public:
     void Unload();
 
     // The built widgets; null while not loaded.
-    FormWindow* window() const { return m_window; }
+    FormWindow* Window() const { return m_window; }
     QWidget* Control(const QString& name) const;
     template <class T> T* Control(const QString& name) const {
         return qobject_cast<T*>(Control(name));
@@ -98,9 +96,9 @@ protected:
     platform::Platform& platform() const { return m_runtime.platform(); }
     virtual QWidget* owner() const { return nullptr; }
     // Takes hold of freshly built widgets and connects the handlers.
-    virtual void Bind() {}
-    // Lets go of the widgets Bind took hold of; they are released right after.
-    virtual void Unbind() {}
+    virtual void bind() {}
+    // Lets go of the widgets bind took hold of; they are released right after.
+    virtual void unbind() {}
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 

@@ -1,7 +1,6 @@
 #include "forms/text_box.h"
 
 #include "forms/contrast.h"
-#include "forms/design.h"
 #include "forms/light_style.h"
 #include "forms/unheard.h"
 #include "platform/services.h"

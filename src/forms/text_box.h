@@ -8,10 +8,10 @@ class QPlainTextEdit;
 
 namespace forms {
 
-// A text box drawn flat, around a Qt editor that takes the focus and the keys. Typed characters
-// pass through KeyPress first: the handler gets the character code by reference and may replace
-// it, or discard the key by setting 0. Text that arrives otherwise (pasted, dropped) does not
-// pass through it.
+// A text box drawn flat, around a Qt editor that takes the focus and the keys (the box's focus
+// proxy). Typed characters pass through KeyPress first: the handler gets the character code by
+// reference and may replace it, or discard the key by setting 0. Text that arrives otherwise
+// (pasted, dropped) does not pass through it.
 class FormTextBox : public QWidget {
     Q_OBJECT
 public:
@@ -22,7 +22,6 @@ public:
     virtual int SelStart() const = 0;
     virtual void SetSelStart(int position) = 0;
     virtual void SetReadOnly(bool readOnly) = 0;
-    QWidget* editor() const { return m_editor; }
     // The name screen readers give the box, carried by the editor that takes the focus too.
     void SetSpokenName(const QString& name);
 

@@ -1,14 +1,13 @@
 #include "platform/instance_lock.h"
 
 #include <QDir>
-#include <utility>
 
 // What the lock is on every system; where it lives and how a leftover is told from a live one
 // differ, in instance_lock_posix.cpp and instance_lock_windows.cpp.
 namespace platform {
 
-LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QString folder)
-    : m_folder(folder.isEmpty() ? PrivateLockFolder(appName) : std::move(folder)) {
+LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName)
+    : m_folder(PrivateLockFolder(appName)) {
     if (!m_folder.isEmpty())
         m_path = QDir(m_folder).filePath(appName + QLatin1String(".lock"));
 }

@@ -21,14 +21,14 @@ QString PrivateLockFolder(const QString& appName);
 // instance runs, so a leftover file is taken over whatever it holds or whatever its mode.
 class LockFileInstanceGuard : public InstanceGuard {
 public:
-    // folder: where the lock lives; empty means PrivateLockFolder.
-    explicit LockFileInstanceGuard(const QString& appName, QString folder = {});
+    // The lock lives in PrivateLockFolder.
+    explicit LockFileInstanceGuard(const QString& appName);
     ~LockFileInstanceGuard() override;
     bool AnotherInstanceRunning() override;
     QString BlockingLock() const override { return m_blocking; }
     void Release() override;
     // Empty when no private folder can be had: the lock cannot keep a second copy out then.
-    QString lockPath() const { return m_path; }
+    QString LockPath() const { return m_path; }
 
 private:
     QString m_folder;

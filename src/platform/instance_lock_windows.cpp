@@ -1,5 +1,6 @@
-#include "build_config.h"
 #include "platform/instance_lock.h"
+
+#include "build_config.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
@@ -52,18 +51,10 @@ void DesktopUrlService::Open(const QString& url) {
     QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 
-QtSettingsStore::QtSettingsStore(QString folder) : m_folder(std::move(folder)) {}
-
 QSettings& QtSettingsStore::settingsFor(const QString& appName) {
     auto& slot = m_files[appName];
-    if (slot)
-        return *slot;
-    if (m_folder.isEmpty()) {
+    if (!slot)
         slot = OpenUserSettings(appName);
-    } else {
-        const QString file = appName + QLatin1Char('/') + appName + QLatin1String(".ini");
-        slot = OpenIniSettings(QDir(m_folder).filePath(file));
-    }
     return *slot;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/instance_lock.h"
 #include "platform/services.h"
 
 #include <QSettings>
@@ -22,13 +21,11 @@ public:
     void Open(const QString& url) override;
 };
 
-// The user's settings store (see OpenUserSettings), or for a given folder one INI file per
-// application name there. QSettings writes an INI file through a temporary file and renames it,
-// so a crash never leaves half a file behind.
+// The user's own settings, where the system keeps them (see OpenUserSettings). QSettings writes
+// an INI file through a temporary file and renames it, so a crash never leaves half a file
+// behind.
 class QtSettingsStore : public SettingsStore {
 public:
-    // folder: where the files live; empty means the user's own store.
-    explicit QtSettingsStore(QString folder = {});
     QString Read(const QString& appName, const QString& section, const QString& key) override;
     void Save(const QString& appName, const QString& section, const QString& key,
               const QString& value) override;
@@ -36,7 +33,6 @@ public:
 
 private:
     QSettings& settingsFor(const QString& appName);
-    QString m_folder;
     std::map<QString, std::unique_ptr<QSettings>> m_files;
 };
 

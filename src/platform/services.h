@@ -3,8 +3,9 @@
 #include <QDateTime>
 #include <QString>
 
-// The services the windows use instead of talking to the desktop directly. Each has a real
-// implementation over Qt (qt_services.h) and a test double (tests/support/fakes.h).
+// The services the windows use instead of talking to the desktop directly. The real ones work
+// over Qt (qt_services.h, the instance lock in instance_lock.h); the tests put doubles in their
+// place (tests/support/fakes.h), all but the clipboard, which works offscreen.
 namespace platform {
 
 enum class MsgIcon { Information, Critical };
@@ -66,7 +67,7 @@ public:
     virtual bool AnotherInstanceRunning() = 0;
     // The lock file that stopped the last AnotherInstanceRunning although no instance holds
     // it; empty when a running instance (or nothing) stopped it.
-    virtual QString BlockingLock() const { return {}; }
+    virtual QString BlockingLock() const = 0;
     virtual void Release() = 0;
 };
 

@@ -7,12 +7,7 @@
 namespace platform {
 
 // The user's own settings of a program, where that system keeps them: on Linux one INI file in
-// the user's configuration folder, on Windows the user's registry.
+// the user's configuration folder, on Windows the user's registry. Each system has its own unit.
 std::unique_ptr<QSettings> OpenUserSettings(const QString& appName);
-
-// An INI file of settings. Qt decodes a value written as "@Variant(...)" with whatever type and
-// size its bytes claim, and a damaged file can claim gigabytes and end the program; the program
-// never writes one, so a file that holds one is set aside (NAME.damaged) and a new one begun.
-std::unique_ptr<QSettings> OpenIniSettings(const QString& path);
 
 } // namespace platform

@@ -1,5 +1,6 @@
-#include "build_config.h"
 #include "platform/user_settings.h"
+
+#include "build_config.h"
 
 namespace platform {
 

@@ -1,7 +1,9 @@
 #include "promo/exit_screen.h"
 
 #include "forms/announcements.h"
+#include "forms/controls.h"
 #include "forms/palette.h"
+#include "forms/text_box.h"
 #include "promo/exit_texts.h"
 #include "promo/refer_a_friend.h"
 #include "shell/app_title.h"
@@ -21,35 +23,35 @@ frmNagScreen2::frmNagScreen2(forms::FormsRuntime& runtime, modHelp& help,
 forms::FormDesign frmNagScreen2::Design() const {
     // The caption is a placeholder, replaced at load.
     forms::FormDesign d(QStringLiteral("frmNagScreen2"), QStringLiteral("Lunavik"), 11115, 4725,
-                        {QStringLiteral("MS Sans Serif"), 8.25}, colours::White());
+                        {QStringLiteral("MS Sans Serif"), 8.25}, palette::White());
     d.icon = false; // assigned at load
 
     const QString verdana = QStringLiteral("Verdana");
-    const auto buttonText = colours::System(forms::SystemColour::ButtonText);
+    const auto buttonText = palette::System(forms::SystemColour::ButtonText);
 
     auto& frame6 = d.Add("Frame6", Kind::Frame, "", 7320, 120, 3735, 4575, 15);
     frame6.caption = tr("Download Orvaneth Softwares");
     frame6.font = {verdana, 9.75, true};
-    frame6.back = colours::Navy();
-    frame6.fore = colours::White();
+    frame6.back = palette::Navy();
+    frame6.fore = palette::White();
     auto& home = d.Add("lblGoToHome", Kind::Label, "Frame6", 75, 4250, 3585, 210, 17);
     home.caption = tr("Click Here To Visit Orvaneth Softwares");
     home.font = {verdana, 9, true, true};
-    home.fore = colours::Yellow();
+    home.fore = palette::Yellow();
     home.transparent = true;
     home.autoSize = true;
     home.link = true;
     auto& label3 = d.Add("Label3", Kind::Label, "Frame6", 120, 360, 3495, 3855, 16);
     label3.caption = exit_texts::OtherSoftwaresPromotion();
     label3.font = {verdana, 9};
-    label3.fore = colours::White();
+    label3.fore = palette::White();
     label3.transparent = true;
 
     auto& frame2 = d.Add("Frame2", Kind::Frame, "", 120, 3240, 7065, 1455, 8);
     frame2.caption = tr("Refer A Friend");
     frame2.font = {verdana, 9.75, true};
-    frame2.back = colours::Navy();
-    frame2.fore = colours::White();
+    frame2.back = palette::Navy();
+    frame2.fore = palette::White();
 
     // Each box is named by its referral value and starts out showing its hint.
     auto box = [&](const ReferralField& field, int l, int t, int w, int h, int tab,
@@ -81,7 +83,7 @@ forms::FormDesign frmNagScreen2::Design() const {
     auto& check = d.Add("Check1", Kind::CheckButton, "", 30, 2040, 7185, 555, 1);
     check.caption = exit_texts::VisitBoardCaption();
     check.font = {verdana, 14.25};
-    check.fore = colours::DeepBlue();
+    check.fore = palette::DeepBlue();
     check.handCursor = true;
     auto& icon = d.Add("picNagscreen2Icon", Kind::Picture, "", 360, 120, 540, 540, 2);
     icon.accessibleName = tr("Lunavik icon");
@@ -99,7 +101,7 @@ forms::FormDesign frmNagScreen2::Design() const {
     return d;
 }
 
-void frmNagScreen2::Bind() {
+void frmNagScreen2::bind() {
     m_ui = {.Check1 = Require<forms::FormCheckButton>("Check1"),
             .lblNagScreen2Caption = Require<forms::FormLabel>("lblNagScreen2Caption"),
             .Label2 = Require<forms::FormLabel>("Label2"),
@@ -121,15 +123,13 @@ void frmNagScreen2::Bind() {
                 [this, field, box] { hintGotFocus(box, *field); });
         connect(box, &FormTextBox::LostFocus, this,
                 [this, field, box] { hintLostFocus(box, *field); });
-    }
-    for (const ReferralField* address : {&kSenderEmail, &kFriendEmail}) {
-        FormTextBox* email = Require<FormTextBox>(address->box);
-        connect(email, &FormTextBox::KeyPress, this,
-                [this, email](int& keyAscii) { emailKeyPress(email, keyAscii); });
+        if (field->email)
+            connect(box, &FormTextBox::KeyPress, this,
+                    [this, box](int& keyAscii) { emailKeyPress(box, keyAscii); });
     }
 }
 
-void frmNagScreen2::Unbind() { m_ui = {}; }
+void frmNagScreen2::unbind() { m_ui = {}; }
 
 void frmNagScreen2::Form_Load() {
     const QString caption = QString::fromLatin1(kWindowCaption);
@@ -142,7 +142,7 @@ void frmNagScreen2::Form_Load() {
     random.Randomize();
     const int k = static_cast<int>(random.Rnd() * 4.0f);
     m_ui.Label2->SetCaption(exit_texts::BoardAppeal(k));
-    forms::DescribeWindowBy(window(), m_ui.Label2); // the appeal, said as the screen opens
+    forms::DescribeWindowBy(Window(), m_ui.Label2); // the appeal, said as the screen opens
     SetTopmost();
 }
 
@@ -155,7 +155,7 @@ void frmNagScreen2::lblGoToHome_Click() { m_help.OpenSoftwaresPage(); }
 void frmNagScreen2::Check1_Click() { m_help.CheckBoxLink_Click(*m_ui.Check1); }
 
 void frmNagScreen2::hintGotFocus(FormTextBox* box, const ReferralField& field) {
-    if (TrimSpaces(box->Text()) == field.Hint())
+    if (field.HoldsHint(box->Text()))
         box->SetText(QString());
 }
 
@@ -164,29 +164,17 @@ void frmNagScreen2::hintLostFocus(FormTextBox* box, const ReferralField& field) 
         box->SetText(field.Hint());
 }
 
-void frmNagScreen2::report(const QString& message) {
-    MsgBox(platform(), message, platform::MsgIcon::Critical);
-}
-
 void frmNagScreen2::emailKeyPress(FormTextBox* box, int& keyAscii) {
     if (keyAscii != ' ')
         return;
-    report(tr("Email Address Cannot Contain Space"));
+    MsgBox(platform(), tr("Email Address Cannot Contain Space"), platform::MsgIcon::Critical);
     keyAscii = 0;
     box->setFocus(Qt::OtherFocusReason);
 }
 
+// The checks, the e-mail addresses' included, are the referral module's.
 void frmNagScreen2::cmdSubmit_Click() {
     for (const auto& [field, box] : m_ui.fields)
         m_tellAFriend.*field->value = TrimSpaces(box->Text());
-
-    const QString& email = m_tellAFriend.strSenderEmail;
-    const QString& friendEmail = m_tellAFriend.strFriendEmail;
-    if (email == friendEmail)
-        return report(tr("Please Enter Distinct Email Addresses"));
-    if (!email.contains(QLatin1Char('@')) || !friendEmail.contains(QLatin1Char('@')))
-        return report(tr("Please Enter Proper Email Address"));
-    if (!email.contains(QLatin1Char('.')) || !friendEmail.contains(QLatin1Char('.')))
-        return report(tr("Please Enter Proper Email Address"));
-    m_tellAFriend.SubmitReferral();
+    m_tellAFriend.SubmitForm();
 }

@@ -5,10 +5,16 @@
 #include <array>
 #include <utility>
 
+class QLabel;
 class frmStartup;
 class modHelp;
 class modTellAFriend;
 struct ReferralField;
+namespace forms {
+class FormCheckButton;
+class FormLabel;
+class FormTextBox;
+} // namespace forms
 
 // The exit promotion screen: shown when the user leaves; leaving it ends the process.
 class frmNagScreen2 : public forms::Form {
@@ -24,8 +30,8 @@ public:
     void Check1_Click();
 
 protected:
-    void Bind() override;
-    void Unbind() override;
+    void bind() override;
+    void unbind() override;
     void Form_Load() override;
     void Form_Unload() override;
 
@@ -35,7 +41,6 @@ private:
     void hintLostFocus(forms::FormTextBox* box, const ReferralField& field);
     // Spaces typed into an e-mail box are refused with a message.
     void emailKeyPress(forms::FormTextBox* box, int& keyAscii);
-    void report(const QString& message);
 
     // The controls the handlers work with; null while the screen is not loaded.
     struct Controls {

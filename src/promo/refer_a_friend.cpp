@@ -3,7 +3,9 @@
 #include "build_config.h"
 #include "platform/services.h"
 #include "shell/app_title.h"
+#include "shell/mod_help.h"
 
+#include <QStringList>
 #include <QUrl>
 
 namespace {
@@ -15,23 +17,44 @@ QString encoded(const QString& value) {
 } // namespace
 
 QString modTellAFriend::BuildReferralUrl(const std::array<QString, 5>& values) {
-    QString url = QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=orvs-refer-a-friend");
+    QString url = modHelp::PageUrl("orvs-refer-a-friend");
     for (size_t i = 0; i < values.size(); ++i)
         url += u'&' + QLatin1String(kReferralFields[i]->parameter) + u'=' + encoded(values[i]);
     return url + QStringLiteral("&taf6=" LUNAVIK_SITE_BASE "/lunavik/");
 }
 
-void modTellAFriend::SubmitReferral() {
-    std::array<QString, 5> values;
-    for (size_t i = 0; i < values.size(); ++i) {
-        const ReferralField& field = *kReferralFields[i];
-        values[i] = this->*field.value;
-        const QString trimmed = TrimSpaces(values[i]);
-        if (trimmed.isEmpty() || trimmed == field.Hint()) {
-            MsgBox(m_platform, field.Missing(), platform::MsgIcon::Critical);
-            return;
-        }
+QString modTellAFriend::refusal(Checks checks) const {
+    if (checks == Checks::FromEmailAddresses) {
+        QStringList emails;
+        for (const ReferralField* field : kReferralFields)
+            if (field->email)
+                emails << this->*field->value;
+        if (emails.constFirst() == emails.constLast())
+            return tr("Please Enter Distinct Email Addresses");
+        for (const QString& email : emails)
+            if (!email.contains(QLatin1Char('@')) || !email.contains(QLatin1Char('.')))
+                return tr("Please Enter Proper Email Address");
     }
+    for (const ReferralField* field : kReferralFields) {
+        const QString& value = this->*field->value;
+        if (TrimSpaces(value).isEmpty() || field->HoldsHint(value))
+            return field->Missing();
+    }
+    return {};
+}
+
+void modTellAFriend::SubmitForm() { submit(Checks::FromEmailAddresses); }
+
+void modTellAFriend::SubmitReferral() { submit(Checks::ValuesOnly); }
+
+void modTellAFriend::submit(Checks checks) {
+    if (const QString message = refusal(checks); !message.isEmpty()) {
+        MsgBox(m_platform, message, platform::MsgIcon::Critical);
+        return;
+    }
+    std::array<QString, 5> values;
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = this->*kReferralFields[i]->value;
     strReferralURL = BuildReferralUrl(values);
     OpenReferralUrl();
 }

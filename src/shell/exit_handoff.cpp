@@ -16,7 +16,7 @@ void ExitHandoff::Run(forms::Form& leaving) {
     leaving.Unload();
 }
 
-void ExitHandoff::RunForResultWindow() {
+void ExitHandoff::HandOverWithoutUnloading() {
     CarryOn([this] { showExitScreen(); });
     CarryOn([this] { m_startup->Hide(); });
 }

@@ -22,8 +22,9 @@ public:
 
     // Shows the exit screen, hides the start-up window and unloads the window being left.
     void Run(forms::Form& leaving);
-    // The result window's unload: the first two steps of Run, each carrying on past a failure.
-    void RunForResultWindow();
+    // Run's first two steps, each carrying on past a failure, for a window whose unload is
+    // already under way (the result window's).
+    void HandOverWithoutUnloading();
     // The result window's Back: unload it, show the main window, then hide the start-up window
     // and the exit screen again. Each step runs even if the one before failed.
     void Back();

@@ -49,7 +49,7 @@ void modHelp::UnloadAllAndEnd() {
     }
 }
 
-using namespace settings_encoding;
+using namespace setting_encoding;
 
 void modHelp::storeNow() {
     platform::Platform& p = m_platform;

@@ -38,9 +38,10 @@ public:
     void UnloadAllAndEnd();
     bool IsShuttingDown() const { return m_shuttingDown; }
 
-private:
     // The address of a page of the maker's site.
     static QString PageUrl(const char* pageKey);
+
+private:
     void open(const char* pageKey);
     void storeNow();
 

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <array>
 
-namespace settings_encoding {
+namespace setting_encoding {
 
 namespace {
 
@@ -78,4 +78,4 @@ QDateTime DateFromSetting(const QString& text, const QLocale& locale) {
     return {};
 }
 
-} // namespace settings_encoding
+} // namespace setting_encoding

@@ -5,7 +5,7 @@
 
 // The character shift the reminder's stored name and value are written in, over the
 // Windows-1252 single-byte code page.
-namespace settings_encoding {
+namespace setting_encoding {
 
 // Each character's code plus 85; a character whose result would pass 255 is left out.
 // A character outside the code page counts as "?".
@@ -24,4 +24,4 @@ QString DateToSetting(const QDateTime& moment);
 // QDateTime.
 QDateTime DateFromSetting(const QString& text, const QLocale& locale);
 
-} // namespace settings_encoding
+} // namespace setting_encoding

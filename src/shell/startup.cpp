@@ -18,7 +18,7 @@ QIcon frmStartup::IMGIcon(int index) const {
 }
 
 void frmStartup::Form_Load() {
-    m_icons = {runtime().applicationIcon()};
+    m_icons = {runtime().ApplicationIcon()};
     platform::Platform& p = platform();
     if (p.instance.AnotherInstanceRunning()) {
         const QString leftover = p.instance.BlockingLock();

@@ -1,5 +1,6 @@
 #include "ui/about_box.h"
 
+#include "forms/controls.h"
 #include "forms/palette.h"
 #include "shell/app_title.h"
 #include "shell/mod_help.h"
@@ -15,14 +16,14 @@ frmAbout::frmAbout(forms::FormsRuntime& runtime, modHelp& help, forms::Form& own
 
 forms::FormDesign frmAbout::Design() const {
     forms::FormDesign d(QStringLiteral("frmAbout"), QString::fromLatin1(kWindowCaption), 6825, 3795,
-                        {QStringLiteral("MS Sans Serif"), 8.25}, colours::PanelBlue());
+                        {QStringLiteral("MS Sans Serif"), 8.25}, palette::PanelBlue());
 
     auto text = [&](const char* name, int l, int t, int w, int h, int tab, const QString& caption,
                     forms::FontSpec font) -> ControlDesign& {
         auto& c = d.Add(name, Kind::Label, "", l, t, w, h, tab);
         c.caption = caption;
         c.font = font;
-        c.fore = colours::White();
+        c.fore = palette::White();
         c.transparent = true;
         return c;
     };
@@ -32,12 +33,12 @@ forms::FormDesign frmAbout::Design() const {
     picture.accessibleName = tr("Lunavik icon");
     auto& ok = d.Add("cmdOK", Kind::Button, "", 5400, 3360, 1260, 345, 0);
     ok.caption = tr("OK");
-    ok.back = colours::PanelBlue();
+    ok.back = palette::PanelBlue();
     ok.isDefault = true;
     ok.isCancel = true;
     // A rule across the whole window, 2 pixels wide.
     auto& line = d.Add("Line1", Kind::Line, "", -60, 3270, 6900, 2, -1);
-    line.back = colours::White();
+    line.back = palette::White();
     line.accessibleName = tr("Separator");
     text("Label1", 840, 600, 5415, 1065, 5, captions::AboutDescription(), {verdana, 8.25});
     text("Label2", 960, 120, 5175, 255, 4, QString::fromLatin1(kWindowCaption),
@@ -56,13 +57,13 @@ forms::FormDesign frmAbout::Design() const {
 
 QWidget* frmAbout::owner() const {
     // Modal over its owner, and without a task-bar button of its own.
-    return m_owner.window();
+    return m_owner.Window();
 }
 
 // Nothing outside this step touches the about box's controls, so it keeps no typed set of them.
-void frmAbout::Bind() {
+void frmAbout::bind() {
     using forms::FormLabel;
-    Require<QLabel>("Picture1")->setPixmap(runtime().applicationIcon().pixmap(32, 32));
+    Require<QLabel>("Picture1")->setPixmap(runtime().ApplicationIcon().pixmap(32, 32));
     connect(Require<QPushButton>("cmdOK"), &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(Require<FormLabel>("lblCobrand"), &FormLabel::Click, this, &frmAbout::lblCobrand_Click);
     connect(Require<FormLabel>("lblHomePage"), &FormLabel::Click, this,

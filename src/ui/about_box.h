@@ -18,7 +18,7 @@ public:
 
 protected:
     QWidget* owner() const override;
-    void Bind() override;
+    void bind() override;
 
 private:
     modHelp& m_help;

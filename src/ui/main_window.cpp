@@ -1,12 +1,15 @@
 #include "ui/main_window.h"
 
 #include "engine/inner_dreams.h"
+#include "forms/controls.h"
 #include "forms/palette.h"
+#include "forms/text_box.h"
+#include "forms/utf16.h"
 #include "shell/app_title.h"
 #include "shell/exit_handoff.h"
 #include "shell/mod_help.h"
 #include "ui/about_box.h"
-#include "ui/promo_strips.h"
+#include "ui/link_strips.h"
 #include "ui/result_window.h"
 
 #include <QAction>
@@ -20,11 +23,6 @@ namespace {
 void upperCaseTyped(int& keyAscii) {
     if (keyAscii >= 'a' && keyAscii <= 'z')
         keyAscii -= 'a' - 'A';
-}
-
-// The text as the engine reads it, without a copy.
-std::u16string_view inPlace(const QString& text) {
-    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
 bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -46,7 +44,7 @@ frmMain::frmMain(forms::FormsRuntime& runtime, modHelp& help, ExitHandoff& hando
 
 forms::FormDesign frmMain::Design() const {
     forms::FormDesign d(QStringLiteral("frmMain"), QString::fromLatin1(kWindowCaption), 6405, 3420,
-                        {QStringLiteral("Verdana"), 8.25}, colours::PanelBlue(), colours::White());
+                        {QStringLiteral("Verdana"), 8.25}, palette::PanelBlue(), palette::White());
     d.handCursor = true;
     using forms::Entry;
     using forms::Menu;
@@ -65,13 +63,13 @@ forms::FormDesign frmMain::Design() const {
     const forms::FontSpec bold{QStringLiteral("Verdana"), 8.25, true};
     const forms::FontSpec caption{QStringLiteral("MS Sans Serif"), 8.25};
 
-    promo_strips::AddOfferStrip(d, 0, 2400, 15);
+    link_strips::AddOfferStrip(d, 0, 2400, 15);
 
     auto& fraName = d.Add("fraName", Kind::Frame, "", 80, 720, 6255, 1605, 7);
     fraName.caption = tr("Please Fill In The Below Details:");
     fraName.font = bold;
-    fraName.back = colours::PanelBlue();
-    fraName.fore = colours::White();
+    fraName.back = palette::PanelBlue();
+    fraName.fore = palette::White();
     fraName.flat = true;
 
     const QString firstName = tr("First Name");
@@ -79,8 +77,8 @@ forms::FormDesign frmMain::Design() const {
     const QString lastName = tr("Last Name");
     auto nameBox = [&](const char* name, int left, int width, int tab, const QString& spoken) {
         auto& box = d.Add(name, Kind::TextBox, "fraName", left, 450, width, 345, tab);
-        box.back = colours::PanelBlue();
-        box.fore = colours::White();
+        box.back = palette::PanelBlue();
+        box.fore = palette::White();
         box.accessibleName = spoken;
     };
     nameBox("txtLastName", 4200, 1935, 4, lastName);
@@ -90,13 +88,13 @@ forms::FormDesign frmMain::Design() const {
     auto& fraBirthDay = d.Add("fraBirthDay", Kind::Frame, "fraName", 120, 840, 6045, 645, 9);
     fraBirthDay.caption = tr("Date Of Birth");
     fraBirthDay.font = bold;
-    fraBirthDay.back = colours::PanelBlue();
-    fraBirthDay.fore = colours::White();
+    fraBirthDay.back = palette::PanelBlue();
+    fraBirthDay.fore = palette::White();
 
     auto list = [&](const char* name, int left, int width, int tab, const QString& spoken) {
         auto& combo = d.Add(name, Kind::ComboList, "fraBirthDay", left, 210, width, 315, tab);
-        combo.back = colours::PanelBlue();
-        combo.fore = colours::White();
+        combo.back = palette::PanelBlue();
+        combo.fore = palette::White();
         combo.accessibleName = spoken;
     };
     list("cboDate", 1760, 855, 8, tr("Day of birth"));
@@ -105,13 +103,13 @@ forms::FormDesign frmMain::Design() const {
 
     auto& next = d.Add("cmdNext", Kind::Button, "fraBirthDay", 3960, 210, 1965, 315, 11);
     next.caption = tr("&Next");
-    next.back = colours::PanelBlue();
+    next.back = palette::PanelBlue();
 
     auto label = [&](const char* name, int left, int width, int tab, const QString& text) {
         auto& l = d.Add(name, Kind::Label, "fraName", left, 240, width, 195, tab);
         l.caption = text;
         l.font = caption;
-        l.fore = colours::White();
+        l.fore = palette::White();
         l.transparent = true;
         l.autoSize = true;
     };
@@ -119,17 +117,17 @@ forms::FormDesign frmMain::Design() const {
     label("Label4", 2115, 1095, 13, middleName);
     label("Label1", 120, 750, 12, firstName);
 
-    promo_strips::AddBannerStrip(d, 80, 6255, 3, 50, 140, 5);
+    link_strips::AddBannerStrip(d, 80, 6255, 3, 50, 140, 5);
 
     // Never seen: File > Exit runs its click routine.
     auto& exit = d.Add("cmdExit", Kind::Button, "", 3840, 3600, 2085, 315, 1);
     exit.caption = tr("E&xit");
-    exit.back = colours::PanelBlue();
+    exit.back = palette::PanelBlue();
     exit.visible = false;
     return d;
 }
 
-void frmMain::Bind() {
+void frmMain::bind() {
     using forms::FormLabel;
     using forms::FormTextBox;
     m_ui = {.txtFirstName = Require<FormTextBox>("txtFirstName"),
@@ -158,7 +156,7 @@ void frmMain::Bind() {
     connect(RequireEntry("mkmoney"), &QAction::triggered, this, &frmMain::mkmoney_Click);
 }
 
-void frmMain::Unbind() { m_ui = {}; }
+void frmMain::unbind() { m_ui = {}; }
 
 void frmMain::Form_Load() {
     m_help.CheckForUpdate();
@@ -185,7 +183,7 @@ void frmMain::txtFirstName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 void frmMain::txtMiddleName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 void frmMain::txtLastName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 
-bool frmMain::fail(const QString& message, QWidget* focusTo) {
+bool frmMain::refuse(const QString& message, QWidget* focusTo) {
     MsgBox(platform(), message, platform::MsgIcon::Information);
     if (focusTo)
         focusTo->setFocus(Qt::OtherFocusReason);
@@ -195,15 +193,15 @@ bool frmMain::fail(const QString& message, QWidget* focusTo) {
 bool frmMain::ValidateInput() {
     const Controls& c = m_ui;
     if (c.txtFirstName->Text().isEmpty())
-        return fail(tr("Please Enter Your First Name"), c.txtFirstName);
+        return refuse(tr("Please Enter Your First Name"), c.txtFirstName);
     if (c.txtLastName->Text().isEmpty())
-        return fail(tr("Please Enter Your Last Name"), c.txtLastName);
+        return refuse(tr("Please Enter Your Last Name"), c.txtLastName);
     if (c.cboDate->currentText().isEmpty())
-        return fail(tr("Please Specify Your Birth Date"), c.cboDate);
+        return refuse(tr("Please Specify Your Birth Date"), c.cboDate);
     if (c.cboMonth->currentText().isEmpty())
-        return fail(tr("Please Specify Your Birth Month"), c.cboMonth);
+        return refuse(tr("Please Specify Your Birth Month"), c.cboMonth);
     if (c.cboYear->currentText().isEmpty())
-        return fail(tr("Please Specify Your Birth Year"), c.cboYear);
+        return refuse(tr("Please Specify Your Birth Year"), c.cboYear);
 
     const int y = c.cboYear->currentText().toInt();
     const int m = c.cboMonth->currentIndex();
@@ -212,11 +210,11 @@ bool frmMain::ValidateInput() {
     if (m == 1 && (isLeapYear(y) ? d >= 29 : d >= 28))
         //: A day past the end of February. The refusal of the 31st of a 30-day month is the
         //: same text with a space before "!": keep them apart where your language allows.
-        return fail(tr("Please Enter Correct Date Or Month!"), nullptr);
+        return refuse(tr("Please Enter Correct Date Or Month!"), nullptr);
     if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
         //: The 31st of a 30-day month. A day past the end of February is refused with the same
         //: text without the space before "!": keep them apart where your language allows.
-        return fail(tr("Please Enter Correct Date Or Month !"), nullptr);
+        return refuse(tr("Please Enter Correct Date Or Month !"), nullptr);
     return true;
 }
 
@@ -226,7 +224,9 @@ void frmMain::cmdNext_Click() {
     Hide();
     const QString first = m_ui.txtFirstName->Text(), middle = m_ui.txtMiddleName->Text(),
                   last = m_ui.txtLastName->Text();
-    const int number = engine::InnerDreamsNumber(inPlace(first), inPlace(middle), inPlace(last));
+    using forms::Utf16View;
+    const int number =
+        engine::InnerDreamsNumber(Utf16View(first), Utf16View(middle), Utf16View(last));
     m_result.ShowResult(number);
 }
 

@@ -9,6 +9,10 @@ class ExitHandoff;
 class frmAbout;
 class frmInnerDrmOrPerNo;
 class modHelp;
+namespace forms {
+class FormLabel;
+class FormTextBox;
+} // namespace forms
 
 // The input window: first, middle and last name and the date of birth, then Next.
 class frmMain : public OfferWindow {
@@ -39,8 +43,8 @@ public:
     void BringOfferToFront(Offer offer) override;
 
 protected:
-    void Bind() override;
-    void Unbind() override;
+    void bind() override;
+    void unbind() override;
     void Form_Load() override;
     void Form_Unload() override;
 
@@ -48,7 +52,9 @@ private:
     void txtFirstName_KeyPress(int& keyAscii);
     void txtMiddleName_KeyPress(int& keyAscii);
     void txtLastName_KeyPress(int& keyAscii);
-    bool fail(const QString& message, QWidget* focusTo);
+    // Tells the user why the input is refused, moves the focus to the control at fault if
+    // there is one, and answers false, for ValidateInput to return.
+    bool refuse(const QString& message, QWidget* focusTo);
 
     // The controls the handlers work with; null while the window is not loaded.
     struct Controls {

@@ -1,11 +1,13 @@
 #include "ui/result_window.h"
 
 #include "engine/interpretation.h"
+#include "forms/controls.h"
 #include "forms/palette.h"
+#include "forms/text_box.h"
 #include "shell/app_title.h"
 #include "shell/exit_handoff.h"
 #include "shell/mod_help.h"
-#include "ui/promo_strips.h"
+#include "ui/link_strips.h"
 
 #include <QCoreApplication>
 
@@ -17,28 +19,28 @@ frmInnerDrmOrPerNo::frmInnerDrmOrPerNo(forms::FormsRuntime& runtime, modHelp& he
 
 forms::FormDesign frmInnerDrmOrPerNo::Design() const {
     forms::FormDesign d(QStringLiteral("frmInnerDrmOrPerNo"), QString::fromLatin1(kWindowCaption),
-                        6375, 5220, {QStringLiteral("Verdana"), 8.25}, colours::PanelBlue());
+                        6375, 5220, {QStringLiteral("Verdana"), 8.25}, palette::PanelBlue());
     d.describedBy = QStringLiteral("txtDisplay"); // the number, said as the window opens
 
-    promo_strips::AddOfferStrip(d, 60, 4200, 5);
+    link_strips::AddOfferStrip(d, 60, 4200, 5);
 
     auto& display = d.Add("txtDisplay", Kind::TextBox, "", 60, 690, 6300, 2955, 4);
-    display.back = colours::PanelBlue();
-    display.fore = colours::White();
+    display.back = palette::PanelBlue();
+    display.fore = palette::White();
     display.multiLine = true;
     display.verticalScroll = true;
     display.readOnly = true;
     display.accessibleName = tr("Result");
 
-    promo_strips::AddBannerStrip(d, 60, 6300, 2, 120, 135, 3);
+    link_strips::AddBannerStrip(d, 60, 6300, 2, 120, 135, 3);
 
     auto& back = d.Add("cmdback", Kind::Button, "", 5250, 3780, 1095, 375, 1);
     back.caption = tr("&Back");
-    back.back = colours::PanelBlue();
+    back.back = palette::PanelBlue();
     return d;
 }
 
-void frmInnerDrmOrPerNo::Bind() {
+void frmInnerDrmOrPerNo::bind() {
     using forms::FormLabel;
     using forms::FormTextBox;
     m_ui = {.txtDisplay = Require<FormTextBox>("txtDisplay")};
@@ -58,7 +60,7 @@ void frmInnerDrmOrPerNo::Bind() {
             &frmInnerDrmOrPerNo::lblFullBrand_Click);
 }
 
-void frmInnerDrmOrPerNo::Unbind() { m_ui = {}; }
+void frmInnerDrmOrPerNo::unbind() { m_ui = {}; }
 
 void frmInnerDrmOrPerNo::ShowResult(int number) {
     Show();
@@ -77,7 +79,7 @@ void frmInnerDrmOrPerNo::ShowResult(int number) {
     display->SetSelStart(0);
 }
 
-void frmInnerDrmOrPerNo::Form_Unload() { m_handoff.RunForResultWindow(); }
+void frmInnerDrmOrPerNo::Form_Unload() { m_handoff.HandOverWithoutUnloading(); }
 
 void frmInnerDrmOrPerNo::cmdback_Click() { m_handoff.Back(); }
 

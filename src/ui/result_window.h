@@ -4,6 +4,9 @@
 
 class ExitHandoff;
 class modHelp;
+namespace forms {
+class FormTextBox;
+}
 
 // Shows the result text for one name; Back returns to the main window.
 class frmInnerDrmOrPerNo : public forms::Form {
@@ -23,8 +26,8 @@ public:
     void lblFullBrand_Click();
 
 protected:
-    void Bind() override;
-    void Unbind() override;
+    void bind() override;
+    void unbind() override;
     void Form_Unload() override;
 
 private:

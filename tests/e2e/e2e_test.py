@@ -11,21 +11,15 @@ With --german the program runs on a German desktop instead (german_scenario.py).
 Exit status 0 on success, 1 on a failure, 77 when no virtual X server is installed.
 """
 import contextlib
-import json
 import os
-import pty
-import re
 import shutil
-import subprocess
 import sys
-import threading
-import time
-import tty
 import urllib.parse
 
 import german_scenario
-from harness import (WINDOW_TITLE, Failure, Sandbox, expect, kill_group, log, on_virtual_display,
-                     run_steps, scratch_env, show_outputs, wait_exit, wait_for, window_titles)
+from desktop import Desktop
+from harness import (WINDOW_TITLE, expect, log, on_virtual_display, run_steps, wait_exit, wait_for,
+                     window_titles)
 
 SITE = "https://www.orvaneth.example"
 BOX_TITLE = "Lunavik"
@@ -40,254 +34,6 @@ APPEALS = ("Orvaneth Softwares, such as this can be created and maintained only 
            "Please visit %s regularly and support it" % BOARD,
            "%s is a free online forum on astrology, numerology and the occult." % BOARD,
            "%s needs your help!" % BOARD)
-
-class ScreenReader:
-    """Orca on the desktop's display and buses, and what it has said.
-
-    Orca writes every utterance to its debug file as a "SPEECH OUTPUT: '...'" line, with or
-    without a speech synthesizer; none is used here (no speech server is set), so nothing is
-    heard and nothing more is started. The debug file is a pseudo-terminal, so that Orca writes
-    each line as it goes instead of whenever its buffer fills.
-    """
-
-    SETTINGS = {
-        "general": {"speechServerFactory": "", "enableBraille": False, "enableSound": False,
-                    "enableKeyEcho": False},
-        "profiles": {"default": {"profile": ["Default", "default"]}},
-        "pronunciations": {}, "keybindings": {}}
-    # The voice follows the text: a dict, a list of them, or None.
-    UTTERANCE = re.compile(
-        r"^.*? - SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\}|\[.*\]|None)\s*$", re.S)
-
-    def __init__(self, desktop):
-        self.desktop = desktop
-        self.proc = None
-        self.lock = threading.Lock()
-        self.received = 0  # bytes of debug output so far
-        self.spoken = []  # utterances as Orca logged them
-        self.utterance = None  # the last one, while further lines of it may follow
-
-    def start(self):
-        if shutil.which("orca") is None:
-            raise Failure("the screen reader Orca is not installed (Debian package orca)")
-        prefs = os.path.join(self.desktop.root, "orca")
-        os.makedirs(prefs)
-        with open(os.path.join(prefs, "user-settings.conf"), "w") as f:
-            json.dump(self.SETTINGS, f)
-        master, slave = pty.openpty()
-        tty.setraw(slave)
-        # Orca will not start while another Orca of this user runs: it looks for one in /proc.
-        # In a PID namespace with a /proc of its own it sees only itself, so it neither meets
-        # nor disturbs the user's own Orca or another run's, and it goes with everything it
-        # started when it ends. Without root, a user namespace mapping this user to itself
-        # allows that.
-        isolated = ["unshare", "--pid", "--mount-proc", "--kill-child"]
-        if os.geteuid() != 0:
-            isolated += ["--user", "--map-current-user"]
-        out = open(os.path.join(self.desktop.root, "orca.log"), "w")
-        self.proc = subprocess.Popen(
-            isolated + ["orca", "--user-prefs", prefs, "--debug-file", os.ttyname(slave)],
-            env=self.desktop.env, stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT,
-            start_new_session=True)
-        self.proc.log_path = out.name
-        # Held open here too: with no one holding the terminal, reading it fails until Orca
-        # has opened it.
-        self.terminal = slave
-        threading.Thread(target=self.drain, args=(master,), daemon=True).start()
-        wait_for("Orca to start", self.says(0, "Screen reader on."))
-        log("Orca is listening")
-
-    def drain(self, fd):
-        """Reads the debug output as it comes and keeps only the utterances."""
-        pending = b""
-        while True:
-            try:
-                chunk = os.read(fd, 65536)
-            except OSError:
-                break
-            if not chunk:
-                break
-            *lines, pending = (pending + chunk).split(b"\n")
-            with self.lock:
-                self.received += len(chunk)
-                for line in lines:
-                    self.take(line.decode("utf-8", "replace"))
-        os.close(fd)
-
-    def take(self, line):
-        # Orca indents the further lines of a multi-line utterance by 18 spaces.
-        if self.utterance is not None and line.startswith(" " * 18):
-            self.utterance += "\n" + line[18:]
-            return
-        if self.utterance is not None:
-            self.spoken.append(self.utterance)
-            self.utterance = None
-        if " - SPEECH OUTPUT: '" in line:
-            self.utterance = line
-
-    def said(self):
-        """Every utterance so far, in order."""
-        with self.lock:
-            entries = self.spoken + ([self.utterance] if self.utterance is not None else [])
-        matches = (self.UTTERANCE.match(entry) for entry in entries)
-        return [m.group(1) for m in matches if m]
-
-    def mark(self):
-        return len(self.said())
-
-    def says(self, since, *phrases):
-        """A probe: true once what was said after the mark holds the phrases, in that order."""
-        def probe():
-            spoken = " ".join(self.said()[since:])
-            at = 0
-            for phrase in phrases:
-                at = spoken.find(phrase, at)
-                if at < 0:
-                    return False
-                at += len(phrase)
-            return True
-        return probe
-
-    def expect(self, since, what, *phrases):
-        try:
-            wait_for("Orca to say %s" % what, self.says(since, *phrases))
-        except Failure as e:
-            raise Failure("%s\nexpected, in this order: %r\nOrca said: %r"
-                          % (e, phrases, self.said()[since:]))
-        log("Orca says %s: %r" % (what, " ".join(self.said()[since:])[:150]))
-
-    def settle(self, quiet=0.3, timeout=5.0):
-        """Waits until Orca has written nothing for a moment. The program hands every key to the
-        screen reader before acting on it, and gives up waiting for an answer after a while;
-        keys sent while Orca works through a backlog can then arrive late or out of step."""
-        deadline = time.monotonic() + timeout
-        size, since = self.received, time.monotonic()
-        while time.monotonic() < deadline:
-            time.sleep(0.05)
-            if self.received != size:
-                size, since = self.received, time.monotonic()
-            elif time.monotonic() - since >= quiet:
-                return
-
-    def stop(self):
-        kill_group(self.proc, "orca")
-        if self.proc is not None:
-            os.close(self.terminal)
-
-
-class Desktop(Sandbox):
-    """The running session: X server, D-Bus, home folder, stand-in browser."""
-
-    def __init__(self, build_dir):
-        super().__init__("lunavik-e2e-")
-        self.build_dir = build_dir
-        self.reader = None  # a ScreenReader once start_screen_reader has run
-        self.apps = []
-
-    # --- set-up ---------------------------------------------------------------------------
-
-    def install(self):
-        prefix = os.path.join(self.root, "prefix")
-        run = subprocess.run(["cmake", "--install", self.build_dir, "--prefix", prefix],
-                             capture_output=True, text=True, timeout=120)
-        if run.returncode != 0:
-            raise Failure("cmake --install failed:\n" + run.stdout + run.stderr)
-        self.exe = os.path.join(prefix, "bin", "lunavik")
-        if not os.access(self.exe, os.X_OK):
-            raise Failure("the install put no executable at " + self.exe)
-        log("installed into " + prefix)
-
-    def make_environment(self):
-        stubs = os.path.join(self.root, "stubs")
-        os.makedirs(stubs)
-        self.opened = os.path.join(self.root, "opened-urls.txt")
-        with open(os.path.join(stubs, "xdg-open"), "w") as f:
-            f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.opened)
-        os.chmod(os.path.join(stubs, "xdg-open"), 0o755)
-
-        self.env = scratch_env(self.root, PATH=stubs + os.pathsep + "/usr/local/bin:/usr/bin:/bin",
-                               DISPLAY=os.environ["DISPLAY"], QT_QPA_PLATFORM="xcb",
-                               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-        self.config, self.runtime = self.env["XDG_CONFIG_HOME"], self.env["XDG_RUNTIME_DIR"]
-
-    def start_screen_reader(self):
-        self.reader = ScreenReader(self)
-        self.reader.start()
-
-    def launch(self, name):
-        proc = self.start([self.exe], name, cwd=self.env["HOME"])
-        self.apps.append((proc, name))
-        return proc
-
-    def shutdown(self):
-        if self.reader is not None:
-            self.reader.stop()
-        self.stop()
-
-    def show_logs(self):
-        orca = self.reader.proc if self.reader else None
-        show_outputs(self.procs + ([(orca, "orca")] if orca else []))
-        if os.path.exists(self.opened):
-            print("---- addresses handed to the browser ----\n" + open(self.opened).read())
-        if self.reader is not None:
-            print("---- the last things Orca said ----\n" + "\n".join(self.reader.said()[-30:]))
-
-    # --- hands ----------------------------------------------------------------------------
-
-    def xdotool(self, *args):
-        run = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
-                             timeout=20)
-        if run.returncode != 0:
-            raise Failure("xdotool %s failed: %s" % (" ".join(args), run.stderr.strip()))
-        return run.stdout
-
-    def settle(self):
-        if self.reader is not None:
-            self.reader.settle()
-
-    def key(self, *keys):
-        self.settle()
-        self.xdotool("key", "--delay", "60", *keys)
-
-    def open_menu(self, pid, letter, item):
-        """Opens a menu with Alt and its access key, and waits until it shows the item. Alt goes
-        down on its own first, with the reader settled before and after: sent in one burst while
-        the program holds keys back for the reader (see settle), Alt and the letter can be taken
-        out of step on a busy machine, and the menu then never opens."""
-        for step in (["keydown", "alt"], ["key", letter, "keyup", "alt"]):
-            self.settle()
-            self.xdotool(*step)
-        wait_for("the menu with %r to open" % item, lambda: any(
-            self.find(n, role="menu item", name=item) for _, _, n in self.windows(pid)))
-
-    def type(self, text):
-        self.settle()
-        self.xdotool("type", "--delay", "60", text)
-
-    def click(self, node):
-        """Clicks in the middle of what the node covers on screen."""
-        box = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
-        if box.width <= 0 or box.height <= 0:
-            raise Failure("%r has no area on screen to click" % node.name)
-        x, y = box.x + box.width // 2, box.y + box.height // 2
-        self.xdotool("mousemove", str(x), str(y), "click", "1")
-
-    def opened_urls(self):
-        try:
-            with open(self.opened) as f:
-                return [line.rstrip("\n") for line in f if line.strip()]
-        except FileNotFoundError:
-            return []
-
-
-def message_box(d, pid, text):
-    """The message box of that process on screen, titled as every box is, showing text."""
-    def probe():
-        box = d.the_window(pid, BOX_TITLE, BOX_ROLES)()
-        if box is not None and d.find(box, name=text) is not None:
-            return box
-        return None
-    return probe
 
 
 @contextlib.contextmanager
@@ -363,7 +109,8 @@ def second_start_refused(d, first):
                  "Application is already running", "OK push button."):
         second = d.launch("second instance")
         box = wait_for("'Application is already running' from the second instance",
-                       message_box(d, second.pid, "Application is already running"))
+                       d.the_window(second.pid, BOX_TITLE, BOX_ROLES,
+                                    "Application is already running"))
         titles = window_titles(second.pid, d.env["DISPLAY"])
         expect(titles == [BOX_TITLE], "the second instance shows windows titled %r, expected "
                "only its box titled %r" % (titles, BOX_TITLE))
@@ -454,7 +201,8 @@ def empty_first_name_refused(d, first):
                  "Please Enter Your First Name", "OK push button."):
         d.key("alt+n")
         box = wait_for("'Please Enter Your First Name'",
-                       message_box(d, first.pid, "Please Enter Your First Name"))
+                       d.the_window(first.pid, BOX_TITLE, BOX_ROLES,
+                                    "Please Enter Your First Name"))
         wait_for("the message box to have the keyboard focus",
                  lambda: any(d.focused(n) for n in d.walk(box)))
     said = d.reader.mark()
@@ -477,7 +225,7 @@ def about_box(d, first):
         d.key("a")
         about = wait_for("the about box, a dialog", d.the_window(first.pid, roles=DIALOG_ROLES))
     follow_links(d, about, [("Click here for more details.", "fully-branded"),
-                            ("Click here to visit " + SITE.split("//")[1], "home-page")])
+                            ("Click here to visit www.orvaneth.example", "home-page")])
     said = d.reader.mark()
     d.key("Escape")
     wait_for("the about box to close",

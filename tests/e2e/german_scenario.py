@@ -6,7 +6,7 @@ from harness import expect, log, wait_for
 LOCALE = {"LANG": "de_DE.UTF-8", "LANGUAGE": "", "LC_ALL": "", "LC_MESSAGES": ""}
 
 
-def scenario(d):
+def main_window_in_german(d):
     first = d.launch("German instance")
     main = wait_for("the main window in German", d.the_window(first.pid, containing="Vorname"),
                     30)
@@ -20,6 +20,10 @@ def scenario(d):
     expect(d.find(main, role="panel", name="Geburtsdatum") is not None,
            "the date lists' frame is no group named 'Geburtsdatum'")
     wait_for("the focus in Vorname", lambda: d.focused(fields["Vorname"]), 10)
+    return first, fields
+
+
+def number_through_the_german_access_key(d, first, fields):
     d.type("john")
     d.key("Tab", "Tab")
     d.type("smith")
@@ -29,6 +33,8 @@ def scenario(d):
     d.expect_first_line(result, "Ergebnis", "Ihre innere Traumzahl lautet: 2")
     log("German windows, access key and result: JOHN SMITH gives 2")
 
+
+def second_start_refused_in_german(d, first, fields):
     second = d.launch("second German instance")
     box = wait_for("the second instance's box in German",
                    lambda: d.the_window(second.pid, "Lunavik", ("alert",),
@@ -38,3 +44,9 @@ def scenario(d):
     second.wait(timeout=15)
     expect(second.returncode == 0, "the second instance ended with %r" % second.returncode)
     log("the second instance said so in German and ended")
+
+
+def scenario(d):
+    first, fields = main_window_in_german(d)
+    for step in (number_through_the_german_access_key, second_start_refused_in_german):
+        step(d, first, fields)

@@ -1,7 +1,9 @@
 // The forms runtime seen from a window's point of view: units, captions, the lifecycle of a
 // window and the events its controls raise.
 #include "fakes.h"
+#include "forms/controls.h"
 #include "forms/forms.h"
+#include "forms/text_box.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,19 +32,19 @@ public:
         return d;
     }
 
-    std::function<void(ProbeForm&)> onLoad, onUnload;
-    int loads = 0, unloads = 0;
+    std::function<void(ProbeForm&)> m_onLoad, m_onUnload;
+    int m_loads = 0, m_unloads = 0;
 
 protected:
     void Form_Load() override {
-        ++loads;
-        if (onLoad)
-            onLoad(*this);
+        ++m_loads;
+        if (m_onLoad)
+            m_onLoad(*this);
     }
     void Form_Unload() override {
-        ++unloads;
-        if (onUnload)
-            onUnload(*this);
+        ++m_unloads;
+        if (m_onUnload)
+            m_onUnload(*this);
     }
 
 private:
@@ -51,13 +53,13 @@ private:
 
 class FormsRuntimeTest : public ::testing::Test {
 protected:
-    fakes::TestPlatform fake;
-    FormsRuntime runtime{fake.platform};
-    ProbeForm form{runtime, QStringLiteral("frmProbe")};
+    fakes::TestPlatform m_fake;
+    FormsRuntime m_runtime{m_fake.platform};
+    ProbeForm m_form{m_runtime, QStringLiteral("frmProbe")};
 
-    FormTextBox* box(const char* name) { return form.Control<FormTextBox>(QLatin1String(name)); }
+    FormTextBox* box(const char* name) { return m_form.Control<FormTextBox>(QLatin1String(name)); }
     void TearDown() override {
-        form.Unload();
+        m_form.Unload();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
@@ -93,64 +95,64 @@ TEST(Forms, AccessKeysAreStrippedAndFound) {
 }
 
 TEST_F(FormsRuntimeTest, ShowLoadsOnceFormsListsInLoadOrderAndCloseBoxUnloads) {
-    ProbeForm other(runtime, QStringLiteral("frmOther"));
+    ProbeForm other(m_runtime, QStringLiteral("frmOther"));
     bool controlsBuiltBeforeLoad = false;
-    form.onLoad = [&](ProbeForm& f) {
+    m_form.m_onLoad = [&](ProbeForm& f) {
         controlsBuiltBeforeLoad = f.Control(QStringLiteral("txtLine")) != nullptr;
     };
-    EXPECT_TRUE(runtime.Forms().empty());
+    EXPECT_TRUE(m_runtime.Forms().empty());
     other.Load();
-    form.Show();
-    form.Show();
-    EXPECT_TRUE(form.Visible());
-    EXPECT_EQ(form.loads, 1);
+    m_form.Show();
+    m_form.Show();
+    EXPECT_TRUE(m_form.IsVisible());
+    EXPECT_EQ(m_form.m_loads, 1);
     EXPECT_TRUE(controlsBuiltBeforeLoad);
-    EXPECT_EQ(runtime.Forms(), (std::vector<Form*>{&other, &form}));
+    EXPECT_EQ(m_runtime.Forms(), (std::vector<Form*>{&other, &m_form}));
     other.Unload();
-    EXPECT_EQ(other.unloads, 1);
-    EXPECT_EQ(runtime.Forms(), (std::vector<Form*>{&form}));
-    form.window()->close();
-    EXPECT_EQ(form.unloads, 1);
-    EXPECT_FALSE(form.IsLoaded());
-    EXPECT_TRUE(runtime.Forms().empty());
+    EXPECT_EQ(other.m_unloads, 1);
+    EXPECT_EQ(m_runtime.Forms(), (std::vector<Form*>{&m_form}));
+    m_form.Window()->close();
+    EXPECT_EQ(m_form.m_unloads, 1);
+    EXPECT_FALSE(m_form.IsLoaded());
+    EXPECT_TRUE(m_runtime.Forms().empty());
 }
 
 TEST_F(FormsRuntimeTest, HideKeepsContentsAndReloadStartsFromDesign) {
-    form.Show();
-    QTest::keyClicks(box("txtLine")->editor(), QStringLiteral("typed"));
-    form.Hide();
-    EXPECT_TRUE(form.IsLoaded());
-    EXPECT_FALSE(form.Visible());
-    form.Show();
+    m_form.Show();
+    QTest::keyClicks(box("txtLine")->focusProxy(), QStringLiteral("typed"));
+    m_form.Hide();
+    EXPECT_TRUE(m_form.IsLoaded());
+    EXPECT_FALSE(m_form.IsVisible());
+    m_form.Show();
     EXPECT_EQ(box("txtLine")->Text(), QStringLiteral("hinttyped"));
-    EXPECT_EQ(form.loads, 1);
+    EXPECT_EQ(m_form.m_loads, 1);
 
     // An unload from inside the unload handler does nothing more.
     bool loadedDuringHandler = false;
-    form.onUnload = [&](ProbeForm& f) {
+    m_form.m_onUnload = [&](ProbeForm& f) {
         f.Unload();
         loadedDuringHandler = f.IsLoaded();
     };
-    form.Unload();
-    form.onUnload = {}; // the handler refers to this test's locals
-    EXPECT_EQ(form.unloads, 1);
+    m_form.Unload();
+    m_form.m_onUnload = {}; // the handler refers to this test's locals
+    EXPECT_EQ(m_form.m_unloads, 1);
     EXPECT_TRUE(loadedDuringHandler);
-    EXPECT_FALSE(form.IsLoaded());
-    EXPECT_EQ(form.Control(QStringLiteral("txtLine")), nullptr);
-    form.Load();
-    EXPECT_EQ(form.loads, 2);
+    EXPECT_FALSE(m_form.IsLoaded());
+    EXPECT_EQ(m_form.Control(QStringLiteral("txtLine")), nullptr);
+    m_form.Load();
+    EXPECT_EQ(m_form.m_loads, 2);
     EXPECT_EQ(box("txtLine")->Text(), QStringLiteral("hint"));
 }
 
 TEST_F(FormsRuntimeTest, LaterControlsInDesignOrderLieOnTop) {
-    form.Load();
-    QWidget* back = form.Control(QStringLiteral("lblBack"));
+    m_form.Load();
+    QWidget* back = m_form.Control(QStringLiteral("lblBack"));
     EXPECT_EQ(back->parentWidget()->childAt(back->geometry().center())->objectName(),
               QStringLiteral("lblFront"));
 }
 
 TEST_F(FormsRuntimeTest, KeyPressFiltersTypedCharactersOnly) {
-    form.Show();
+    m_form.Show();
     FormTextBox* line = box("txtLine");
     QString seen;
     QObject::connect(line, &FormTextBox::KeyPress, [&seen](int& key) {
@@ -161,7 +163,7 @@ TEST_F(FormsRuntimeTest, KeyPressFiltersTypedCharactersOnly) {
             key -= 32;
     });
     line->SetText(QString());
-    QTest::keyClicks(line->editor(), QStringLiteral("ab1c"));
+    QTest::keyClicks(line->focusProxy(), QStringLiteral("ab1c"));
     EXPECT_EQ(line->Text(), QStringLiteral("ABC"));
     EXPECT_EQ(seen, QStringLiteral("ab1c"));
     // Alt with a character types nothing; AltGr (Ctrl+Alt on Windows) types through the handler.
@@ -171,24 +173,24 @@ TEST_F(FormsRuntimeTest, KeyPressFiltersTypedCharactersOnly) {
                                      {Qt::GroupSwitchModifier, u"@"},
                                      {altGr, u"€"},
                                      {altGr, u"x"}})
-        QTest::sendKeyEvent(QTest::Click, line->editor(), Qt::Key_unknown, QString::fromUtf16(text),
-                            held);
+        QTest::sendKeyEvent(QTest::Click, line->focusProxy(), Qt::Key_unknown,
+                            QString::fromUtf16(text), held);
     EXPECT_EQ(line->Text(), QString::fromUtf16(u"ABC@€X"));
 
     line->SetText(QStringLiteral("set1x"));
     EXPECT_EQ(line->Text(), QStringLiteral("set1x"));
     QGuiApplication::clipboard()->setText(QStringLiteral("pa1d"));
-    QTest::keyClick(line->editor(), Qt::Key_End);
+    QTest::keyClick(line->focusProxy(), Qt::Key_End);
     // Desktop platforms deliver Ctrl+V with the control character as its text.
-    QTest::sendKeyEvent(QTest::Click, line->editor(), Qt::Key_V, QString(QChar(0x16)),
+    QTest::sendKeyEvent(QTest::Click, line->focusProxy(), Qt::Key_V, QString(QChar(0x16)),
                         Qt::ControlModifier);
     EXPECT_EQ(line->Text(), QStringLiteral("set1xpa1d"));
 }
 
 TEST_F(FormsRuntimeTest, MultiLineBoxKeepsCrLfWithoutStrayCharacters) {
-    form.Show();
+    m_form.Show();
     FormTextBox* memo = box("txtMemo");
-    auto* editor = qobject_cast<QPlainTextEdit*>(memo->editor());
+    auto* editor = qobject_cast<QPlainTextEdit*>(memo->focusProxy());
     ASSERT_NE(editor, nullptr);
     memo->SetText(QStringLiteral("one\r\ntwo\r\n"));
     EXPECT_EQ(memo->Text(), QStringLiteral("one\r\ntwo\r\n"));

@@ -19,6 +19,21 @@ using platform::PrivateLockFolder;
 
 const QString kApp = QStringLiteral("lunavik");
 
+// Sets an environment variable for one scope (unset when value is null).
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+    ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
 // Starts the helper holding the lock; returns once it says it holds it.
 bool holdLock(QProcess& holder, const QString& path) {
     holder.start(QStringLiteral(LUNAVIK_LOCK_HOLDER), {path});
@@ -31,21 +46,21 @@ void writeFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
+// The guards lock in the fresh runtime folder of the tests' main.
 TEST(LockFileGuardTest, RefusesOnlyWhileTheHolderLives) {
-    QTemporaryDir dir;
-    LockFileInstanceGuard first(kApp, dir.path());
+    LockFileInstanceGuard first(kApp);
     QProcess holder;
-    ASSERT_TRUE(holdLock(holder, first.lockPath()));
+    ASSERT_TRUE(holdLock(holder, first.LockPath()));
     EXPECT_TRUE(first.AnotherInstanceRunning());
     EXPECT_EQ(first.BlockingLock(), QString());
 
     holder.kill();
     ASSERT_TRUE(holder.waitForFinished(10000));
-    LockFileInstanceGuard next(kApp, dir.path());
+    LockFileInstanceGuard next(kApp);
     EXPECT_FALSE(next.AnotherInstanceRunning());
-    EXPECT_TRUE(LockFileInstanceGuard(kApp, dir.path()).AnotherInstanceRunning());
+    EXPECT_TRUE(LockFileInstanceGuard(kApp).AnotherInstanceRunning());
     next.Release();
-    EXPECT_FALSE(LockFileInstanceGuard(kApp, dir.path()).AnotherInstanceRunning());
+    EXPECT_FALSE(LockFileInstanceGuard(kApp).AnotherInstanceRunning());
 }
 
 // Whatever a crash, a copy or a hand left at the lock path, no live process holds it, so the
@@ -94,12 +109,13 @@ TEST(LockFileGuardTest, LeftoverLockInAnyStateIsTakenOver) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
-        LockFileInstanceGuard guard(kApp, dir.path());
-        c.plant(guard.lockPath());
+        const ScopedEnv runtime("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
+        LockFileInstanceGuard guard(kApp);
+        c.plant(guard.LockPath());
         EXPECT_FALSE(guard.AnotherInstanceRunning());
-        const QFileInfo lock(guard.lockPath());
+        const QFileInfo lock(guard.LockPath());
         EXPECT_TRUE(lock.isFile() && !lock.isSymLink());
-        LockFileInstanceGuard second(kApp, dir.path());
+        LockFileInstanceGuard second(kApp);
         EXPECT_TRUE(second.AnotherInstanceRunning());
         EXPECT_EQ(second.BlockingLock(), QString());
     }
@@ -109,31 +125,15 @@ TEST(LockFileGuardTest, LeftoverLockInAnyStateIsTakenOver) {
 }
 
 TEST(LockFileGuardTest, LockThatCannotBeRemovedIsNamedNotTakenForAnInstance) {
-    QTemporaryDir dir;
-    LockFileInstanceGuard guard(kApp, dir.path());
-    ASSERT_TRUE(QDir().mkpath(guard.lockPath() + QLatin1String("/inside")));
+    LockFileInstanceGuard guard(kApp);
+    ASSERT_TRUE(QDir().mkpath(guard.LockPath() + QLatin1String("/inside")));
     EXPECT_TRUE(guard.AnotherInstanceRunning());
-    EXPECT_EQ(guard.BlockingLock(), guard.lockPath());
+    EXPECT_EQ(guard.BlockingLock(), guard.LockPath());
 
-    ASSERT_TRUE(QDir(guard.lockPath()).removeRecursively());
+    ASSERT_TRUE(QDir(guard.LockPath()).removeRecursively());
     EXPECT_FALSE(guard.AnotherInstanceRunning());
     EXPECT_EQ(guard.BlockingLock(), QString());
 }
-
-// Sets an environment variable for one scope (unset when value is null).
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
 
 int modeOf(const QString& path) {
     struct stat st = {};
@@ -203,7 +203,7 @@ TEST(PrivateLockFolderTest, RuntimeFolderOnlyWhenPrivateElseOwnCacheFolder) {
     ASSERT_TRUE(QDir(temporary).removeRecursively());
     ASSERT_TRUE(QFile::link(QFile::decodeName(privateRuntime), temporary));
     EXPECT_EQ(PrivateLockFolder(kApp), QString());
-    EXPECT_EQ(LockFileInstanceGuard(kApp).lockPath(), QString());
+    EXPECT_EQ(LockFileInstanceGuard(kApp).LockPath(), QString());
 
     qInstallMessageHandler(previous);
     EXPECT_TRUE(g_warnings.empty()) << g_warnings.front().toStdString();

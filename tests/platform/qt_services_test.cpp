@@ -11,7 +11,7 @@
 namespace {
 
 using platform::QtSettingsStore;
-using settings_encoding::EncodeSetting;
+using setting_encoding::EncodeSetting;
 
 const QString kApp = QStringLiteral("lunavik");
 const QString kSection = QStringLiteral("Settings");
@@ -19,20 +19,20 @@ const QString kSection = QStringLiteral("Settings");
 const QString kValue = EncodeSetting(QStringLiteral("2026-12-07T09:30:00"));
 
 TEST(QtSettingsStoreTest, DamagedFileReadsEmptyAndSavedValueOutlivesTheStoreObject) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkpath(kApp));
-    QFile file(dir.filePath(kApp + QLatin1Char('/') + kApp + QLatin1String(".ini")));
+    const QDir config(qEnvironmentVariable("XDG_CONFIG_HOME")); // fresh from the tests' main
+    ASSERT_TRUE(config.mkpath(kApp));
+    QFile file(config.filePath(kApp + QLatin1Char('/') + kApp + QLatin1String(".ini")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     std::mt19937 bytes(7);
     for (int i = 0; i < 4096; ++i)
         file.putChar(static_cast<char>(bytes()));
     file.close();
 
-    QtSettingsStore store(dir.path());
+    QtSettingsStore store;
     EXPECT_EQ(store.Read(kApp, kSection, kReminderKey), QString());
     store.Save(kApp, kSection, kReminderKey, QStringLiteral("old"));
     store.Save(kApp, kSection, kReminderKey, kValue);
-    QtSettingsStore later(dir.path());
+    QtSettingsStore later;
     EXPECT_EQ(later.Read(kApp, kSection, kReminderKey), kValue);
     EXPECT_EQ(later.Read(kApp, kSection, QStringLiteral("Missing")), QString());
     EXPECT_EQ(later.Read(QStringLiteral("other"), kSection, kReminderKey), QString());
@@ -49,7 +49,8 @@ TEST(QtSettingsStoreTest, UnwritableFolderIsNoFailure) {
     ASSERT_TRUE(QDir().mkpath(readOnly));
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
     for (const QString& folder : {dir.path(), readOnly}) {
-        QtSettingsStore store(folder);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+        QtSettingsStore store;
         store.Save(kApp, kSection, kReminderKey, kValue);
         store.Flush();
         EXPECT_TRUE(store.Read(kApp, kSection, kReminderKey).isEmpty() ||
@@ -73,10 +74,10 @@ TEST(QtMessageBoxTest, ShowsABareCarriageReturnAsALineBreakAndAnswersByKey) {
                                                 platform::MsgIcon::Information, c.buttons,
                                                 QStringLiteral("Lunavik")),
                   c.answer);
-        ASSERT_EQ(reader.seen.size(), 1u);
-        EXPECT_EQ(reader.seen[0].text, QStringLiteral("First\nSecond"));
-        EXPECT_EQ(reader.seen[0].title, QStringLiteral("Lunavik"));
-        EXPECT_EQ(reader.seen[0].icon, QMessageBox::Information);
+        ASSERT_EQ(reader.m_seen.size(), 1u);
+        EXPECT_EQ(reader.m_seen[0].text, QStringLiteral("First\nSecond"));
+        EXPECT_EQ(reader.m_seen[0].title, QStringLiteral("Lunavik"));
+        EXPECT_EQ(reader.m_seen[0].icon, QMessageBox::Information);
     }
     EXPECT_EQ(platform::LineFeedsOnly(QStringLiteral("a\r\nb\rc")), QStringLiteral("a\nb\nc"));
 }

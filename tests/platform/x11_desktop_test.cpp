@@ -15,7 +15,7 @@ protected:
     static QClipboard* system() { return QGuiApplication::clipboard(); }
     // The whole window, frame included, sits in the middle of the screen's free area.
     static void expectCentred(forms::Form& form) {
-        QWidget* w = form.window();
+        QWidget* w = form.Window();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
         QApplication::processEvents();
         const QPoint offset =
@@ -28,16 +28,16 @@ protected:
 
 TEST_F(X11Test, SelectingTheResultCopiesItOnlyUntilTheMouseActsOnIt) {
     ASSERT_TRUE(system()->supportsSelection());
-    fake.clipboard.Clear();
+    m_fake.clipboard.Clear();
     system()->setText(QStringLiteral("copied"), QClipboard::Clipboard);
     system()->setText(QStringLiteral("selected"), QClipboard::Selection);
-    fake.clipboard.Clear();
+    m_fake.clipboard.Clear();
     EXPECT_EQ(system()->text(QClipboard::Clipboard), QString());
     EXPECT_EQ(system()->text(QClipboard::Selection), QString());
 
     startAndNext();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(program->result.window()));
-    auto* text = qobject_cast<QPlainTextEdit*>(box(program->result, "txtDisplay")->editor());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(result().Window()));
+    QPlainTextEdit* text = display();
     QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
     ASSERT_TRUE(system()->text(QClipboard::Selection).startsWith(QStringLiteral("Your Inner")));
     // The pointer is moved on the X server, whose motion event arrives when it arrives.
@@ -58,14 +58,14 @@ TEST_F(X11Test, SelectingTheResultCopiesItOnlyUntilTheMouseActsOnIt) {
 // Loaded, unloaded and loaded again: each first showing after a load is centred.
 TEST_F(X11Test, WindowsOpenCentredAfterEveryLoad) {
     startWithJohnSmith();
-    expectCentred(program->main);
-    click(program->main, "cmdNext");
-    expectCentred(program->result);
-    click(program->result, "cmdback");
-    ASSERT_FALSE(program->result.IsLoaded());
+    expectCentred(main());
+    click(main(), "cmdNext");
+    expectCentred(result());
+    click(result(), "cmdback");
+    ASSERT_FALSE(result().IsLoaded());
     settle();
-    click(program->main, "cmdNext");
-    expectCentred(program->result);
+    click(main(), "cmdNext");
+    expectCentred(result());
 }
 
 } // namespace

@@ -8,12 +8,11 @@ namespace {
 
 class ExitScreenTest : public ProgramTest {
 protected:
-    frmNagScreen2& nag() { return program->nag; }
     forms::FormTextBox* field(const char* name) { return box(nag(), name); }
     // The screen shows without taking activation, so focus events need it handed over.
     void showActive() {
         nag().Show();
-        activate(nag().window());
+        activate(nag().Window());
     }
 };
 
@@ -50,9 +49,9 @@ TEST_F(ExitScreenTest, UnseenMessageBoxEmptiedByTabbingGetsItsHintAndFailsRefer)
     field("txtFriendName")->SetText(QStringLiteral("Bob"));
     field("txtFriendName")->setFocus();
 
-    QTest::keyClick(field("txtFriendName")->editor(), Qt::Key_Tab);
+    QTest::keyClick(field("txtFriendName")->focusProxy(), Qt::Key_Tab);
     ASSERT_EQ(focusedControl(nag()), QStringLiteral("txtMessage"));
-    QWidget* message = field("txtMessage")->editor();
+    QWidget* message = field("txtMessage")->focusProxy();
     QTest::keyClick(message, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(message, Qt::Key_Backspace);
     EXPECT_TRUE(field("txtMessage")->Text().isEmpty());
@@ -62,7 +61,7 @@ TEST_F(ExitScreenTest, UnseenMessageBoxEmptiedByTabbingGetsItsHintAndFailsRefer)
 
     click(nag(), "cmdSubmit");
     expectMessage(QStringLiteral("Please Enter Your Message"), platform::MsgIcon::Critical);
-    EXPECT_TRUE(fake.urls.opened.isEmpty());
+    EXPECT_TRUE(m_fake.urls.m_opened.isEmpty());
 }
 
 TEST_F(ExitScreenTest, AddressBoxesRefuseTypedSpaces) {
@@ -71,7 +70,7 @@ TEST_F(ExitScreenTest, AddressBoxesRefuseTypedSpaces) {
         SCOPED_TRACE(name);
         const bool address = QByteArray(name).endsWith("Email");
         field(name)->setFocus();
-        QTest::keyClicks(field(name)->editor(), QStringLiteral("ann lee"));
+        QTest::keyClicks(field(name)->focusProxy(), QStringLiteral("ann lee"));
         EXPECT_EQ(focusedControl(nag()), QLatin1String(name));
         EXPECT_EQ(field(name)->Text(), QLatin1String(address ? "annlee" : "ann lee"));
         if (address) {
@@ -84,7 +83,7 @@ TEST_F(ExitScreenTest, AddressBoxesRefuseTypedSpaces) {
 
 TEST_F(ExitScreenTest, EachLoadDrawsOneOfFourAppealsAboutEquallyOften) {
     auto appealOfDraw = [this](float r) {
-        fake.random.values = {r};
+        m_fake.random.m_values = {r};
         nag().Load();
         const QString text = label(nag(), "Label2");
         nag().Unload();
@@ -97,7 +96,7 @@ TEST_F(ExitScreenTest, EachLoadDrawsOneOfFourAppealsAboutEquallyOften) {
                                                 {0.5f, 2}, {0.75f, 3},   {0.9999f, 3}};
     for (const auto& [r, appeal] : boundaries)
         EXPECT_EQ(appealOfDraw(r), appeal) << r;
-    EXPECT_EQ(fake.random.randomizes, 6);
+    EXPECT_EQ(m_fake.random.m_randomizes, 6);
     std::array<int, 4> seen{};
     for (int i = 0; i < 400; ++i)
         if (const int k = appealOfDraw((i + 0.5f) / 400); k >= 0)

@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString kReferralPage = pageUrl("orvs-refer-a-friend");
+const QString kReferralPage = PageUrl("orvs-refer-a-friend");
 const QString kProgramFolder = QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/");
 
 // The query of an address as the server splits it: name and still-encoded value per "&".
@@ -26,7 +26,7 @@ QString decoded(const QString& raw) { return QUrl::fromPercentEncoding(raw.toLat
 
 class ReferTest : public ProgramTest {
 protected:
-    modTellAFriend& taf() { return program->tellAFriend; }
+    modTellAFriend& taf() { return m_program->m_tellAFriend; }
     // The sender's name, e-mail and message, then the friend's name and e-mail.
     void submitDirectly(const QStringList& v) {
         taf().strSenderName = v[0];
@@ -39,15 +39,15 @@ protected:
     // Fills the exit screen's form; a null value leaves that box as it was loaded.
     void fillForm(const char* name, const char* email, const char* friendName,
                   const char* friendEmail, const char* message = nullptr) {
-        program->nag.Show();
+        nag().Show();
         const char* const names[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail",
                                      "txtMessage"};
         const char* const values[] = {name, email, friendName, friendEmail, message};
         for (int i = 0; i < 5; ++i)
             if (values[i])
-                box(program->nag, names[i])->SetText(QString::fromUtf8(values[i]));
+                box(nag(), names[i])->SetText(QString::fromUtf8(values[i]));
     }
-    void clickRefer() { click(program->nag, "cmdSubmit"); }
+    void clickRefer() { click(nag(), "cmdSubmit"); }
 };
 
 // Each value in turn left at its hint or blank, with the values before it filled in.
@@ -70,7 +70,7 @@ TEST_F(ReferTest, ReportsTheFirstMissingValue) {
                 v << (i < missing ? filled[i] : i == missing ? blank : hints[i]);
             submitDirectly(v);
             expectMessage(QLatin1String(messages[missing]), platform::MsgIcon::Critical);
-            EXPECT_TRUE(fake.urls.opened.isEmpty());
+            EXPECT_TRUE(m_fake.urls.m_opened.isEmpty());
         }
     }
 }
@@ -80,7 +80,7 @@ TEST_F(ReferTest, HintsInOtherLetterCaseAndTheHintWithALineBreakPass) {
                     QStringLiteral("Your Message\r\n"), QStringLiteral("friend's name"),
                     QStringLiteral("FRIEND'S EMAIL ADDRESS")});
     expectNoMessage();
-    EXPECT_EQ(fake.urls.opened.size(), 1);
+    EXPECT_EQ(m_fake.urls.m_opened.size(), 1);
 }
 
 TEST_F(ReferTest, NormalFormOpensTheReferralAddressOnEachClickAndKeepsTheForm) {
@@ -88,17 +88,17 @@ TEST_F(ReferTest, NormalFormOpensTheReferralAddressOnEachClickAndKeepsTheForm) {
     clickRefer();
     clickRefer();
     expectNoMessage();
-    ASSERT_EQ(fake.urls.opened.size(), 2);
-    EXPECT_EQ(fake.urls.opened[0], fake.urls.opened[1]);
+    ASSERT_EQ(m_fake.urls.m_opened.size(), 2);
+    EXPECT_EQ(m_fake.urls.m_opened[0], m_fake.urls.m_opened[1]);
     // The at sign may travel as it is or escaped; the server reads both the same.
-    QString url = fake.urls.opened.front();
+    QString url = m_fake.urls.m_opened.front();
     url.replace(QLatin1String("%40"), QLatin1String("@"));
     EXPECT_EQ(url, kReferralPage +
                        QStringLiteral("&taf1=Ann%20Lee&taf2=ann@example.org&taf3=Hello"
                                       "&taf4=Bob&taf5=bob@example.net&taf6=") +
                        kProgramFolder);
-    EXPECT_EQ(box(program->nag, "txtName")->Text(), QStringLiteral("  Ann Lee "));
-    EXPECT_TRUE(program->nag.Visible());
+    EXPECT_EQ(box(nag(), "txtName")->Text(), QStringLiteral("  Ann Lee "));
+    EXPECT_TRUE(nag().IsVisible());
 }
 
 TEST_F(ReferTest, EveryValueReachesTheServerAsTyped) {
@@ -107,11 +107,11 @@ TEST_F(ReferTest, EveryValueReachesTheServerAsTyped) {
           "a/b:c;d,e'f", "line one\r\nline two", "Grüße, Zoë, Ñandú, 日本"}) {
         SCOPED_TRACE(typed);
         const QString value = QString::fromUtf8(typed);
-        fake.urls.opened.clear();
+        m_fake.urls.m_opened.clear();
         submitDirectly({value, QStringLiteral("ann@example.org"), value, value,
                         QStringLiteral("bob@example.net")});
-        ASSERT_EQ(fake.urls.opened.size(), 1);
-        const QString url = fake.urls.opened.front();
+        ASSERT_EQ(m_fake.urls.m_opened.size(), 1);
+        const QString url = m_fake.urls.m_opened.front();
         // Nothing the browser or shell would cut at, rewrite or fail to carry.
         for (const QChar ch : url)
             EXPECT_TRUE(ch.unicode() > 32 && ch.unicode() < 127 && ch != u'#') << qPrintable(url);
@@ -150,22 +150,22 @@ TEST_F(ReferTest, EmailChecksReportOneMessageAndChangeNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.email ? c.email : "untouched") << " / "
                                         << (c.friendEmail ? c.friendEmail : "untouched"));
-        program->nag.Unload();
+        nag().Unload();
         fillForm(nullptr, c.email, nullptr, c.friendEmail);
         clickRefer();
         expectMessage(QLatin1String(c.message), platform::MsgIcon::Critical);
-        EXPECT_TRUE(fake.urls.opened.isEmpty());
+        EXPECT_TRUE(m_fake.urls.m_opened.isEmpty());
         if (c.email) {
-            EXPECT_EQ(box(program->nag, "txtEmail")->Text(), QString::fromUtf8(c.email));
+            EXPECT_EQ(box(nag(), "txtEmail")->Text(), QString::fromUtf8(c.email));
         }
-        EXPECT_EQ(box(program->nag, "txtName")->Text(), QStringLiteral("Your Name"));
+        EXPECT_EQ(box(nag(), "txtName")->Text(), QStringLiteral("Your Name"));
     }
 }
 
 TEST_F(ReferTest, UntouchedMessageBoxSendsItsTextWithTheLineBreak) {
     fillForm("Ann", "ann@example.org", "Bob", "bob@example.net");
     clickRefer();
-    ASSERT_EQ(fake.urls.opened.size(), 1);
-    EXPECT_EQ(decoded(queryOf(fake.urls.opened.front())[3].second),
+    ASSERT_EQ(m_fake.urls.m_opened.size(), 1);
+    EXPECT_EQ(decoded(queryOf(m_fake.urls.m_opened.front())[3].second),
               QStringLiteral("Your Message\r\n"));
 }

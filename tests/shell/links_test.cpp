@@ -18,7 +18,7 @@ class Link : public ProgramTest, public testing::WithParamInterface<LinkCase> {}
 
 TEST_P(Link, OpensItsPageAndKeepsTheWindow) {
     const LinkCase& c = GetParam();
-    fake.random.values = {c.rnd};
+    m_fake.random.m_values = {c.rnd};
     start();
     forms::Form& f = form(c.window);
     f.Show();
@@ -29,9 +29,9 @@ TEST_P(Link, OpensItsPageAndKeepsTheWindow) {
         QTest::mouseClick(onTopAt(f, "lblCobrand"), Qt::LeftButton);
     else
         click(f, c.control);
-    EXPECT_EQ(fake.urls.opened, QStringList{pageUrl(c.page)});
+    EXPECT_EQ(m_fake.urls.m_opened, QStringList{PageUrl(c.page)});
     expectNoMessage();
-    EXPECT_TRUE(f.Visible());
+    EXPECT_TRUE(f.IsVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,39 +52,39 @@ INSTANTIATE_TEST_SUITE_P(
 using CheckBoxLink = ProgramTest;
 
 TEST_F(CheckBoxLink, OpensTheHomePageOncePerClickAndStaysUnchecked) {
-    program->nag.Show();
-    auto* check = control<forms::FormCheckButton>(program->nag, "Check1");
+    nag().Show();
+    auto* check = control<forms::FormCheckButton>(nag(), "Check1");
     for (int clicks = 1; clicks <= 2; ++clicks) {
         QTest::mouseClick(check, Qt::LeftButton);
-        EXPECT_EQ(fake.urls.opened, QStringList(clicks, pageUrl("home-page")));
+        EXPECT_EQ(m_fake.urls.m_opened, QStringList(clicks, PageUrl("home-page")));
         EXPECT_FALSE(check->isChecked());
         EXPECT_EQ(check->Value(), 0);
     }
-    EXPECT_TRUE(program->nag.Visible());
+    EXPECT_TRUE(nag().IsVisible());
 }
 
 // Stands in for the desktop's browser: receives what the real URL service hands over.
 class Browser : public QObject {
     Q_OBJECT
 public:
-    QStringList opened;
+    QStringList m_opened;
 public slots:
-    void open(const QUrl& url) { opened << url.toString(QUrl::FullyEncoded); }
+    void Open(const QUrl& url) { m_opened << url.toString(QUrl::FullyEncoded); }
 };
 
 TEST(DesktopUrlService, HandsThePageAndReferralAddressesOverUnchanged) {
     const QStringList addresses = {
-        pageUrl("home-page"),
+        PageUrl("home-page"),
         modTellAFriend::BuildReferralUrl({QStringLiteral("Ann Lee"), QStringLiteral("a@b.org"),
                                           QStringLiteral("Tom & Jerry #1 100%\r\nbye"),
                                           QStringLiteral("Zo\u00eb"), QStringLiteral("z@y.net")})};
     const QString scheme = QUrl(addresses.front()).scheme();
     Browser browser;
-    QDesktopServices::setUrlHandler(scheme, &browser, "open");
+    QDesktopServices::setUrlHandler(scheme, &browser, "Open");
     for (const QString& address : addresses)
         platform::DesktopUrlService().Open(address);
     QDesktopServices::unsetUrlHandler(scheme);
-    EXPECT_EQ(browser.opened, addresses);
+    EXPECT_EQ(browser.m_opened, addresses);
 }
 
 } // namespace

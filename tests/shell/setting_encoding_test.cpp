@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace settings_encoding;
+using namespace setting_encoding;
 
 // The code page's characters, from Qt's own codec rather than from the code under test.
 QString cp1252(std::initializer_list<int> codes) {

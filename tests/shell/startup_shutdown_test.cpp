@@ -1,8 +1,8 @@
+#include "platform/instance_lock.h"
 #include "platform/termination.h"
 #include "program_fixture.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <csignal>
 #include <cstdlib>
 #include <stdexcept>
@@ -17,10 +17,10 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (event->type() == QEvent::Show && widget && widget->isWindow())
-            shown << widget;
+            m_shown << widget;
         return false;
     }
-    QList<QWidget*> shown;
+    QList<QWidget*> m_shown;
 };
 
 bool anyWindowVisible() {
@@ -36,53 +36,53 @@ TEST_F(StartUp, AsksADueReminderBeforeAnyWindowShows) {
     storeReminder();
     int randomizedBefore = -1;
     bool windowUp = true;
-    fake.messageBox.onShow = [&](const fakes::ShownMessage&) {
-        randomizedBefore = fake.random.randomizes;
-        windowUp = program->main.Visible() || anyWindowVisible();
+    m_fake.messageBox.m_onShow = [&](const fakes::ShownMessage&) {
+        randomizedBefore = m_fake.random.m_randomizes;
+        windowUp = main().IsVisible() || anyWindowVisible();
     };
     ShowCounter counter;
     start();
     expectReminder();
     EXPECT_EQ(randomizedBefore, 1);
     EXPECT_FALSE(windowUp);
-    EXPECT_TRUE(program->main.Visible());
-    EXPECT_TRUE(program->startup.IsLoaded());
-    EXPECT_FALSE(program->startup.Visible());
-    EXPECT_FALSE(counter.shown.contains(program->startup.window()));
+    EXPECT_TRUE(main().IsVisible());
+    EXPECT_TRUE(m_program->m_startup.IsLoaded());
+    EXPECT_FALSE(m_program->m_startup.IsVisible());
+    EXPECT_FALSE(counter.m_shown.contains(m_program->m_startup.Window()));
 }
 
 TEST_F(StartUp, SecondInstanceSaysSoAndEndsWithoutTouchingAnything) {
-    fake.instance.anotherRunning = true;
+    m_fake.instance.m_anotherRunning = true;
     ShowCounter counter;
     start();
     expectMessage(QStringLiteral("Application is already running"), platform::MsgIcon::Information);
-    EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
-    EXPECT_TRUE(counter.shown.isEmpty());
+    EXPECT_EQ(m_fake.ender.m_statuses, std::vector<int>{0});
+    EXPECT_TRUE(counter.m_shown.isEmpty());
     EXPECT_FALSE(anyWindowVisible());
-    EXPECT_TRUE(program->runtime.Forms().empty());
-    EXPECT_EQ(fake.settings.reads, 0);
-    EXPECT_EQ(fake.settings.saves, 0);
+    EXPECT_TRUE(m_program->m_runtime.Forms().empty());
+    EXPECT_EQ(m_fake.settings.m_reads, 0);
+    EXPECT_EQ(m_fake.settings.m_saves, 0);
 }
 
 TEST_F(StartUp, LeftoverLockThatCannotGoIsNamedNotTakenForARunningInstance) {
-    fake.instance.anotherRunning = true;
-    fake.instance.blockingLock = QStringLiteral("/run/user/1000/lunavik.lock");
+    m_fake.instance.m_anotherRunning = true;
+    m_fake.instance.m_blockingLock = QStringLiteral("/run/user/1000/lunavik.lock");
     start();
     expectMessage(QStringLiteral("Lunavik cannot start: its lock file\r\r"
                                  "/run/user/1000/lunavik.lock\r\r"
                                  "is left over from an earlier run and cannot be removed. "
                                  "Remove it, then start Lunavik again."),
                   platform::MsgIcon::Critical);
-    EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
+    EXPECT_EQ(m_fake.ender.m_statuses, std::vector<int>{0});
     EXPECT_FALSE(anyWindowVisible());
-    EXPECT_EQ(fake.settings.saves, 0);
+    EXPECT_EQ(m_fake.settings.m_saves, 0);
 }
 
 TEST_F(StartUp, CoBrandDrawRoundsHalfToEvenAndShowsTheOfferFiveTimesInTwelve) {
-    fake.random.values = {0.25000003f};
+    m_fake.random.m_values = {0.25000003f};
     start();
-    EXPECT_TRUE(fake.random.values.empty());
-    EXPECT_EQ(program->startup.intCoBrandRandomNumber, 3);
+    EXPECT_TRUE(m_fake.random.m_values.empty());
+    EXPECT_EQ(m_program->m_startup.intCoBrandRandomNumber, 3);
     // Each r makes r * 6 + 1, computed in single precision, land just below, exactly on or
     // just above a half.
     const struct {
@@ -98,14 +98,14 @@ TEST_F(StartUp, CoBrandDrawRoundsHalfToEvenAndShowsTheOfferFiveTimesInTwelve) {
                  {0.916666746f, 7, "lblFullBrand"},
                  {0.99999994f, 7, "lblFullBrand"}};
     auto draw = [&](float r) {
-        program->main.Control(QStringLiteral("lblFullBrand"))->raise(); // the design's stacking
-        fake.random.values = {r};
-        program->startup.CoBrand_Randomize();
-        return onTopAt(program->main, "lblCobrand")->objectName();
+        main().Control(QStringLiteral("lblFullBrand"))->raise(); // the design's stacking
+        m_fake.random.m_values = {r};
+        m_program->m_startup.CoBrand_Randomize();
+        return onTopAt(main(), "lblCobrand")->objectName();
     };
     for (const auto& d : draws) {
         EXPECT_EQ(draw(d.r), QLatin1String(d.front)) << d.r;
-        EXPECT_EQ(program->startup.intCoBrandRandomNumber, d.variant) << d.r;
+        EXPECT_EQ(m_program->m_startup.intCoBrandRandomNumber, d.variant) << d.r;
     }
     int cobrand = 0;
     for (int i = 0; i < 1200; ++i)
@@ -115,28 +115,28 @@ TEST_F(StartUp, CoBrandDrawRoundsHalfToEvenAndShowsTheOfferFiveTimesInTwelve) {
 
 // The sequence skips a failing step and runs the rest: here seeding the generator fails.
 TEST_F(StartUp, CarriesOnPastAFailingStep) {
-    fake.random.onRandomize = [] { throw std::runtime_error("no system timer"); };
-    fake.random.values = {0.0f};
+    m_fake.random.m_onRandomize = [] { throw std::runtime_error("no system timer"); };
+    m_fake.random.m_values = {0.0f};
     start();
-    EXPECT_TRUE(program->main.Visible());
-    EXPECT_FALSE(program->startup.Visible());
-    EXPECT_EQ(program->startup.intCoBrandRandomNumber, 1);
-    EXPECT_EQ(onTopAt(program->main, "lblCobrand")->objectName(), QStringLiteral("lblCobrand"));
+    EXPECT_TRUE(main().IsVisible());
+    EXPECT_FALSE(m_program->m_startup.IsVisible());
+    EXPECT_EQ(m_program->m_startup.intCoBrandRandomNumber, 1);
+    EXPECT_EQ(onTopAt(main(), "lblCobrand")->objectName(), QStringLiteral("lblCobrand"));
 }
 
 using Shutdown = ProgramTest;
 
 TEST_F(Shutdown, UnloadsEveryWindowAndEndsOnce) {
     start();
-    program->result.Show();
-    program->nag.Show();
-    ASSERT_EQ(program->runtime.Forms().size(), 4u);
+    result().Show();
+    nag().Show();
+    ASSERT_EQ(m_program->m_runtime.Forms().size(), 4u);
     ShowCounter counter;
-    program->help.UnloadAllAndEnd();
-    EXPECT_TRUE(program->runtime.Forms().empty());
+    m_program->m_help.UnloadAllAndEnd();
+    EXPECT_TRUE(m_program->m_runtime.Forms().empty());
     // The start-up window's and the exit screen's unload handlers run the sequence again.
-    EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
-    EXPECT_TRUE(counter.shown.isEmpty());
+    EXPECT_EQ(m_fake.ender.m_statuses, std::vector<int>{0});
+    EXPECT_TRUE(counter.m_shown.isEmpty());
     settle();
     EXPECT_FALSE(anyWindowVisible());
 }
@@ -146,25 +146,25 @@ TEST_F(Shutdown, UnloadsEveryWindowAndEndsOnce) {
 // a termination signal ends it the same way instead of killing it.
 class ShutdownDeathTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    const QString app = QStringLiteral("lunavik");
-    QString lockPath() const { return dir.filePath(app + QStringLiteral(".lock")); }
+    // In the throw-away runtime folder of the tests' main, as are the settings.
+    const QString m_lock =
+        qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/lunavik.lock");
+    const QString m_app = QStringLiteral("lunavik");
     QString storedReminder() {
-        return platform::QtSettingsStore(dir.path())
-            .Read(app, QStringLiteral("Settings"), kReminderKey);
+        return platform::QtSettingsStore().Read(m_app, QStringLiteral("Settings"), kReminderKey);
     }
-    // Runs the program over the real settings, lock and ender, in the temporary folder.
+    // Runs the program over the real settings, lock and ender, in the throw-away folders.
     template <class Then> void runProgram(Then then) {
         fakes::TestPlatform fake;
-        platform::LockFileInstanceGuard instance(app, dir.path());
-        platform::QtSettingsStore settings(dir.path());
+        platform::LockFileInstanceGuard instance(m_app);
+        platform::QtSettingsStore settings;
         platform::ExitProcessEnder ender(settings, instance);
         platform::Platform services{fake.messageBox, fake.urls,  settings,
                                     fake.clipboard,  fake.clock, fake.random,
-                                    instance,        ender,      app};
+                                    instance,        ender,      m_app};
         TestedProgram program(services);
         program.Start();
-        if (!program.main.Visible() || !QFile::exists(lockPath()))
+        if (!program.m_main.IsVisible() || !QFile::exists(m_lock))
             std::_Exit(2);
         then(program, ender);
         std::_Exit(3); // the process should have ended before this
@@ -174,12 +174,12 @@ protected:
 TEST_F(ShutdownDeathTest, ExitOnTheExitScreenEndsTheProcessAndDropsTheLock) {
     GTEST_FLAG_SET(death_test_style, "fast"); // the child must see this test's folder
     EXPECT_EXIT(runProgram([](TestedProgram& program, platform::ProcessEnder&) {
-                    program.main.MenuEntry(QStringLiteral("mnuExit"))->trigger();
-                    QTest::mouseClick(program.nag.Control(QStringLiteral("cmdClose")),
+                    program.m_main.MenuEntry(QStringLiteral("mnuExit"))->trigger();
+                    QTest::mouseClick(program.m_nag.Control(QStringLiteral("cmdClose")),
                                       Qt::LeftButton);
                 }),
                 ::testing::ExitedWithCode(0), "");
-    EXPECT_FALSE(QFile::exists(lockPath()));
+    EXPECT_FALSE(QFile::exists(m_lock));
     EXPECT_FALSE(storedReminder().isEmpty());
 }
 
@@ -191,7 +191,7 @@ TEST_F(ShutdownDeathTest, TerminationSignalEndsThroughTheEnder) {
                     QTest::qWait(5000); // the event loop hands the signal to the ender
                 }),
                 ::testing::ExitedWithCode(0), "");
-    EXPECT_FALSE(QFile::exists(lockPath()));
+    EXPECT_FALSE(QFile::exists(m_lock));
 }
 
 } // namespace

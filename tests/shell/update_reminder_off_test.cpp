@@ -5,21 +5,21 @@ namespace {
 
 class UpdateReminderSwitchedOff : public ProgramTest {
 protected:
-    void SetUp() override { program = std::make_unique<TestedProgram>(fake.platform, false); }
+    void SetUp() override { m_program = std::make_unique<TestedProgram>(m_fake.platform, false); }
     void startsWithoutAskingAndNeverWrites() {
-        fake.clock.now = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
+        m_fake.clock.m_now = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
         start();
-        EXPECT_TRUE(program->main.Visible());
-        program->help.CheckForUpdate();
+        EXPECT_TRUE(main().IsVisible());
+        m_program->m_help.CheckForUpdate();
         expectNoMessage();
-        EXPECT_EQ(fake.settings.saves, 0);
-        EXPECT_TRUE(fake.urls.opened.isEmpty());
+        EXPECT_EQ(m_fake.settings.m_saves, 0);
+        EXPECT_TRUE(m_fake.urls.m_opened.isEmpty());
     }
 };
 
 TEST_F(UpdateReminderSwitchedOff, FirstRunStoresNothing) {
     startsWithoutAskingAndNeverWrites();
-    EXPECT_TRUE(fake.settings.values.empty());
+    EXPECT_TRUE(m_fake.settings.m_values.empty());
 }
 
 TEST_F(UpdateReminderSwitchedOff, OverdueReminderIsNotShown) {

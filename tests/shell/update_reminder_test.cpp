@@ -5,7 +5,7 @@
 
 namespace {
 
-using namespace settings_encoding;
+using namespace setting_encoding;
 using platform::MsgAnswer;
 
 QDateTime at(int year, int month, int day, int hour = 9, int minute = 30) {
@@ -14,32 +14,32 @@ QDateTime at(int year, int month, int day, int hour = 9, int minute = 30) {
 
 class UpdateReminder : public ProgramTest {
 protected:
-    void storeText(const QString& raw) { fake.settings.values[kFakeReminderKey] = raw; }
-    void store(const QDateTime& moment) { storeReminder(DateToSetting(moment)); }
-    QString storedText() const {
-        const auto it = fake.settings.values.find(kFakeReminderKey);
-        return it == fake.settings.values.end() ? QString() : DecodeSetting(it->second);
+    void storeText(const QString& raw) { m_fake.settings.m_values[kFakeReminderKey] = raw; }
+    // As the settings hold it: the ISO text, shifted (see setting_encoding_test).
+    QString storedValue() const {
+        const auto it = m_fake.settings.m_values.find(kFakeReminderKey);
+        return it == m_fake.settings.m_values.end() ? QString() : it->second;
     }
 };
 
 TEST_F(UpdateReminder, StoresTheMomentAfterTheBoxClosedOpensTheDownloadPageOnYesAndAsksOnce) {
     for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
         SCOPED_TRACE(answer == MsgAnswer::Yes ? "Yes" : "No");
-        fake.urls.opened.clear();
-        fake.clock.now = at(2026, 12, 7);
-        store(at(2026, 10, 1));
-        fake.messageBox.answers = {answer};
-        fake.messageBox.onShow = [this](const fakes::ShownMessage&) {
-            EXPECT_TRUE(fake.urls.opened.isEmpty());
-            fake.clock.now = at(2026, 12, 7, 10, 45); // the user took a while
+        m_fake.urls.m_opened.clear();
+        m_fake.clock.m_now = at(2026, 12, 7);
+        storeReminder(); // 2026-10-01
+        m_fake.messageBox.m_answers = {answer};
+        m_fake.messageBox.m_onShow = [this](const fakes::ShownMessage&) {
+            EXPECT_TRUE(m_fake.urls.m_opened.isEmpty());
+            m_fake.clock.m_now = at(2026, 12, 7, 10, 45); // the user took a while
         };
-        program->help.CheckForUpdate();
-        program->help.CheckForUpdate();
+        m_program->m_help.CheckForUpdate();
+        m_program->m_help.CheckForUpdate();
         expectReminder();
-        EXPECT_EQ(storedText(), QStringLiteral("2026-12-07T10:45:00"));
-        EXPECT_EQ(fake.urls.opened, answer == MsgAnswer::Yes
-                                        ? QStringList{pageUrl("download-web-page")}
-                                        : QStringList());
+        EXPECT_EQ(storedValue(), EncodeSetting(QStringLiteral("2026-12-07T10:45:00")));
+        EXPECT_EQ(m_fake.urls.m_opened, answer == MsgAnswer::Yes
+                                            ? QStringList{PageUrl("download-web-page")}
+                                            : QStringList());
     }
 }
 
@@ -59,16 +59,16 @@ TEST_F(UpdateReminder, CountsCalendarDaysEitherWay) {
     for (const auto& c : cases) {
         SCOPED_TRACE(qPrintable(c.stored.toString(Qt::ISODate) + QStringLiteral(" at ") +
                                 c.now.toString(Qt::ISODate)));
-        fake.settings.saves = 0;
-        fake.clock.now = c.now;
-        store(c.stored);
-        program->help.CheckForUpdate();
+        m_fake.settings.m_saves = 0;
+        m_fake.clock.m_now = c.now;
+        storeReminder(c.stored.toString(Qt::ISODate));
+        m_program->m_help.CheckForUpdate();
         if (c.due) {
             expectReminder();
-            EXPECT_EQ(storedText(), c.now.toString(Qt::ISODate));
+            EXPECT_EQ(storedValue(), EncodeSetting(c.now.toString(Qt::ISODate)));
         } else {
             expectNoMessage();
-            EXPECT_EQ(fake.settings.saves, 0);
+            EXPECT_EQ(m_fake.settings.m_saves, 0);
         }
     }
 }
@@ -78,10 +78,10 @@ TEST_F(UpdateReminder, ReadsARecentRegionalValueAsRecent) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::French));
     storeReminder(QLocale().toString(at(2026, 11, 30), QLocale::ShortFormat));
-    program->help.CheckForUpdate();
+    m_program->m_help.CheckForUpdate();
     QLocale::setDefault(previous);
     expectNoMessage();
-    EXPECT_EQ(fake.settings.saves, 0);
+    EXPECT_EQ(m_fake.settings.m_saves, 0);
 }
 
 // Nothing stored (a first run) or nothing readable: count from now, silently.
@@ -92,15 +92,15 @@ TEST_F(UpdateReminder, FirstRunOrDamagedValueStoresNowWithoutAskingAndStartsUp) 
           QStringLiteral("2026-12-07T09:30:00"), QStringLiteral(u"\u4E2D\u6587")}) {
         SCOPED_TRACE(raw.toStdString());
         storeText(raw);
-        program->help.CheckForUpdate();
+        m_program->m_help.CheckForUpdate();
         expectNoMessage();
-        EXPECT_EQ(storedText(), QStringLiteral("2026-12-07T09:30:00"));
-        EXPECT_TRUE(fake.urls.opened.isEmpty());
+        EXPECT_EQ(storedValue(), EncodeSetting(QStringLiteral("2026-12-07T09:30:00")));
+        EXPECT_TRUE(m_fake.urls.m_opened.isEmpty());
     }
     storeReminder(QStringLiteral("garbage"));
     start();
     expectNoMessage();
-    EXPECT_TRUE(program->main.Visible());
+    EXPECT_TRUE(main().IsVisible());
 }
 
 } // namespace

@@ -24,44 +24,44 @@ class MessageBox : public platform::MessageBoxService {
 public:
     platform::MsgAnswer Show(const QString& text, platform::MsgIcon icon,
                              platform::MsgButtons buttons, const QString& title) override {
-        pending.push_back({text, icon, buttons, title});
-        if (onShow)
-            onShow(pending.back());
-        if (answers.empty())
+        m_pending.push_back({text, icon, buttons, title});
+        if (m_onShow)
+            m_onShow(m_pending.back());
+        if (m_answers.empty())
             return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::No
                                                           : platform::MsgAnswer::Ok;
-        const auto answer = answers.front();
-        answers.pop_front();
+        const auto answer = m_answers.front();
+        m_answers.pop_front();
         return answer;
     }
     // The boxes shown that the test has not yet checked, oldest first; the fixture fails a
     // test that leaves any.
-    std::deque<ShownMessage> pending;
-    std::deque<platform::MsgAnswer> answers;
-    std::function<void(const ShownMessage&)> onShow; // runs while the "box" is up
+    std::deque<ShownMessage> m_pending;
+    std::deque<platform::MsgAnswer> m_answers;
+    std::function<void(const ShownMessage&)> m_onShow; // runs while the "box" is up
 };
 
 class Urls : public platform::UrlService {
 public:
-    void Open(const QString& url) override { opened << url; }
-    QStringList opened;
+    void Open(const QString& url) override { m_opened << url; }
+    QStringList m_opened;
 };
 
 class Settings : public platform::SettingsStore {
 public:
     QString Read(const QString& app, const QString& section, const QString& key) override {
-        ++reads;
-        const auto it = values.find(app + u'/' + section + u'/' + key);
-        return it == values.end() ? QString() : it->second;
+        ++m_reads;
+        const auto it = m_values.find(app + u'/' + section + u'/' + key);
+        return it == m_values.end() ? QString() : it->second;
     }
     void Save(const QString& app, const QString& section, const QString& key,
               const QString& value) override {
-        ++saves;
-        values[app + u'/' + section + u'/' + key] = value;
+        ++m_saves;
+        m_values[app + u'/' + section + u'/' + key] = value;
     }
     void Flush() override {}
-    std::map<QString, QString> values;
-    int reads = 0, saves = 0;
+    std::map<QString, QString> m_values;
+    int m_reads = 0, m_saves = 0;
 };
 
 // The real clipboard service: tests observe what it leaves on the clipboard.
@@ -69,41 +69,41 @@ using Clipboard = platform::QtClipboard;
 
 class Clock : public platform::Clock {
 public:
-    QDateTime Now() override { return now; }
-    QDateTime now{QDate(2026, 12, 7), QTime(9, 30)};
+    QDateTime Now() override { return m_now; }
+    QDateTime m_now{QDate(2026, 12, 7), QTime(9, 30)};
 };
 
 class Random : public platform::RandomGenerator {
 public:
     void Randomize() override {
-        ++randomizes;
-        if (onRandomize)
-            onRandomize(); // may throw, to stand for a failing step
+        ++m_randomizes;
+        if (m_onRandomize)
+            m_onRandomize(); // may throw, to stand for a failing step
     }
     float Rnd() override {
-        const float r = values.empty() ? 0.0f : values.front();
-        if (!values.empty())
-            values.pop_front();
+        const float r = m_values.empty() ? 0.0f : m_values.front();
+        if (!m_values.empty())
+            m_values.pop_front();
         return r;
     }
-    std::deque<float> values;
-    int randomizes = 0;
-    std::function<void()> onRandomize;
+    std::deque<float> m_values;
+    int m_randomizes = 0;
+    std::function<void()> m_onRandomize;
 };
 
 class Instance : public platform::InstanceGuard {
 public:
-    bool AnotherInstanceRunning() override { return anotherRunning; }
-    QString BlockingLock() const override { return blockingLock; }
+    bool AnotherInstanceRunning() override { return m_anotherRunning; }
+    QString BlockingLock() const override { return m_blockingLock; }
     void Release() override {}
-    bool anotherRunning = false;
-    QString blockingLock; // with anotherRunning: a leftover lock, not an instance, stops the start
+    bool m_anotherRunning = false;
+    QString m_blockingLock; // when set, a leftover lock, not an instance, stops the start
 };
 
 class Ender : public platform::ProcessEnder {
 public:
-    void End(int status) override { statuses.push_back(status); }
-    std::vector<int> statuses;
+    void End(int status) override { m_statuses.push_back(status); }
+    std::vector<int> m_statuses;
 };
 
 // One complete set of doubles, wired into a Platform.

@@ -7,14 +7,14 @@
 #include <QAction>
 #include <QApplication>
 
-QStringList texts(std::initializer_list<const char*> items) {
+QStringList Texts(std::initializer_list<const char*> items) {
     QStringList out;
     for (const char* item : items)
         out << QString::fromUtf8(item);
     return out;
 }
 
-QString pageUrl(const std::string& key) {
+QString PageUrl(const std::string& key) {
     return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QString::fromStdString(key);
 }
 
@@ -23,9 +23,9 @@ MessageBoxReader::MessageBoxReader(Qt::Key answer) {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
                 QAbstractButton* yes = box->button(QMessageBox::Yes);
-                seen.push_back({box->text(), box->windowTitle(), box->icon(),
-                                box->standardButtons(), box->standardButton(box->defaultButton()),
-                                yes ? yes->text() : QString()});
+                m_seen.push_back({box->text(), box->windowTitle(), box->icon(),
+                                  box->standardButtons(), box->standardButton(box->defaultButton()),
+                                  yes ? yes->text() : QString()});
                 QTest::keyClick(box, answer);
             }
     });
@@ -50,23 +50,23 @@ ProgramTest::ProgramTest() {
 }
 
 void ProgramTest::useRealMessageBoxes() {
-    program.reset();
-    withRealBoxes = std::make_unique<platform::Platform>(
-        platform::Platform{realMessageBox, fake.urls, fake.settings, fake.clipboard, fake.clock,
-                           fake.random, fake.instance, fake.ender, fake.platform.appName});
-    program = std::make_unique<TestedProgram>(*withRealBoxes);
+    m_program.reset();
+    m_withRealBoxes = std::make_unique<platform::Platform>(platform::Platform{
+        m_realMessageBox, m_fake.urls, m_fake.settings, m_fake.clipboard, m_fake.clock,
+        m_fake.random, m_fake.instance, m_fake.ender, m_fake.platform.appName});
+    m_program = std::make_unique<TestedProgram>(*m_withRealBoxes);
 }
 
 void ProgramTest::storeReminder(const QString& date) {
-    fake.settings.values[kFakeReminderKey] = settings_encoding::EncodeSetting(date);
+    m_fake.settings.m_values[kFakeReminderKey] = setting_encoding::EncodeSetting(date);
 }
 
 void ProgramTest::type(forms::Form& form, const char* name, const QString& keys) {
     for (const QChar c : keys)
         if (c.unicode() < 0x80)
-            QTest::keyClick(box(form, name)->editor(), c.toLatin1());
+            QTest::keyClick(box(form, name)->focusProxy(), c.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, box(form, name)->editor(), Qt::Key_unknown,
+            QTest::sendKeyEvent(QTest::Click, box(form, name)->focusProxy(), Qt::Key_unknown,
                                 QString(c), Qt::NoModifier);
 }
 
@@ -82,19 +82,19 @@ void ProgramTest::pick(QComboBox* list, const QString& text) {
 
 void ProgramTest::startWithJohnSmith() {
     start();
-    type(program->main, "txtFirstName", QStringLiteral("john"));
-    type(program->main, "txtLastName", QStringLiteral("smith"));
+    type(main(), "txtFirstName", QStringLiteral("john"));
+    type(main(), "txtLastName", QStringLiteral("smith"));
 }
 
 void ProgramTest::startAndNext() {
     startWithJohnSmith();
-    click(program->main, "cmdNext");
-    ASSERT_TRUE(program->result.Visible());
+    click(main(), "cmdNext");
+    ASSERT_TRUE(result().IsVisible());
 }
 
 void ProgramTest::expectMessage(const QString& text, platform::MsgIcon icon,
                                 platform::MsgButtons buttons) {
-    auto& pending = fake.messageBox.pending;
+    auto& pending = m_fake.messageBox.m_pending;
     ASSERT_FALSE(pending.empty()) << "no message box shown; expected " << qPrintable(text);
     const fakes::ShownMessage m = pending.front();
     pending.pop_front();
@@ -112,9 +112,9 @@ void ProgramTest::expectReminder() {
 
 QStringList ProgramTest::takeMessages() {
     QStringList texts;
-    for (const fakes::ShownMessage& m : fake.messageBox.pending)
+    for (const fakes::ShownMessage& m : m_fake.messageBox.m_pending)
         texts << m.text;
-    fake.messageBox.pending.clear();
+    m_fake.messageBox.m_pending.clear();
     return texts;
 }
 
@@ -124,7 +124,7 @@ QWidget* ProgramTest::onTopAt(const forms::Form& form, const char* name) {
 }
 
 QString ProgramTest::focusedControl(const forms::Form& form) {
-    for (QWidget* w = form.window()->focusWidget(); w; w = w->parentWidget())
+    for (QWidget* w = form.Window()->focusWidget(); w; w = w->parentWidget())
         if (!w->objectName().isEmpty() && form.Control(w->objectName()) == w)
             return w->objectName();
     return {};
@@ -142,6 +142,6 @@ void ProgramTest::settle() {
 
 void ProgramTest::TearDown() {
     EXPECT_EQ(takeMessages(), QStringList()) << "message boxes the test did not expect";
-    program.reset();
+    m_program.reset();
     settle();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "fakes.h"
+#include "forms/controls.h"
+#include "forms/text_box.h"
 #include "tested_program.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -20,10 +23,10 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 // A list of texts written as plain literals.
-QStringList texts(std::initializer_list<const char*> items);
+QStringList Texts(std::initializer_list<const char*> items);
 
 // A page of the maker's site by its key, the address written out.
-QString pageUrl(const std::string& key);
+QString PageUrl(const std::string& key);
 
 // The update reminder's key, "Duration", as the settings file keeps it (every code shifted up
 // by 85 in the Windows code page), and as the fake store keeps it (application "lunavik",
@@ -46,7 +49,7 @@ struct SeenBox {
 class MessageBoxReader : public QObject {
 public:
     explicit MessageBoxReader(Qt::Key answer = Qt::Key_Return);
-    std::vector<SeenBox> seen;
+    std::vector<SeenBox> m_seen;
 
 private:
     QTimer m_timer;
@@ -59,16 +62,20 @@ protected:
     // test fails, naming the window, and the window is closed so that the test can end.
     ProgramTest();
 
-    fakes::TestPlatform fake;
-    platform::QtMessageBox realMessageBox;
-    std::unique_ptr<platform::Platform> withRealBoxes;
-    std::unique_ptr<TestedProgram> program = std::make_unique<TestedProgram>(fake.platform);
+    fakes::TestPlatform m_fake;
+    platform::QtMessageBox m_realMessageBox;
+    std::unique_ptr<platform::Platform> m_withRealBoxes;
+    std::unique_ptr<TestedProgram> m_program = std::make_unique<TestedProgram>(m_fake.platform);
 
     // Starts over with a program that shows real message boxes; read them with a
     // MessageBoxReader.
     void useRealMessageBoxes();
 
-    void start() { program->Start(); }
+    void start() { m_program->Start(); }
+    frmMain& main() { return m_program->m_main; }
+    frmInnerDrmOrPerNo& result() { return m_program->m_result; }
+    frmAbout& about() { return m_program->m_about; }
+    frmNagScreen2& nag() { return m_program->m_nag; }
     // Stores the reminder's date as the program encodes it; by default one long gone, so that
     // the next start asks.
     void storeReminder(const QString& date = QStringLiteral("2026-10-01T09:30:00"));
@@ -86,7 +93,30 @@ protected:
     // layout gives for it.
     void type(forms::Form& form, const char* name, const QString& keys);
     void click(forms::Form& form, const char* name);
-    forms::Form& form(const std::string& designName) { return program->form(designName); }
+    forms::Form& form(const std::string& designName) { return m_program->FormNamed(designName); }
+    QComboBox* list(const char* name) { return control<QComboBox>(main(), name); }
+    void pickDate(int day, const char* month, int year) {
+        pick(list("cboDate"), QString::number(day));
+        pick(list("cboMonth"), QLatin1String(month));
+        pick(list("cboYear"), QString::number(year));
+    }
+    QString shownResult() { return box(result(), "txtDisplay")->Text(); }
+    QString firstLine() { return shownResult().section(QStringLiteral("\r\n"), 0, 0); }
+    // Next from the menu, so the focus stays where it was unless validation moves it.
+    void nextFromMenu() {
+        box(main(), "txtMiddleName")->setFocus();
+        main().MenuEntry(QStringLiteral("mnuNext"))->trigger();
+    }
+    void expectRefused(const char* message, const char* focus) {
+        expectMessage(QLatin1String(message), platform::MsgIcon::Information);
+        expectNoMessage();
+        EXPECT_EQ(focusedControl(main()), QLatin1String(focus));
+        EXPECT_TRUE(main().IsVisible());
+        EXPECT_FALSE(result().IsLoaded());
+    }
+    QPlainTextEdit* display() {
+        return qobject_cast<QPlainTextEdit*>(box(result(), "txtDisplay")->focusProxy());
+    }
     // Selects the list item with exactly this text. Unlike setCurrentText, which keeps the old
     // selection when there is no such item, a missing item stops the test.
     static void pick(QComboBox* list, const QString& text);

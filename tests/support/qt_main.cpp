@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit()); // private, as a session's is
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     Program::InstallAccessibility(); // as main does

@@ -8,7 +8,7 @@ inline constexpr const char* kIntro =
     "signifies your level of comfort in relationships and how much of yourself you are willing to "
     "let others know about.";
 
-// A number's paragraph, written out whole; the name is the number as the header prints it.
+// A number's paragraph, written out whole; the name, the number written out, names its test row.
 struct Paragraph {
     const char* name;
     int number;

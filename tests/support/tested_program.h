@@ -12,28 +12,28 @@ inline constexpr const char* kWindows[] = {"frmMain", "frmInnerDrmOrPerNo", "frm
 // The program with its windows and modules open to the tests.
 class TestedProgram : public Program {
 public:
+    using Program::m_about;
+    using Program::m_help;
+    using Program::m_main;
+    using Program::m_nag;
+    using Program::m_result;
+    using Program::m_runtime;
+    using Program::m_startup;
+    using Program::m_tellAFriend;
     using Program::Program;
-    frmAbout& about = m_about;
-    modHelp& help = m_help;
-    frmMain& main = m_main;
-    frmNagScreen2& nag = m_nag;
-    frmInnerDrmOrPerNo& result = m_result;
-    forms::FormsRuntime& runtime = m_runtime;
-    frmStartup& startup = m_startup;
-    modTellAFriend& tellAFriend = m_tellAFriend;
 
     // A window by its design name; a name that is none of them fails the test.
-    forms::Form& form(const std::string& designName) {
+    forms::Form& FormNamed(const std::string& designName) {
         if (designName == "frmMain")
-            return main;
+            return m_main;
         if (designName == "frmInnerDrmOrPerNo")
-            return result;
+            return m_result;
         if (designName == "frmAbout")
-            return about;
+            return m_about;
         if (designName == "frmNagScreen2")
-            return nag;
+            return m_nag;
         if (designName == "frmStartup")
-            return startup;
+            return m_startup;
         throw std::invalid_argument("no window is named " + designName);
     }
 };

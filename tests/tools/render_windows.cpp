@@ -3,6 +3,7 @@
 //   render_windows <output folder> [name]
 #include "app/translations.h"
 #include "fakes.h"
+#include "forms/text_box.h"
 #include "tested_program.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@
 
 namespace {
 bool save(forms::Form& form, const QString& folder, const char* file) {
-    QWidget* w = form.window();
+    QWidget* w = form.Window();
     if (!w)
         return false;
     w->show();
@@ -33,23 +34,23 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
 
     fakes::TestPlatform fake;
-    fake.random.values = {0.0f}; // draws 1: the co-branding offer in front
+    fake.random.m_values = {0.0f}; // draws 1: the co-branding offer in front
     TestedProgram program(fake.platform);
     program.Start();
-    bool ok = save(program.main, folder, "frmMain.png");
+    bool ok = save(program.m_main, folder, "frmMain.png");
 
-    program.main.Control<forms::FormTextBox>(QStringLiteral("txtFirstName"))
+    program.m_main.Control<forms::FormTextBox>(QStringLiteral("txtFirstName"))
         ->SetText(QStringLiteral("JOHN"));
-    program.main.Control<forms::FormTextBox>(QStringLiteral("txtLastName"))
+    program.m_main.Control<forms::FormTextBox>(QStringLiteral("txtLastName"))
         ->SetText(QStringLiteral("SMITH"));
-    program.main.cmdNext_Click();
-    ok = save(program.result, folder, "frmInnerDrmOrPerNo.png") && ok;
+    program.m_main.cmdNext_Click();
+    ok = save(program.m_result, folder, "frmInnerDrmOrPerNo.png") && ok;
 
-    program.about.Load();
-    ok = save(program.about, folder, "frmAbout.png") && ok;
-    program.about.Unload();
+    program.m_about.Load();
+    ok = save(program.m_about, folder, "frmAbout.png") && ok;
+    program.m_about.Unload();
 
-    program.nag.Load();
-    ok = save(program.nag, folder, "frmNagScreen2.png") && ok;
+    program.m_nag.Load();
+    ok = save(program.m_nag, folder, "frmNagScreen2.png") && ok;
     return ok ? 0 : 1;
 }

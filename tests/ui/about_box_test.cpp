@@ -1,5 +1,5 @@
 // The about box, opened from the main window's Help menu.
-#include "window_test.h"
+#include "program_fixture.h"
 
 #include <QTimer>
 #include <functional>
@@ -13,9 +13,8 @@ struct Closer {
     Qt::Key key;
 };
 
-class AboutBoxTest : public WindowTest, public testing::WithParamInterface<Closer> {
+class AboutBoxTest : public ProgramTest, public testing::WithParamInterface<Closer> {
 protected:
-    frmAbout& about() { return program->about; }
     // Opens the about box from the Help menu and runs whileOpen inside its modal loop; the
     // fixture fails a box that whileOpen leaves open.
     void withAboutBox(const std::function<void(frmAbout&)>& whileOpen) {
@@ -28,7 +27,7 @@ protected:
         EXPECT_TRUE(ran) << "the about box did not run a modal loop";
     }
     bool shownModal() {
-        return about().Visible() && QApplication::activeModalWidget() == about().window();
+        return about().IsVisible() && QApplication::activeModalWidget() == about().Window();
     }
 };
 
@@ -40,7 +39,7 @@ TEST_P(AboutBoxTest, LinksKeepTheModalBoxOpenAndTheCloserUnloadsIt) {
     for (QStringList& texts : content) {
         bool modal = false;
         withAboutBox([&](frmAbout& box) {
-            texts << box.window()->windowTitle();
+            texts << box.Window()->windowTitle();
             for (const char* name : {"Label1", "Label2", "Label3", "lblCobrand", "lblHomePage"})
                 texts << label(box, name);
             click(box, "lblCobrand");
@@ -49,17 +48,17 @@ TEST_P(AboutBoxTest, LinksKeepTheModalBoxOpenAndTheCloserUnloadsIt) {
             if (GetParam().key == Qt::Key_unknown)
                 click(box, "cmdOK");
             else if (GetParam().key == Qt::Key_Close)
-                box.window()->close();
+                box.Window()->close();
             else
-                QTest::keyClick(box.window()->focusWidget(), GetParam().key);
+                QTest::keyClick(box.Window()->focusWidget(), GetParam().key);
         });
         EXPECT_TRUE(modal);
         EXPECT_FALSE(about().IsLoaded());
-        EXPECT_TRUE(main().Visible());
+        EXPECT_TRUE(main().IsVisible());
     }
     EXPECT_EQ(content[1], content[0]);
-    const QStringList links{pageUrl("fully-branded"), pageUrl("home-page")};
-    EXPECT_EQ(fake.urls.opened, links + links);
+    const QStringList links{PageUrl("fully-branded"), PageUrl("home-page")};
+    EXPECT_EQ(m_fake.urls.m_opened, links + links);
     ASSERT_EQ(content[0].size(), 6);
     EXPECT_EQ(content[0][0], QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));
     EXPECT_EQ(content[0][2], QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT));

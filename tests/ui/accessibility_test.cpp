@@ -23,7 +23,7 @@ class AccessibilityTest : public ProgramTest {
 protected:
     // Every window loaded; the main window shows the offer the draw puts in front.
     void loadAll(float draw) {
-        fake.random.values = {draw};
+        m_fake.random.m_values = {draw};
         start();
         for (const char* name : kWindows)
             form(name).Load();
@@ -37,7 +37,7 @@ TEST_F(AccessibilityTest, WindowsAreFramesTheAboutBoxIsADialogAndTitledFramesAre
     loadAll(0);
     for (const char* name : kWindows) {
         const bool dialog = QByteArray(name) == "frmAbout";
-        EXPECT_EQ(accessible(form(name).window())->role(),
+        EXPECT_EQ(accessible(form(name).Window())->role(),
                   dialog ? QAccessible::Dialog : QAccessible::Window)
             << name;
     }
@@ -51,7 +51,6 @@ TEST_F(AccessibilityTest, LabelsReadTheirVisibleTextAndKeepTheirShortNameAsDescr
     using namespace long_texts;
     loadAll(0); // the first appeal on the exit screen
     const QString title = QStringLiteral("Lunavik v" LUNAVIK_VERSION_TEXT);
-    const QString site = QStringLiteral(LUNAVIK_SITE_BASE).section(QStringLiteral("//"), 1);
     const struct {
         const char *window, *control;
         QString name;
@@ -71,7 +70,8 @@ TEST_F(AccessibilityTest, LabelsReadTheirVisibleTextAndKeepTheirShortNameAsDescr
         {"frmAbout", "Label2", title, "", false},
         {"frmAbout", "Label3", kAboutFullBrandText, "", false},
         {"frmAbout", "lblCobrand", QStringLiteral("Click here for more details."), "", true},
-        {"frmAbout", "lblHomePage", QStringLiteral("Click here to visit ") + site, "", true},
+        {"frmAbout", "lblHomePage", QStringLiteral("Click here to visit www.orvaneth.example"), "",
+         true},
         {"frmNagScreen2", "Label2", kBoardAppeals[0], "", false},
         {"frmNagScreen2", "Label3", kOtherSoftwaresPromotion, "", false},
         {"frmNagScreen2", "lblGoToHome", QStringLiteral("Click Here To Visit Orvaneth Softwares"),
@@ -113,9 +113,9 @@ TEST_F(AccessibilityTest, EachLinkPressOpensThePageItsClickOpens) {
         QAccessibleActionInterface* action = of(l.window, l.control)->actionInterface();
         ASSERT_NE(action, nullptr);
         ASSERT_EQ(action->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-        fake.urls.opened.clear();
+        m_fake.urls.m_opened.clear();
         action->doAction(QAccessibleActionInterface::pressAction());
-        EXPECT_EQ(fake.urls.opened, QStringList{pageUrl(l.page)});
+        EXPECT_EQ(m_fake.urls.m_opened, QStringList{PageUrl(l.page)});
     }
     EXPECT_TRUE(of("frmAbout", "Label3")->actionInterface()->actionNames().isEmpty());
 }
@@ -124,7 +124,7 @@ TEST_F(AccessibilityTest, EachLinkPressOpensThePageItsClickOpens) {
 // shows the fully-branded one.
 TEST_F(AccessibilityTest, CoveredOfferAndHiddenExitButtonAreNotVisible) {
     loadAll(0);
-    program->result.Show();
+    result().Show();
     const struct {
         const char *window, *control;
         bool invisible;
@@ -152,7 +152,7 @@ TEST_F(AccessibilityTest, DateListsAreNamedAndValuedByTheirCurrentItem) {
         EXPECT_EQ(list->text(QAccessible::Name), QLatin1String(l.name));
         EXPECT_EQ(list->text(QAccessible::Value), QLatin1String(l.first));
         EXPECT_EQ(allText(list), QLatin1String(l.first));
-        control<QComboBox>(program->main, l.list)->setCurrentIndex(1);
+        control<QComboBox>(main(), l.list)->setCurrentIndex(1);
         EXPECT_EQ(list->text(QAccessible::Name), QLatin1String(l.name));
         EXPECT_EQ(allText(list), QLatin1String(l.second));
         EXPECT_EQ(list->childCount(), 1); // the drop-down part
@@ -162,13 +162,13 @@ TEST_F(AccessibilityTest, DateListsAreNamedAndValuedByTheirCurrentItem) {
 // Said as the window opens: the result's number line, the exit screen's appeal drawn at load.
 TEST_F(AccessibilityTest, WindowsAreDescribedByTheNumberLineAndTheAppeal) {
     startAndNext();
-    EXPECT_EQ(accessible(program->result.window())->text(QAccessible::Description),
+    EXPECT_EQ(accessible(result().Window())->text(QAccessible::Description),
               QStringLiteral("Your Inner Dreams Number is: 2"));
-    EXPECT_TRUE(allText(accessible(box(program->result, "txtDisplay")->editor()))
+    EXPECT_TRUE(allText(accessible(box(result(), "txtDisplay")->focusProxy()))
                     .startsWith(QStringLiteral("Your Inner Dreams Number is: 2\n")));
-    fake.random.values = {0.9f};
-    program->nag.Load();
-    EXPECT_EQ(accessible(program->nag.window())->text(QAccessible::Description),
+    m_fake.random.m_values = {0.9f};
+    nag().Load();
+    EXPECT_EQ(accessible(nag().Window())->text(QAccessible::Description),
               long_texts::kBoardAppeals[3]);
 }
 
@@ -178,7 +178,7 @@ TEST_F(AccessibilityTest, NameBoxesReadTheirWholeText) {
     startWithJohnSmith();
     QAccessibleTextInterface* text = of("frmMain", "txtFirstName")->textInterface();
     if (!text) // the box is reached through its editor
-        text = accessible(box(program->main, "txtFirstName")->editor())->textInterface();
+        text = accessible(box(main(), "txtFirstName")->focusProxy())->textInterface();
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("JOHN"));
     int start = -1, end = -1;

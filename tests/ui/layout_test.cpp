@@ -21,11 +21,11 @@ TEST_F(LayoutTest, ClientAreasAreFixedSizeWithoutMinimizeOrMaximize) {
     const QSize clients[] = {{427, 228}, {425, 348}, {455, 253}, {741, 315}};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(kWindows[i]);
-        forms::FormWindow* window = loaded(kWindows[i]).window();
-        EXPECT_EQ(window->client()->size(), clients[i]);
+        forms::FormWindow* window = loaded(kWindows[i]).Window();
+        EXPECT_EQ(window->Client()->size(), clients[i]);
         const auto* bar = window->findChild<QMenuBar*>();
         const int menuHeight = bar ? bar->sizeHint().height() : 0;
-        EXPECT_EQ(window->client()->y(), menuHeight);
+        EXPECT_EQ(window->Client()->y(), menuHeight);
         EXPECT_EQ(window->size(), clients[i] + QSize(0, menuHeight));
         EXPECT_EQ(window->minimumSize(), window->maximumSize());
         EXPECT_FALSE(window->windowFlags() &
@@ -56,33 +56,33 @@ TEST_F(LayoutTest, ControlsSitAtTheirDesignPlacesInPixels) {
         EXPECT_EQ(c->geometry(), p.pixels);
     }
     // The message box lies below its frame's bottom edge, out of sight.
-    EXPECT_GE(program->nag.Control(QStringLiteral("txtMessage"))->y(),
-              program->nag.Control(QStringLiteral("Frame2"))->height());
+    EXPECT_GE(nag().Control(QStringLiteral("txtMessage"))->y(),
+              nag().Control(QStringLiteral("Frame2"))->height());
 }
 
 TEST_F(LayoutTest, FocusFollowsTabOrderStartsOnTheFirstAndTabWalksIt) {
     const QStringList orders[] = {
-        texts({"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear",
+        Texts({"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear",
                "cmdNext"}),
-        texts({"cmdback", "txtDisplay"}),
-        texts({"cmdOK"}),
-        texts({"cmdClose", "Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
+        Texts({"cmdback", "txtDisplay"}),
+        Texts({"cmdOK"}),
+        Texts({"cmdClose", "Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
                "txtFriendName", "txtMessage"}),
     };
     // Real Tab presses walk the main window in that order and wrap around.
-    program->main.Show();
-    activate(program->main.window());
-    QStringList visited{focusedControl(program->main)};
+    main().Show();
+    activate(main().Window());
+    QStringList visited{focusedControl(main())};
     for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << focusedControl(program->main);
+        visited << focusedControl(main());
     }
     EXPECT_EQ(visited, orders[0] + QStringList{orders[0].front()});
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(kWindows[i]);
         forms::Form& f = form(kWindows[i]);
         QString focused;
-        if (&f == &program->about) {
+        if (&f == &about()) {
             // A modal Show returns only when the box goes away.
             QTimer::singleShot(0, [&] {
                 focused = focusedControl(f);
@@ -106,12 +106,12 @@ TEST_F(LayoutTest, FocusFollowsTabOrderStartsOnTheFirstAndTabWalksIt) {
 TEST_F(LayoutTest, EachLoadShowsTheWindowCentred) {
     for (const char* name : {"frmMain", "frmInnerDrmOrPerNo", "frmNagScreen2"}) {
         SCOPED_TRACE(name);
-        program = std::make_unique<TestedProgram>(fake.platform);
+        m_program = std::make_unique<TestedProgram>(m_fake.platform);
         forms::Form& f = form(name);
         for (int load = 1; load <= 2; ++load) {
             SCOPED_TRACE(load);
             f.Show();
-            QWidget* window = f.window();
+            QWidget* window = f.Window();
             const QRect area = window->screen()->availableGeometry();
             const QPoint offCentre = window->frameGeometry().center() - area.center();
             EXPECT_LE(offCentre.manhattanLength(), 1)
@@ -124,7 +124,7 @@ TEST_F(LayoutTest, EachLoadShowsTheWindowCentred) {
 }
 
 TEST_F(LayoutTest, MainMenuBarHasTheDesignEntries) {
-    QMenuBar* bar = loaded("frmMain").window()->findChild<QMenuBar*>();
+    QMenuBar* bar = loaded("frmMain").Window()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     // Every entry as text=name, a menu's entries in brackets after it.
     QStringList entries;
@@ -145,25 +145,25 @@ TEST_F(LayoutTest, MainMenuBarHasTheDesignEntries) {
     }
     EXPECT_EQ(
         entries,
-        texts({"&File=nuFile", "&Next=mnuNext", "E&xit=mnuExit", "]", "&Help=mnuHelp",
+        Texts({"&File=nuFile", "&Next=mnuNext", "E&xit=mnuExit", "]", "&Help=mnuHelp",
                "&Online Help=mnuOnline", "&Visit Us Online=mnuVisit", "-=mnuFileSep1",
                "&Check for Software Update=mnuUpdate", "-=mnuFileSep2", "&About Software=mnuAbout",
                "]", "&Donate=mnuDonate", "Make Money &Online=mkmoney"}));
 }
 
 TEST_F(LayoutTest, ResultWindowShowsFullBrandOfferEvenWhenMainShowsCoBrand) {
-    fake.random.values = {0.0f}; // the draw that brings the co-branding offer to the front
+    m_fake.random.m_values = {0.0f}; // the draw that brings the co-branding offer to the front
     start();
-    program->result.Load();
-    EXPECT_EQ(onTopAt(program->main, "lblCobrand")->objectName(), QStringLiteral("lblCobrand"));
-    EXPECT_EQ(onTopAt(program->result, "lblCobrand")->objectName(), QStringLiteral("lblFullBrand"));
+    result().Load();
+    EXPECT_EQ(onTopAt(main(), "lblCobrand")->objectName(), QStringLiteral("lblCobrand"));
+    EXPECT_EQ(onTopAt(result(), "lblCobrand")->objectName(), QStringLiteral("lblFullBrand"));
 }
 
 TEST_F(LayoutTest, MainExitButtonIsNeverSeen) {
-    program->main.Show();
-    QWidget* exit = program->main.Control(QStringLiteral("cmdExit"));
+    main().Show();
+    QWidget* exit = main().Control(QStringLiteral("cmdExit"));
     EXPECT_FALSE(exit->isVisible());
-    EXPECT_GE(exit->y(), program->main.window()->client()->height());
+    EXPECT_GE(exit->y(), main().Window()->Client()->height());
 }
 
 TEST_F(LayoutTest, EveryControlIsBuiltUnderItsDesignNameWithAnAccessibleName) {

@@ -1,8 +1,7 @@
-// The main window: typing, the date lists, validation, its message boxes and keys, and every
-// language.
+// The main window: typing, the date lists, validation, message boxes, keys, every language.
 #include "app/translations.h"
+#include "program_fixture.h"
 #include "result_texts.h"
-#include "window_test.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -11,27 +10,14 @@ namespace {
 
 const QString kIntro = QString::fromLatin1(result_texts::kIntro);
 
-class MainWindowTest : public WindowTest {
-protected:
-    static QStringList items(QComboBox* list) {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->itemText(i);
-        return texts;
-    }
-    // Next from the menu, so the focus stays where it was unless validation moves it.
-    void nextFromMenu() {
-        box(main(), "txtMiddleName")->setFocus();
-        main().MenuEntry(QStringLiteral("mnuNext"))->trigger();
-    }
-    void expectRefused(const char* message, const char* focus) {
-        expectMessage(QLatin1String(message), platform::MsgIcon::Information);
-        expectNoMessage();
-        EXPECT_EQ(focusedControl(main()), QLatin1String(focus));
-        EXPECT_TRUE(main().Visible());
-        EXPECT_FALSE(result().IsLoaded());
-    }
-};
+using MainWindowTest = ProgramTest;
+
+QStringList items(QComboBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
 
 // a and z are the ends of the range; the characters just outside it and accented letters stay
 // as typed.
@@ -54,7 +40,7 @@ TEST_F(MainWindowTest, DateListsHoldEveryDayMonthAndYearAndOpenOnTheFirst) {
         years << QString::number(year);
     EXPECT_EQ(items(list("cboDate")), days);
     EXPECT_EQ(items(list("cboMonth")),
-              texts({"January", "February", "March", "April", "May", "June", "July", "August",
+              Texts({"January", "February", "March", "April", "May", "June", "July", "August",
                      "September", "October", "November", "December"}));
     EXPECT_EQ(items(list("cboYear")), years);
     EXPECT_EQ(years.size(), 151);
@@ -68,11 +54,11 @@ TEST_F(MainWindowTest, DateListsHoldEveryDayMonthAndYearAndOpenOnTheFirst) {
 TEST_F(MainWindowTest, PastedNameKeepsItsCaseAndCountsNothing) {
     start();
     QGuiApplication::clipboard()->setText(QStringLiteral("john"));
-    QTest::keyClick(box(main(), "txtFirstName")->editor(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box(main(), "txtFirstName")->focusProxy(), Qt::Key_V, Qt::ControlModifier);
     type(main(), "txtLastName", QStringLiteral("aeiou"));
     EXPECT_EQ(box(main(), "txtFirstName")->Text(), QStringLiteral("john"));
     click(main(), "cmdNext");
-    ASSERT_TRUE(result().Visible());
+    ASSERT_TRUE(result().IsVisible());
     // No paragraph for 0: its place stays empty between the line breaks.
     EXPECT_EQ(shownResult(), QStringLiteral("Your Inner Dreams Number is: 0\r\n\r\n") + kIntro +
                                  QStringLiteral("\r\n\r\n\r\n\r\n\r\n\r\n"));
@@ -82,11 +68,11 @@ TEST_F(MainWindowTest, PastedNameKeepsItsCaseAndCountsNothing) {
 TEST_F(MainWindowTest, HugePastedNameIsCutAtTheBoxLimit) {
     start();
     QGuiApplication::clipboard()->setText(QString(1000000, QLatin1Char('S')));
-    QTest::keyClick(box(main(), "txtFirstName")->editor(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box(main(), "txtFirstName")->focusProxy(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box(main(), "txtFirstName")->Text().size(), 32767);
     type(main(), "txtLastName", QStringLiteral("a"));
     click(main(), "cmdNext");
-    ASSERT_TRUE(result().Visible());
+    ASSERT_TRUE(result().IsVisible());
     ASSERT_EQ(result_texts::kParagraphs[6].number, 7);
     EXPECT_EQ(shownResult(), QStringLiteral("Your Inner Dreams Number is: 7\r\n\r\n") + kIntro +
                                  QStringLiteral("\r\n\r\n") +
@@ -137,8 +123,8 @@ TEST_P(DateCheck, NextAcceptsOnlyRealDates) {
         expectRefused(c.message, "txtMiddleName");
     } else {
         expectNoMessage();
-        ASSERT_TRUE(result().Visible());
-        EXPECT_FALSE(main().Visible());
+        ASSERT_TRUE(result().IsVisible());
+        EXPECT_FALSE(main().IsVisible());
     }
 }
 
@@ -166,9 +152,9 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
     MessageBoxReader reader; // presses Enter in each box
     start();
     click(main(), "cmdNext");
-    program->nag.Show();
-    click(program->nag, "cmdSubmit");
-    ASSERT_EQ(reader.seen.size(), 3u);
+    nag().Show();
+    click(nag(), "cmdSubmit");
+    ASSERT_EQ(reader.m_seen.size(), 3u);
     const struct {
         const char* text;
         QMessageBox::Icon icon;
@@ -183,7 +169,7 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
          QMessageBox::NoButton}};
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(expected[i].text);
-        const SeenBox& box = reader.seen[i];
+        const SeenBox& box = reader.m_seen[i];
         EXPECT_EQ(box.text, QLatin1String(expected[i].text));
         EXPECT_EQ(box.title, QStringLiteral("Lunavik"));
         EXPECT_EQ(box.icon, expected[i].icon);
@@ -193,7 +179,7 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
         }
     }
     // Enter took the reminder's default, Yes.
-    EXPECT_EQ(fake.urls.opened, QStringList{pageUrl("download-web-page")});
+    EXPECT_EQ(m_fake.urls.m_opened, QStringList{PageUrl("download-web-page")});
 }
 
 // Enter, keypad Enter and Space press whichever button has the focus, on every window; Enter in
@@ -201,7 +187,7 @@ TEST_F(MainWindowTest, MessageBoxesAreDrawnWithTheirIconButtonsAndTitle) {
 TEST_F(MainWindowTest, EnterKeypadEnterAndSpacePressTheFocusedButton) {
     startWithJohnSmith();
     auto press = [](forms::Form& form, const char* button, Qt::Key key) {
-        activate(form.window());
+        activate(form.Window());
         QWidget* w = form.Control(QLatin1String(button));
         w->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
@@ -211,25 +197,25 @@ TEST_F(MainWindowTest, EnterKeypadEnterAndSpacePressTheFocusedButton) {
     press(main(), "txtFirstName", Qt::Key_Enter);
     EXPECT_FALSE(result().IsLoaded());
     press(main(), "cmdNext", Qt::Key_Return);
-    ASSERT_TRUE(result().Visible());
+    ASSERT_TRUE(result().IsVisible());
     press(result(), "cmdback", Qt::Key_Enter);
-    EXPECT_TRUE(main().Visible());
+    EXPECT_TRUE(main().IsVisible());
     EXPECT_FALSE(result().IsLoaded());
     settle();
     press(main(), "cmdNext", Qt::Key_Enter);
-    ASSERT_TRUE(result().Visible());
+    ASSERT_TRUE(result().IsVisible());
     press(result(), "cmdback", Qt::Key_Space);
-    EXPECT_TRUE(main().Visible());
+    EXPECT_TRUE(main().IsVisible());
     settle();
     press(main(), "cmdNext", Qt::Key_Return);
     press(result(), "cmdback", Qt::Key_Return);
     expectNoMessage();
     // The exit screen opens with the focus on Exit.
-    program->nag.Show();
-    activate(program->nag.window());
-    ASSERT_EQ(focusedControl(program->nag), QStringLiteral("cmdClose"));
+    nag().Show();
+    activate(nag().Window());
+    ASSERT_EQ(focusedControl(nag()), QStringLiteral("cmdClose"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(fake.ender.statuses, std::vector<int>{0});
+    EXPECT_EQ(m_fake.ender.m_statuses, std::vector<int>{0});
 }
 
 // One run in each language the program speaks, with the catalogues the desktop's language
@@ -246,8 +232,8 @@ std::string languageName(const testing::TestParamInfo<Language>& info) { return 
 
 class InEveryLanguage : public MainWindowTest, public testing::WithParamInterface<Language> {
 protected:
-    app::Translations translations{QStringList{QString::fromLatin1(GetParam().locale)}};
-    void SetUp() override { translations.Install(); }
+    app::Translations m_translations{QStringList{QString::fromLatin1(GetParam().locale)}};
+    void SetUp() override { m_translations.Install(); }
 };
 
 // The number is the same in every language, the date check goes by the month's place in the
@@ -259,9 +245,9 @@ TEST_P(InEveryLanguage, SameNumberSameDateRulesAndTheButtonsSpeakIt) {
     MessageBoxReader reader(Qt::Key_Escape);
     startWithJohnSmith();
     type(main(), "txtMiddleName", QStringLiteral(u"\u00e9\u00f1\u00fc\u00e7\u00e3")); // count 0
-    ASSERT_EQ(reader.seen.size(), 1u);
-    EXPECT_EQ(reader.seen[0].yes, QString::fromUtf8(language.yes));
-    EXPECT_TRUE(fake.urls.opened.isEmpty()) << "Escape answers the reminder with No";
+    ASSERT_EQ(reader.m_seen.size(), 1u);
+    EXPECT_EQ(reader.m_seen[0].yes, QString::fromUtf8(language.yes));
+    EXPECT_TRUE(m_fake.urls.m_opened.isEmpty()) << "Escape answers the reminder with No";
 
     QComboBox* months = list("cboMonth");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(months)->text(QAccessible::Name),
@@ -269,13 +255,13 @@ TEST_P(InEveryLanguage, SameNumberSameDateRulesAndTheButtonsSpeakIt) {
     pick(months, QString::fromUtf8(language.june));
     pick(list("cboDate"), QStringLiteral("31"));
     click(main(), "cmdNext");
-    EXPECT_EQ(reader.seen.size(), 2u) << "31 June is refused";
+    EXPECT_EQ(reader.m_seen.size(), 2u) << "31 June is refused";
     EXPECT_FALSE(result().IsLoaded());
     pick(list("cboDate"), QStringLiteral("30"));
     click(main(), "cmdNext");
-    ASSERT_TRUE(result().Visible());
+    ASSERT_TRUE(result().IsVisible());
     EXPECT_EQ(firstLine(), QString::fromUtf8(language.resultLine));
-    EXPECT_EQ(reader.seen.size(), 2u);
+    EXPECT_EQ(reader.m_seen.size(), 2u);
 }
 
 const Language kLanguages[] = {

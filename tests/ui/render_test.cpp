@@ -4,10 +4,11 @@
 // the pixels: frame edges, the designed colours, readable text, captions that fit their controls, a
 // focus mark on every control that takes the focus, and drop-down lists that stay short.
 #include "app/translations.h"
+#include "build_config.h"
 #include "fakes.h"
+#include "forms/controls.h"
 #include "forms/light_style.h"
 #include "promo/exit_texts.h"
-#include "shell/app_title.h"
 #include "tested_program.h"
 
 #include <QAbstractItemView>
@@ -91,7 +92,7 @@ std::string desktopName(const testing::TestParamInfo<Desktop>& info) {
 // invisible joiner may follow each hyphen).
 bool hostWhole(const forms::FormLabel* label) {
     const QRegularExpressionMatch host =
-        QRegularExpression(QRegularExpression::escape(BoardHost())
+        QRegularExpression(QRegularExpression::escape(QStringLiteral(LUNAVIK_BOARD_HOST))
                                .replace(QStringLiteral("\\-"), QStringLiteral("-\\x{2060}?")))
             .match(label->text());
     QTextLayout layout(label->text(), label->font(), label); // wraps at words
@@ -107,6 +108,12 @@ bool hostWhole(const forms::FormLabel* label) {
     return whole;
 }
 
+// A caption as it shows: "&x" shows x underlined, "&&" one ampersand.
+QString shownText(const QString& caption) {
+    return QString(caption).replace(QRegularExpression(QStringLiteral("&(.)")),
+                                    QStringLiteral("\\1"));
+}
+
 bool near(QRgb a, const QColor& b, int tolerance = 8) {
     return std::abs(qRed(a) - b.red()) <= tolerance &&
            std::abs(qGreen(a) - b.green()) <= tolerance &&
@@ -116,61 +123,61 @@ bool near(QRgb a, const QColor& b, int tolerance = 8) {
 class RenderTest : public testing::TestWithParam<Desktop> {
 protected:
     // The catalogues the language of the run asks for, as the program loads them.
-    static inline std::unique_ptr<app::Translations> translations;
+    static inline std::unique_ptr<app::Translations> m_translations;
     static void SetUpTestSuite() {
-        translations = std::make_unique<app::Translations>(app::Translations::DesktopLanguages());
-        translations->Install();
+        m_translations = std::make_unique<app::Translations>(app::Translations::DesktopLanguages());
+        m_translations->Install();
     }
-    static void TearDownTestSuite() { translations.reset(); }
+    static void TearDownTestSuite() { m_translations.reset(); }
 
-    fakes::TestPlatform fake;
-    std::unique_ptr<TestedProgram> program;
-    QImage shot;       // the window being checked, in device pixels
-    qreal ratio = 1.0; // device pixels per logical pixel
+    fakes::TestPlatform m_fake;
+    std::unique_ptr<TestedProgram> m_program;
+    QImage m_shot;       // the window being checked, in device pixels
+    qreal m_ratio = 1.0; // device pixels per logical pixel
 
     void SetUp() override {
         QApplication::setStyle(
             new forms::LightStyle(QStyleFactory::create(QLatin1String(GetParam().style))));
         QApplication::setPalette(GetParam().dark ? darkPalette()
                                                  : QApplication::style()->standardPalette());
-        program = std::make_unique<TestedProgram>(fake.platform);
-        fake.random.values = {0.0f}; // the co-branding offer in front on the main window
-        program->Start();
-        program->result.Load();
-        program->about.Load();
-        program->nag.Load();
+        m_program = std::make_unique<TestedProgram>(m_fake.platform);
+        m_fake.random.m_values = {0.0f}; // the co-branding offer in front on the main window
+        m_program->Start();
+        m_program->m_result.Load();
+        m_program->m_about.Load();
+        m_program->m_nag.Load();
     }
     void TearDown() override {
-        program.reset();
+        m_program.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void paint(forms::Form& f, bool withoutFocus = false) {
-        f.window()->show();
+        f.Window()->show();
         QApplication::processEvents();
-        if (QWidget* focused = f.window()->focusWidget(); focused && withoutFocus)
+        if (QWidget* focused = f.Window()->focusWidget(); focused && withoutFocus)
             focused->clearFocus();
-        const QPixmap pixmap = f.window()->grab();
-        ratio = pixmap.devicePixelRatio();
-        shot = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+        const QPixmap pixmap = f.Window()->grab();
+        m_ratio = pixmap.devicePixelRatio();
+        m_shot = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
         // LUNAVIK_RENDER_SHOTS=folder keeps what was checked, to look at.
         const QString folder = qEnvironmentVariable("LUNAVIK_RENDER_SHOTS");
         if (!folder.isEmpty())
-            shot.save(QStringLiteral("%1/%2-%3-%4.png")
-                          .arg(folder, QString::fromLatin1(desktopName({GetParam(), 0})),
-                               QString::number(qRound(ratio * 100)), f.window()->objectName()));
+            m_shot.save(QStringLiteral("%1/%2-%3-%4.png")
+                            .arg(folder, QString::fromLatin1(desktopName({GetParam(), 0})),
+                                 QString::number(qRound(m_ratio * 100)), f.Window()->objectName()));
     }
     // The control's rectangle in the shot, in device pixels, when it shows whole.
     std::optional<QRect> place(forms::Form& f, QWidget* w) {
         if (!w->isVisible())
             return std::nullopt;
-        for (QWidget* p = w; p != f.window(); p = p->parentWidget())
+        for (QWidget* p = w; p != f.Window(); p = p->parentWidget())
             if (!p->parentWidget()->rect().contains(p->geometry()))
                 return std::nullopt; // cut off by its container
         // Each edge rounded onto device pixels, as Qt clips a widget.
-        const QPoint at = w->mapTo(f.window(), QPoint(0, 0));
-        return QRect(QPoint(qRound(at.x() * ratio), qRound(at.y() * ratio)),
-                     QPoint(qRound((at.x() + w->width()) * ratio) - 1,
-                            qRound((at.y() + w->height()) * ratio) - 1));
+        const QPoint at = w->mapTo(f.Window(), QPoint(0, 0));
+        return QRect(QPoint(qRound(at.x() * m_ratio), qRound(at.y() * m_ratio)),
+                     QPoint(qRound((at.x() + w->width()) * m_ratio) - 1,
+                            qRound((at.y() + w->height()) * m_ratio) - 1));
     }
     // The most frequent colour inside the rectangle, a margin in from its edges, where none
     // of the control's children lie.
@@ -180,12 +187,13 @@ protected:
         for (QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (child->isVisible() && !child->objectName().isEmpty()) {
                 const QPoint at = child->mapTo(control->window(), QPoint(0, 0));
-                free -= QRectF(QPointF(at) * ratio, QSizeF(child->size()) * ratio).toAlignedRect();
+                free -=
+                    QRectF(QPointF(at) * m_ratio, QSizeF(child->size()) * m_ratio).toAlignedRect();
             }
         for (const QRect& part : free)
             for (int y = part.top(); y <= part.bottom(); ++y)
                 for (int x = part.left(); x <= part.right(); ++x)
-                    ++counts[shot.pixel(x, y) | 0xFF000000u];
+                    ++counts[m_shot.pixel(x, y) | 0xFF000000u];
         const auto best = std::max_element(counts.begin(), counts.end(),
                                            [](auto& a, auto& b) { return a.second < b.second; });
         return best == counts.end() ? QColor() : QColor(best->first);
@@ -194,7 +202,7 @@ protected:
         int n = 0;
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
-                n += near(shot.pixel(x, y), colour, 24);
+                n += near(m_shot.pixel(x, y), colour, 24);
         return n;
     }
     // True when one line of pixels at the edge (one device pixel out to two in) is
@@ -210,7 +218,7 @@ protected:
                                  : side == 'l' ? QPoint(r.left() + depth, r.top() + i)
                                                : QPoint(r.right() - depth, r.top() + i);
                 ++total;
-                hits += shot.rect().contains(p) && near(shot.pixel(p), colour);
+                hits += m_shot.rect().contains(p) && near(m_shot.pixel(p), colour);
             }
             if (total > 0 && hits * 10 >= total * 9)
                 return true;
@@ -221,7 +229,7 @@ protected:
 
 TEST_P(RenderTest, EveryFrameAndTextBoxShowsAllFourEdges) {
     for (const char* name : kWindows) {
-        forms::Form& f = program->form(name);
+        forms::Form& f = m_program->FormNamed(name);
         paint(f, true); // a focused text box edges itself in its text colour
         for (const ControlDesign& c : f.Design().controls) {
             if (c.kind != Kind::Frame && c.kind != Kind::TextBox)
@@ -239,9 +247,8 @@ TEST_P(RenderTest, EveryFrameAndTextBoxShowsAllFourEdges) {
                 if (!c.caption.isEmpty()) {
                     // The top edge runs through the caption line, right of the caption.
                     const QFontMetrics fm(w->font());
-                    top = static_cast<int>(fm.height() / 2 * ratio);
-                    topFrom = (fm.horizontalAdvance(forms::StripAccessKeys(c.caption)) + 16.0) /
-                              w->width();
+                    top = static_cast<int>(fm.height() / 2 * m_ratio);
+                    topFrom = (fm.horizontalAdvance(shownText(c.caption)) + 16.0) / w->width();
                 }
             }
             const QRect box = r->adjusted(0, top, 0, 0);
@@ -260,7 +267,7 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
         return all.size() == 1 ? all[0] : all.value(GetParam().column);
     };
     for (const char* name : kWindows) {
-        forms::Form& f = program->form(name);
+        forms::Form& f = m_program->FormNamed(name);
         paint(f);
         for (const ControlDesign& c : f.Design().controls) {
             QWidget* w = f.Control(c.name);
@@ -277,7 +284,7 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
                 continue;
             }
             if (const QString back = here(row->back); !back.isEmpty()) {
-                EXPECT_EQ(dominant(*r, static_cast<int>(4 * ratio), w).name().toStdString(),
+                EXPECT_EQ(dominant(*r, static_cast<int>(4 * m_ratio), w).name().toStdString(),
                           back.toStdString())
                     << "background";
             }
@@ -292,16 +299,15 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
 // press with Alt differs within each window: its menu bar entries and shown controls.
 TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
     for (const char* name : kWindows) {
-        forms::Form& f = program->form(name);
-        f.window()->show();
-        std::map<QChar, QString> keys; // what Alt with each letter presses
+        forms::Form& f = m_program->FormNamed(name);
+        f.Window()->show();
+        std::map<int, QString> keys; // what Alt with each letter presses
         const auto press = [&](const QString& caption, const QString& control) {
-            int at = -1;
-            const QString shown = forms::StripAccessKeys(caption, &at);
-            EXPECT_TRUE(at < 0 || keys.emplace(shown.at(at).toLower(), control).second)
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            EXPECT_TRUE(key.isEmpty() || keys.emplace(key[0].toCombined(), control).second)
                 << name << ": " << control.toStdString() << " takes a letter already taken";
         };
-        for (const QMenuBar* bar : f.window()->findChildren<QMenuBar*>())
+        for (const QMenuBar* bar : f.Window()->findChildren<QMenuBar*>())
             for (QAction* entry : bar->actions())
                 if (entry->isVisible())
                     press(entry->text(), entry->objectName());
@@ -319,7 +325,7 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
                 caption = button->text();
             if (c.kind == Kind::Label || c.kind == Kind::Button || c.kind == Kind::CheckButton)
                 press(caption, c.name);
-            const QString text = forms::StripAccessKeys(caption);
+            const QString text = shownText(caption);
             if (text.trimmed().isEmpty() && c.kind != Kind::ComboList)
                 continue;
             const QSizeF size = w->size();
@@ -335,9 +341,8 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
                                 exit_texts::BoardAppeal(2), exit_texts::BoardAppeal(3)};
                 for (const QString& each : captions) {
                     label->SetCaption(each);
-                    const QRectF needed =
-                        fm.boundingRect(QRectF(0, 0, size.width(), 1e6), Qt::TextWordWrap,
-                                        forms::StripAccessKeys(each));
+                    const QRectF needed = fm.boundingRect(QRectF(0, 0, size.width(), 1e6),
+                                                          Qt::TextWordWrap, shownText(each));
                     EXPECT_LE(needed.width(), shown.width() + 0.5) << each.toStdString();
                     EXPECT_LE(needed.height(), shown.height() + 0.5) << each.toStdString();
                     EXPECT_TRUE(hostWhole(label)) << each.toStdString();
@@ -374,16 +379,16 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
 
 TEST_P(RenderTest, EveryControlThatTakesTheFocusShowsAMark) {
     for (const char* name : kWindows) {
-        forms::Form& f = program->form(name);
-        f.window()->show();
-        f.window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
+        forms::Form& f = m_program->FormNamed(name);
+        f.Window()->show();
+        f.Window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.Window()));
         for (QWidget* w : f.TabOrder()) {
             if (!place(f, w))
                 continue; // never seen
             SCOPED_TRACE(testing::Message() << name << '.' << w->objectName().toStdString());
             // Away from the control, then back as a window gives it when it opens.
-            f.window()->setFocus();
+            f.Window()->setFocus();
             QApplication::processEvents();
             const QImage plain = w->grab().toImage();
             w->setFocus(Qt::OtherFocusReason);
@@ -396,8 +401,8 @@ TEST_P(RenderTest, EveryControlThatTakesTheFocusShowsAMark) {
 }
 
 TEST_P(RenderTest, DropDownListsOpenAsShortScrollingLists) {
-    program->main.Show();
-    auto* year = program->main.Control<QComboBox>(QStringLiteral("cboYear"));
+    m_program->m_main.Show();
+    auto* year = m_program->m_main.Control<QComboBox>(QStringLiteral("cboYear"));
     year->showPopup();
     QAbstractItemView* view = year->view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));

@@ -1,25 +1,23 @@
-// The result window: how it opens, what Back keeps, and a text that can be copied but not
-// edited.
-#include "window_test.h"
+// The result window: how it opens, what Back keeps, a text to copy but not to edit.
+#include "program_fixture.h"
 
 #include <QClipboard>
 #include <QScrollBar>
 
-namespace {
-
-using ResultWindowTest = WindowTest;
+using ResultWindowTest = ProgramTest;
 
 TEST_F(ResultWindowTest, AltNShowsTheWholeResultFromItsFirstLineAndEmptiesTheClipboard) {
     startWithJohnSmith();
     QGuiApplication::clipboard()->setText(QStringLiteral("copied before"));
-    activate(main().window());
+    activate(main().Window());
     // Alt with a letter that is no access key types nothing into a name box.
-    QTest::keyClicks(box(main(), "txtLastName")->editor(), QStringLiteral("mary"), Qt::AltModifier);
+    QTest::keyClicks(box(main(), "txtLastName")->focusProxy(), QStringLiteral("mary"),
+                     Qt::AltModifier);
     EXPECT_EQ(box(main(), "txtLastName")->Text(), QStringLiteral("SMITH"));
-    QTest::keyClick(box(main(), "txtLastName")->editor(), Qt::Key_N, Qt::AltModifier);
+    QTest::keyClick(box(main(), "txtLastName")->focusProxy(), Qt::Key_N, Qt::AltModifier);
     // The button's mnemonic animates a click, which lands a moment later.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return result().Visible(); }, 2000));
-    EXPECT_FALSE(main().Visible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return result().IsVisible(); }, 2000));
+    EXPECT_FALSE(main().IsVisible());
     EXPECT_EQ(firstLine(), QStringLiteral("Your Inner Dreams Number is: 2"));
     EXPECT_EQ(box(result(), "txtDisplay")->SelStart(), 0);
     EXPECT_EQ(display()->verticalScrollBar()->value(), 0);
@@ -34,17 +32,17 @@ TEST_F(ResultWindowTest, BackBringsTheEntriesBackAndNextAgainShowsTheResultOnce)
     click(main(), "cmdNext");
     const QString shown = shownResult();
     click(result(), "cmdback");
-    EXPECT_TRUE(main().Visible());
+    EXPECT_TRUE(main().IsVisible());
     EXPECT_FALSE(result().IsLoaded());
     QStringList entries;
     for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"})
         entries << box(main(), name)->Text();
     for (const char* name : {"cboDate", "cboMonth", "cboYear"})
         entries << list(name)->currentText();
-    EXPECT_EQ(entries, texts({"JOHN", "LEE", "SMITH", "15", "March", "1985"}));
+    EXPECT_EQ(entries, Texts({"JOHN", "LEE", "SMITH", "15", "March", "1985"}));
     settle();
     click(main(), "cmdNext");
-    ASSERT_TRUE(result().Visible());
+    ASSERT_TRUE(result().IsVisible());
     EXPECT_EQ(shownResult(), shown);
     EXPECT_EQ(firstLine(), QStringLiteral("Your Inner Dreams Number is: 5")); // 29 + L 3 = 32
 }
@@ -76,5 +74,3 @@ TEST_F(ResultWindowTest, ResultCannotBeEditedAndACopyLastsOnlyUntilTheMouseMoves
     QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
-
-} // namespace

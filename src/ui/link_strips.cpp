@@ -1,17 +1,17 @@
-#include "ui/promo_strips.h"
+#include "ui/link_strips.h"
 
 #include "forms/palette.h"
 #include "ui/captions.h"
 
 #include <QCoreApplication>
 
-namespace promo_strips {
+namespace link_strips {
 
 namespace {
 forms::ControlDesign& addStrip(forms::FormDesign& d, const char* name, int left, int top, int width,
                                int height, int tab, const QString& spoken) {
     auto& frame = d.Add(name, forms::Kind::Frame, "", left, top, width, height, tab);
-    frame.back = colours::PanelBlue();
+    frame.back = palette::PanelBlue();
     frame.flat = true;
     frame.accessibleName = spoken;
     return frame;
@@ -20,7 +20,7 @@ forms::ControlDesign& addStrip(forms::FormDesign& d, const char* name, int left,
 
 void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab) {
     addStrip(d, "Frame5", left, top, 6300, 975, frameTab,
-             QCoreApplication::translate("promo_strips", "Offers"));
+             QCoreApplication::translate("link_strips", "Offers"));
     struct Offer {
         const char* name;
         QString caption;
@@ -28,9 +28,9 @@ void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab) {
     };
     const Offer offers[] = {
         {"lblCobrand", captions::CoBrandOffer(),
-         QCoreApplication::translate("promo_strips", "Co-branding offer")},
+         QCoreApplication::translate("link_strips", "Co-branding offer")},
         {"lblFullBrand", captions::FullBrandOffer(),
-         QCoreApplication::translate("promo_strips", "Fully-branded offer")},
+         QCoreApplication::translate("link_strips", "Fully-branded offer")},
     };
     int tab = frameTab + 1;
     for (const Offer& o : offers) {
@@ -38,8 +38,8 @@ void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab) {
         offer.caption = o.caption;
         offer.accessibleName = o.spoken;
         offer.font = {QStringLiteral("Verdana"), 8.25, true, true};
-        offer.fore = colours::LinkBlue();
-        offer.back = colours::System(forms::SystemColour::ButtonFace);
+        offer.fore = palette::LinkBlue();
+        offer.back = palette::System(forms::SystemColour::ButtonFace);
         offer.link = true;
         offer.centred = true;
     }
@@ -48,16 +48,16 @@ void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab) {
 void AddBannerStrip(forms::FormDesign& d, int left, int width, int frameTab, int labelLeft,
                     int labelTop, int labelTab) {
     addStrip(d, "Frame2", left, 0, width, 615, frameTab,
-             QCoreApplication::translate("promo_strips", "Discussion board banner"));
+             QCoreApplication::translate("link_strips", "Discussion board banner"));
     auto& banner =
         d.Add("Label61", forms::Kind::Label, "Frame2", labelLeft, labelTop, 6120, 585, labelTab);
     banner.caption = captions::BoardBanner();
-    banner.accessibleName = QCoreApplication::translate("promo_strips", "Discussion board");
+    banner.accessibleName = QCoreApplication::translate("link_strips", "Discussion board");
     banner.font = {QStringLiteral("Verdana"), 9, false, true};
-    banner.fore = colours::White();
+    banner.fore = palette::White();
     banner.transparent = true;
     banner.link = true;
     banner.centred = true;
 }
 
-} // namespace promo_strips
+} // namespace link_strips

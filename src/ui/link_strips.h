@@ -2,9 +2,9 @@
 
 #include "forms/design.h"
 
-// The two strips the main and result windows share, each a flat panel-blue frame with its
-// labels, appended in design order.
-namespace promo_strips {
+// The two strips of links the main and result windows share, each a flat panel-blue frame with
+// its labels, appended in design order.
+namespace link_strips {
 
 // Frame5 at the bottom, holding lblCobrand then lblFullBrand over the same rectangle.
 void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab);
@@ -12,4 +12,4 @@ void AddOfferStrip(forms::FormDesign& d, int left, int top, int frameTab);
 void AddBannerStrip(forms::FormDesign& d, int left, int width, int frameTab, int labelLeft,
                     int labelTop, int labelTab);
 
-} // namespace promo_strips
+} // namespace link_strips
