@@ -176,5 +176,6 @@ void frmNagScreen2::emailKeyPress(FormTextBox* box, int& keyAscii) {
 void frmNagScreen2::cmdSubmit_Click() {
     for (const auto& [field, box] : m_ui.fields)
         m_tellAFriend.*field->value = TrimSpaces(box->Text());
-    m_tellAFriend.SubmitForm();
+    if (m_tellAFriend.CheckEmailAddresses())
+        m_tellAFriend.SubmitReferral();
 }

@@ -24,7 +24,7 @@ QString modTellAFriend::BuildReferralUrl(const std::array<QString, 5>& values) {
 }
 
 QString modTellAFriend::refusal(Checks checks) const {
-    if (checks == Checks::FromEmailAddresses) {
+    if (checks == Checks::EmailAddresses) {
         QStringList emails;
         for (const ReferralField* field : kReferralFields)
             if (field->email)
@@ -34,6 +34,7 @@ QString modTellAFriend::refusal(Checks checks) const {
         for (const QString& email : emails)
             if (!email.contains(QLatin1Char('@')) || !email.contains(QLatin1Char('.')))
                 return tr("Please Enter Proper Email Address");
+        return {};
     }
     for (const ReferralField* field : kReferralFields) {
         const QString& value = this->*field->value;
@@ -43,15 +44,18 @@ QString modTellAFriend::refusal(Checks checks) const {
     return {};
 }
 
-void modTellAFriend::SubmitForm() { submit(Checks::FromEmailAddresses); }
-
-void modTellAFriend::SubmitReferral() { submit(Checks::ValuesOnly); }
-
-void modTellAFriend::submit(Checks checks) {
-    if (const QString message = refusal(checks); !message.isEmpty()) {
+bool modTellAFriend::passes(Checks checks) {
+    const QString message = refusal(checks);
+    if (!message.isEmpty())
         MsgBox(m_platform, message, platform::MsgIcon::Critical);
+    return message.isEmpty();
+}
+
+bool modTellAFriend::CheckEmailAddresses() { return passes(Checks::EmailAddresses); }
+
+void modTellAFriend::SubmitReferral() {
+    if (!passes(Checks::Values))
         return;
-    }
     std::array<QString, 5> values;
     for (size_t i = 0; i < values.size(); ++i)
         values[i] = this->*kReferralFields[i]->value;

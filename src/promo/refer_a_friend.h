@@ -33,9 +33,9 @@ public:
     // Built by SubmitReferral.
     QString strReferralURL;
 
-    // The Refer button, once it has written the five values: reports the first check they fail,
-    // from the e-mail addresses' on (see refusal); when they pass, does what SubmitReferral does.
-    void SubmitForm();
+    // The Refer button's own checks, of the two e-mail addresses (see refusal): reports the first
+    // that fails and answers false.
+    bool CheckEmailAddresses();
     // Reports the first value missing (see refusal); when all are there, builds strReferralURL
     // and opens it.
     void SubmitReferral();
@@ -47,13 +47,14 @@ public:
     static QString BuildReferralUrl(const std::array<QString, 5>& values);
 
 private:
-    enum class Checks { FromEmailAddresses, ValuesOnly };
-    // Every check of the referral form, in its order: the two e-mail addresses differ and each
-    // holds an "@" and a "." (the Refer button's own checks); then each value, in the order of
-    // kReferralFields, is neither empty nor its box's hint. The message of the first that
-    // fails, or nothing when all pass.
+    enum class Checks { EmailAddresses, Values };
+    // Every check of the referral form, in its order: the e-mail addresses' (the two differ and
+    // each holds an "@" and a "."), then the values' (each, in the order of kReferralFields, is
+    // neither empty nor its box's hint). The message of the first of the group that fails, or
+    // nothing when all pass.
     QString refusal(Checks checks) const;
-    void submit(Checks checks);
+    // Shows the refusal, if any, and answers whether there was none.
+    bool passes(Checks checks);
 
     platform::Platform& m_platform;
 };

@@ -23,8 +23,7 @@ def run(args, **env):
     try:
         base = scratch_env(root, **{"LC_ALL": "C.UTF-8", **env})
         try:
-            p = subprocess.run([EXE] + args, capture_output=True, text=True, env=base,
-                               timeout=20)
+            p = subprocess.run([EXE] + args, capture_output=True, text=True, env=base, timeout=20)
         except subprocess.TimeoutExpired:
             return None
         left = sorted(os.path.relpath(os.path.join(d, f), root)
@@ -85,9 +84,8 @@ expect("unknown language first", ["--help"], 0, out=["Aufruf:"], err=[],
 # Each line names what is really missing, or set and unreachable.
 both = "no display found (DISPLAY and WAYLAND_DISPLAY are not set)"
 expect("no display", [], 1, out=[], err=[both, "xvfb-run lunavik"])
-expect("X11 asked for, only Wayland there", [], 1, out=[],
-       err=["(DISPLAY is not set)", "xvfb-run lunavik -platform xcb"],
-       QT_QPA_PLATFORM="xcb", WAYLAND_DISPLAY="wayland-test")
+expect("X11 asked for, only Wayland there", [], 1, out=[], WAYLAND_DISPLAY="wayland-test",
+       QT_QPA_PLATFORM="xcb", err=["(DISPLAY is not set)", "xvfb-run lunavik -platform xcb"])
 expect("Wayland asked for, only X11 there", [], 1, out=[], err=["(WAYLAND_DISPLAY is not set)"],
        QT_QPA_PLATFORM="wayland", DISPLAY=":99")
 expect("-platform xcb without X11", ["-platform", "xcb"], 1, out=[], err=["(DISPLAY is not set)"])

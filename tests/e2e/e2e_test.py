@@ -47,8 +47,7 @@ def hearing(d, what, *phrases):
 def follow_links(d, window, pages):
     """The window shows exactly these links, (name or description, page key); each link's
     accessible action opens exactly its page, as a click does."""
-    shown = [n for n in d.walk(window)
-             if n.getRoleName() == "link" and d.showing(n)]
+    shown = [n for n in d.walk(window) if n.getRoleName() == "link" and d.showing(n)]
     described = sorted("%r (%r)" % (n.name[:40], n.description) for n in shown)
     expect(len(shown) == len(pages), "the window shows the links %s, expected %d: %r"
            % (described, len(pages), [k for k, _ in pages]))
@@ -108,9 +107,8 @@ def second_start_refused(d, first):
     with hearing(d, "the second instance's box", "alert " + BOX_TITLE + ".",
                  "Application is already running", "OK push button."):
         second = d.launch("second instance")
-        box = wait_for("'Application is already running' from the second instance",
-                       d.the_window(second.pid, BOX_TITLE, BOX_ROLES,
-                                    "Application is already running"))
+        box = wait_for("the second instance's box", d.the_window(
+            second.pid, BOX_TITLE, BOX_ROLES, "Application is already running"))
         titles = window_titles(second.pid, d.env["DISPLAY"])
         expect(titles == [BOX_TITLE], "the second instance shows windows titled %r, expected "
                "only its box titled %r" % (titles, BOX_TITLE))
@@ -200,9 +198,8 @@ def empty_first_name_refused(d, first):
     with hearing(d, "the validation message", "alert " + BOX_TITLE + ".",
                  "Please Enter Your First Name", "OK push button."):
         d.key("alt+n")
-        box = wait_for("'Please Enter Your First Name'",
-                       d.the_window(first.pid, BOX_TITLE, BOX_ROLES,
-                                    "Please Enter Your First Name"))
+        box = wait_for("'Please Enter Your First Name'", d.the_window(
+            first.pid, BOX_TITLE, BOX_ROLES, "Please Enter Your First Name"))
         wait_for("the message box to have the keyboard focus",
                  lambda: any(d.focused(n) for n in d.walk(box)))
     said = d.reader.mark()
@@ -264,9 +261,8 @@ def exit_screen(d, first):
              lambda: d.the_window(first.pid, containing="First Name")() is None)
     # The title bar is read from the X server: it is what the person sees there.
     titles = window_titles(first.pid, d.env["DISPLAY"])
-    expect(titles == [WINDOW_TITLE],
-           "the windows on screen are titled %r, expected only the exit screen's %r"
-           % (titles, WINDOW_TITLE))
+    expect(titles == [WINDOW_TITLE], "the windows on screen are titled %r, expected only the "
+           "exit screen's %r" % (titles, WINDOW_TITLE))
     expect(first.poll() is None, "the program ended at File > Exit instead of showing the exit "
            "screen")
     log("File > Exit shows the exit screen")

@@ -8,8 +8,7 @@ LOCALE = {"LANG": "de_DE.UTF-8", "LANGUAGE": "", "LC_ALL": "", "LC_MESSAGES": ""
 
 def main_window_in_german(d):
     first = d.launch("German instance")
-    main = wait_for("the main window in German", d.the_window(first.pid, containing="Vorname"),
-                    30)
+    main = wait_for("the main window in German", d.the_window(first.pid, containing="Vorname"), 30)
     fields = {name: d.find(main, role="text", name=name)
               for name in ("Vorname", "Zweiter Vorname", "Nachname")}
     expect(all(fields.values()), "name fields on screen: %r" % fields)
@@ -36,9 +35,8 @@ def number_through_the_german_access_key(d, first, fields):
 
 def second_start_refused_in_german(d, first, fields):
     second = d.launch("second German instance")
-    box = wait_for("the second instance's box in German",
-                   lambda: d.the_window(second.pid, "Lunavik", ("alert",),
-                                        containing="Das Programm läuft bereits.")(), 30)
+    box = wait_for("the second instance's box in German", lambda: d.the_window(
+        second.pid, "Lunavik", ("alert",), containing="Das Programm läuft bereits.")(), 30)
     expect(d.find(box, role="push button") is not None, "the box has no button")
     d.key("Return")
     second.wait(timeout=15)

@@ -69,10 +69,9 @@ def scratch_env(root, **more):
     env = {k: v for k, v in os.environ.items()
            if not k.startswith(("QT_", "XDG_", "DBUS_", "AT_SPI", "WAYLAND", "DISPLAY",
                                 "SESSION_", "DESKTOP_SESSION", "GNOME_", "KDE_"))}
-    env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
-               XDG_CACHE_HOME=os.path.join(home, ".cache"),
-               XDG_DATA_HOME=os.path.join(home, ".local", "share"), XDG_RUNTIME_DIR=runtime,
-               LANG="C.UTF-8")
+    env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"), LANG="C.UTF-8",
+               XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_RUNTIME_DIR=runtime,
+               XDG_DATA_HOME=os.path.join(home, ".local", "share"))
     env.update(more)
     return env
 
@@ -193,8 +192,7 @@ class AtSpi:
         """Top-level windows of the process that are on screen, as (role, name, node)."""
         app = self.application(pid)
         shown = [app.getChildAtIndex(i) for i in range(app.childCount)] if app else []
-        return [(w.getRoleName(), w.name, w) for w in shown
-                if w is not None and self.showing(w)]
+        return [(w.getRoleName(), w.name, w) for w in shown if w is not None and self.showing(w)]
 
     def walk(self, node, showing=True, depth=0):
         """The node and what lies under it; with showing, nothing under what is not on screen."""

@@ -20,11 +20,10 @@ class ScreenReader:
     each line as it goes instead of whenever its buffer fills.
     """
 
-    SETTINGS = {
-        "general": {"speechServerFactory": "", "enableBraille": False, "enableSound": False,
-                    "enableKeyEcho": False},
-        "profiles": {"default": {"profile": ["Default", "default"]}},
-        "pronunciations": {}, "keybindings": {}}
+    SETTINGS = {"general": {"speechServerFactory": "", "enableBraille": False,
+                            "enableSound": False, "enableKeyEcho": False},
+                "profiles": {"default": {"profile": ["Default", "default"]}},
+                "pronunciations": {}, "keybindings": {}}
     # The voice follows the text: a dict, a list of them, or None.
     UTTERANCE = re.compile(
         r"^.*? - SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\}|\[.*\]|None)\s*$", re.S)
@@ -55,10 +54,9 @@ class ScreenReader:
         if os.geteuid() != 0:
             isolated += ["--user", "--map-current-user"]
         out = open(os.path.join(self.desktop.root, "orca.log"), "w")
-        self.proc = subprocess.Popen(
-            isolated + ["orca", "--user-prefs", prefs, "--debug-file", os.ttyname(slave)],
-            env=self.desktop.env, stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT,
-            start_new_session=True)
+        command = isolated + ["orca", "--user-prefs", prefs, "--debug-file", os.ttyname(slave)]
+        self.proc = subprocess.Popen(command, env=self.desktop.env, stdin=subprocess.DEVNULL,
+                                     stdout=out, stderr=subprocess.STDOUT, start_new_session=True)
         self.proc.log_path = out.name
         # Held open here too: with no one holding the terminal, reading it fails until Orca
         # has opened it.

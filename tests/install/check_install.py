@@ -34,8 +34,7 @@ def check_documents(share, version):
         env = dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8", MAN_KEEP_FORMATTING="")
         r = subprocess.run(["man", "--warnings", "-E", "UTF-8", "-l", page], capture_output=True,
                            text=True, env=env, timeout=60)
-        check(r.returncode == 0 and not r.stderr.strip(),
-              "man -l %s:\n%s" % (page, r.stderr))
+        check(r.returncode == 0 and not r.stderr.strip(), "man -l %s:\n%s" % (page, r.stderr))
         for heading in ("NAME", "SYNOPSIS", "OPTIONS", "EXIT STATUS", "ENVIRONMENT", "FILES"):
             check("\n" + heading + "\n" in r.stdout, "the manual page has no %s section" % heading)
         for piece in ("--help", "--version", "lunavik.ini", "lunavik.lock",

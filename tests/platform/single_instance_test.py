@@ -190,13 +190,9 @@ def leftover_cases(m, user):
         user.own(user.lock)
 
     other_host = b"4242\nlunavik\nsome-other-host\n"
-    cases = [
-        ("mode 000", lambda: plant(other_host, 0)),
-        ("broken symlink", symlink),
-        ("owner gone on another host", lambda: plant(other_host)),
-        ("junk", lambda: plant(b"\x00\xffjunk\n-1\n")),
-        ("empty", lambda: plant(b"")),
-    ]
+    cases = [("mode 000", lambda: plant(other_host, 0)), ("broken symlink", symlink),
+             ("owner gone on another host", lambda: plant(other_host)),
+             ("junk", lambda: plant(b"\x00\xffjunk\n-1\n")), ("empty", lambda: plant(b""))]
     for name, make in cases:
         make()
         m.end(m.start(user, "running", "%s's start over a leftover lock (%s)" % (user.name, name)))

@@ -49,7 +49,6 @@ inline const QString kBoardAppeals[] = {
     QStringLiteral(LUNAVIK_BOARD_HOST " needs your help! Visit it regularly and join the various "
                                       "discussions and activities on the board. That way you "
                                       "will help us maintain and develop more Orvaneth "
-                                      "Softwares."),
-};
+                                      "Softwares.")};
 
 } // namespace long_texts

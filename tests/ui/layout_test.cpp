@@ -46,8 +46,7 @@ TEST_F(LayoutTest, ControlsSitAtTheirDesignPlacesInPixels) {
         {"frmInnerDrmOrPerNo", "cmdback", "frmInnerDrmOrPerNo_client", {350, 252, 73, 25}},
         {"frmAbout", "cmdOK", "frmAbout_client", {360, 224, 84, 23}},
         {"frmNagScreen2", "txtName", "Frame2", {6, 24, 225, 19}},
-        {"frmNagScreen2", "txtMessage", "Frame2", {320, 240, 121, 33}},
-    };
+        {"frmNagScreen2", "txtMessage", "Frame2", {320, 240, 121, 33}}};
     for (const auto& p : places) {
         SCOPED_TRACE(p.control);
         QWidget* c = loaded(p.window).Control(QLatin1String(p.control));
@@ -61,14 +60,11 @@ TEST_F(LayoutTest, ControlsSitAtTheirDesignPlacesInPixels) {
 }
 
 TEST_F(LayoutTest, FocusFollowsTabOrderStartsOnTheFirstAndTabWalksIt) {
-    const QStringList orders[] = {
-        Texts({"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear",
-               "cmdNext"}),
-        Texts({"cmdback", "txtDisplay"}),
-        Texts({"cmdOK"}),
-        Texts({"cmdClose", "Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
-               "txtFriendName", "txtMessage"}),
-    };
+    const QStringList orders[] = {Texts({"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth",
+                                         "cboDate", "cboYear", "cmdNext"}),
+                                  Texts({"cmdback", "txtDisplay"}), Texts({"cmdOK"}),
+                                  Texts({"cmdClose", "Check1", "txtName", "cmdSubmit", "txtEmail",
+                                         "txtFriendEmail", "txtFriendName", "txtMessage"})};
     // Real Tab presses walk the main window in that order and wrap around.
     main().Show();
     activate(main().Window());
