@@ -20,6 +20,28 @@ struct Side {
     bool behind = false; // the container's colour: fixed by its own design
 };
 
+// The value a system colour has on the classic light desktop the designs were drawn on.
+QColor classicColour(SystemColour colour) {
+    switch (colour) {
+    case SystemColour::ButtonFace:
+        return QColor(240, 240, 240);
+    case SystemColour::Window:
+        return QColor(255, 255, 255);
+    case SystemColour::ButtonText:
+    case SystemColour::WindowText:
+        return QColor(0, 0, 0);
+    case SystemColour::None:
+        break;
+    }
+    return {};
+}
+
+// WCAG contrast ratio, 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 QColor Resolve(const Colour& colour, const QPalette& system) {
@@ -38,26 +60,6 @@ QColor Resolve(const Colour& colour, const QPalette& system) {
         break;
     }
     return {};
-}
-
-QColor ClassicColour(SystemColour colour) {
-    switch (colour) {
-    case SystemColour::ButtonFace:
-        return QColor(240, 240, 240);
-    case SystemColour::Window:
-        return QColor(255, 255, 255);
-    case SystemColour::ButtonText:
-    case SystemColour::WindowText:
-        return QColor(0, 0, 0);
-    case SystemColour::None:
-        break;
-    }
-    return {};
-}
-
-double ContrastRatio(const QColor& a, const QColor& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 DrawnColours ReadableColours(const ControlDesign& c, const QColor& behind, const QPalette& system) {
@@ -90,18 +92,18 @@ DrawnColours ReadableColours(const ControlDesign& c, const QColor& behind, const
     if (foreSystem == backSystem || !fore.colour.IsSet() || !back.colour.IsSet())
         return drawn; // both fixed (as designed) or both the system's (its own business)
     const QColor f = Resolve(fore.colour, system), b = Resolve(back.colour, system);
-    if (!f.isValid() || !b.isValid() || ContrastRatio(f, b) >= 3.0)
+    if (!f.isValid() || !b.isValid() || contrastRatio(f, b) >= 3.0)
         return drawn;
     if (foreSystem)
-        drawn.fore = ClassicColour(fore.colour.system);
+        drawn.fore = classicColour(fore.colour.system);
     else if (!back.behind)
-        drawn.back = ClassicColour(back.colour.system);
+        drawn.back = classicColour(back.colour.system);
     return drawn;
 }
 
 QColor FocusEdgeColour(const QPalette& box) {
     const QColor highlight = box.color(QPalette::Highlight);
-    return ContrastRatio(highlight, box.color(QPalette::Base)) >= 1.5 ? highlight
+    return contrastRatio(highlight, box.color(QPalette::Base)) >= 1.5 ? highlight
                                                                       : box.color(QPalette::Text);
 }
 

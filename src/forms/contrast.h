@@ -11,10 +11,6 @@ namespace forms {
 
 // The colour a design colour stands for: fixed as designed, a system colour from the palette.
 QColor Resolve(const Colour& colour, const QPalette& system);
-// The value a system colour has on the classic light desktop the designs were drawn on.
-QColor ClassicColour(SystemColour colour);
-// WCAG contrast ratio, 1 to 21.
-double ContrastRatio(const QColor& a, const QColor& b);
 
 struct DrawnColours {
     QColor fore, back; // invalid: the control keeps what it inherits

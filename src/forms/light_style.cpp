@@ -14,6 +14,10 @@ namespace {
 
 const char* const kDesignedColours = "lunavikDesignedColours";
 
+bool hasDesignedColours(const QWidget* widget) {
+    return widget && widget->property(kDesignedColours).toBool();
+}
+
 // The edge of a designed control: the text colour while it has the focus, a darker shade of
 // its own colour otherwise; with the focus a dotted rectangle runs inside it as well.
 void drawDesignedEdge(QPainter* p, const QRect& rect, const QRect& focusArea,
@@ -42,7 +46,7 @@ void LightStyle::drawControl(ControlElement element, const QStyleOption* option,
         marked.state |= State_KeyboardFocusChange;
         return QProxyStyle::drawControl(element, &marked, painter, widget);
     }
-    if (element != CE_PushButtonBevel || !HasDesignedColours(widget))
+    if (element != CE_PushButtonBevel || !hasDesignedColours(widget))
         return QProxyStyle::drawControl(element, option, painter, widget);
     const bool down = option->state & (State_Sunken | State_On);
     const QColor face = option->palette.color(QPalette::Button);
@@ -54,7 +58,7 @@ void LightStyle::drawControl(ControlElement element, const QStyleOption* option,
 void LightStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                     QPainter* painter, const QWidget* widget) const {
     const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
-    if (control != CC_ComboBox || !combo || !HasDesignedColours(widget))
+    if (control != CC_ComboBox || !combo || !hasDesignedColours(widget))
         return QProxyStyle::drawComplexControl(control, option, painter, widget);
     const QColor face = combo->palette.color(QPalette::Button);
     const QColor text = combo->palette.color(QPalette::ButtonText);
@@ -103,10 +107,6 @@ QIcon LightStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
 }
 
 void MarkDesignedColours(QWidget* widget) { widget->setProperty(kDesignedColours, true); }
-
-bool HasDesignedColours(const QWidget* widget) {
-    return widget && widget->property(kDesignedColours).toBool();
-}
 
 void DrawCrispFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
     // Qt clips a widget to its edges times the scale, each rounded to a device pixel; the

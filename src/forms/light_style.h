@@ -30,7 +30,6 @@ public:
 // Marks a button or drop-down list whose design gives it a colour: the style paints it flat in
 // that colour.
 void MarkDesignedColours(QWidget* widget);
-bool HasDesignedColours(const QWidget* widget);
 
 // A rectangle's outline, one line per whole device pixel ratio, on whole device pixels just
 // inside the rectangle, so no fractional scale rounds an edge away.

@@ -153,9 +153,6 @@ SingleLineTextBox::SingleLineTextBox(QWidget* parent)
 QString SingleLineTextBox::Text() const { return m_edit->text(); }
 void SingleLineTextBox::SetText(const QString& text) { m_edit->setText(text); }
 void SingleLineTextBox::SetSelText(const QString& text) { m_edit->insert(text); }
-int SingleLineTextBox::SelStart() const {
-    return m_edit->hasSelectedText() ? m_edit->selectionStart() : m_edit->cursorPosition();
-}
 void SingleLineTextBox::SetSelStart(int position) { m_edit->setCursorPosition(position); }
 void SingleLineTextBox::SetReadOnly(bool readOnly) { m_edit->setReadOnly(readOnly); }
 bool SingleLineTextBox::isReadOnly() const { return m_edit->isReadOnly(); }
@@ -192,12 +189,6 @@ void MultiLineTextBox::SetSelText(const QString& text) {
     QTextCursor cursor = m_edit->textCursor();
     cursor.insertText(platform::LineFeedsOnly(text));
     m_edit->setTextCursor(cursor);
-}
-
-int MultiLineTextBox::SelStart() const {
-    const QTextCursor cursor = m_edit->textCursor();
-    const int position = cursor.selectionStart();
-    return position + cursor.document()->findBlock(position).blockNumber();
 }
 
 void MultiLineTextBox::SetSelStart(int position) {

@@ -19,7 +19,6 @@ public:
     virtual void SetText(const QString& text) = 0;
     // Replaces the selection (or inserts at the caret) and leaves the caret after it.
     virtual void SetSelText(const QString& text) = 0;
-    virtual int SelStart() const = 0;
     virtual void SetSelStart(int position) = 0;
     virtual void SetReadOnly(bool readOnly) = 0;
     // The name screen readers give the box, carried by the editor that takes the focus too.
@@ -64,7 +63,6 @@ public:
     QString Text() const override;
     void SetText(const QString& text) override;
     void SetSelText(const QString& text) override;
-    int SelStart() const override;
     void SetSelStart(int position) override;
     void SetReadOnly(bool readOnly) override;
 
@@ -85,7 +83,6 @@ public:
     QString Text() const override;
     void SetText(const QString& text) override;
     void SetSelText(const QString& text) override;
-    int SelStart() const override;
     void SetSelStart(int position) override;
     void SetReadOnly(bool readOnly) override;
 

@@ -19,7 +19,7 @@ TEST_F(ResultWindowTest, AltNShowsTheWholeResultFromItsFirstLineAndEmptiesTheCli
     ASSERT_TRUE(QTest::qWaitFor([&] { return result().IsVisible(); }, 2000));
     EXPECT_FALSE(main().IsVisible());
     EXPECT_EQ(firstLine(), QStringLiteral("Your Inner Dreams Number is: 2"));
-    EXPECT_EQ(box(result(), "txtDisplay")->SelStart(), 0);
+    EXPECT_EQ(display()->textCursor().position(), 0);
     EXPECT_EQ(display()->verticalScrollBar()->value(), 0);
     EXPECT_GT(display()->verticalScrollBar()->maximum(), 0) << "the rest is reached by scrolling";
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
