@@ -1,6 +1,5 @@
 #include "promo/refer_a_friend.h"
 
-#include "build_config.h"
 #include "platform/services.h"
 #include "shell/app_title.h"
 #include "shell/mod_help.h"
@@ -20,7 +19,7 @@ QString modTellAFriend::BuildReferralUrl(const std::array<QString, 5>& values) {
     QString url = modHelp::PageUrl("orvs-refer-a-friend");
     for (size_t i = 0; i < values.size(); ++i)
         url += u'&' + QLatin1String(kReferralFields[i]->parameter) + u'=' + encoded(values[i]);
-    return url + QStringLiteral("&taf6=" LUNAVIK_SITE_BASE "/lunavik/");
+    return url + QLatin1String("&taf6=") + modHelp::SiteFolderUrl();
 }
 
 QString modTellAFriend::refusal(Checks checks) const {

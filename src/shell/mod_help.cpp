@@ -11,8 +11,10 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+QString modHelp::SiteFolderUrl() { return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/"); }
+
 QString modHelp::PageUrl(const char* pageKey) {
-    return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/ssd.php?page=") + QLatin1String(pageKey);
+    return SiteFolderUrl() + QLatin1String("ssd.php?page=") + QLatin1String(pageKey);
 }
 
 void modHelp::open(const char* pageKey) { m_platform.urls.Open(PageUrl(pageKey)); }

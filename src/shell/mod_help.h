@@ -38,7 +38,8 @@ public:
     void UnloadAllAndEnd();
     bool IsShuttingDown() const { return m_shuttingDown; }
 
-    // The address of a page of the maker's site.
+    // The program's folder on the maker's site, and the address of one of its pages there.
+    static QString SiteFolderUrl();
     static QString PageUrl(const char* pageKey);
 
 private:
