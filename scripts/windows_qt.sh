@@ -87,11 +87,11 @@ src, dest = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
 def keep(path):
     (dest / path.relative_to(src)).parent.mkdir(parents=True, exist_ok=True)
     shutil.copy(path, dest / path.relative_to(src))
-for path in list(src.glob("LICENSE*")) + list(src.glob("LICENSES/*")):
+for path in [p for p in src.glob("LICENSE*") if p.is_file()] + list(src.glob("LICENSES/*")):
     keep(path)
 for path in src.glob("src/**/qt_attribution.json"):
     keep(path)
-    data = json.loads(path.read_text())
+    data = json.loads(path.read_text(), strict=False)
     for entry in data if isinstance(data, list) else [data]:
         for name in entry.get("LicenseFiles", []) + [entry.get("LicenseFile", "")]:
             if name and (path.parent / name).is_file():
