@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Sueñas con tener una relación cercana con tus amigos y con la gente que te rodea. En el fondo, sabes poner paz. Con tu encanto tranquilo y discreto, resulta fácil llevarse bien contigo. Prefieres mantenerte lejos de los focos y dejar que brillen los demás. Tienes paciencia y sabes escuchar. Tienes el don de hacer que la gente se sienta querida.</translation>
+        <translation>Sueñas con tener una relación cercana con tus amigos y con la gente que te rodea. En el fondo, sabes poner paz. Con tu encanto tranquilo y discreto, resulta fácil llevarse bien contigo. Prefieres mantenerte lejos de los focos y dejar que brillen los demás. Eres paciente y sabes escuchar. Tienes el don de hacer que la gente se sienta querida.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
-        <translation>Aprovechas cualquier ocasión para leer y apartarte de las distracciones mundanas. Eres una persona seria e inteligente. No dejas que la gente se acerque demasiado a ti. Te sientes diferente de los demás, y de hecho lo eres. Tienes inclinaciones espirituales. Quieres dedicar toda tu vida a la búsqueda del conocimiento y la sabiduría.</translation>
+        <translation>Aprovechas cualquier ocasión para leer y apartarte de las distracciones mundanas. Eres una persona seria e inteligente. No dejas que la gente se acerque demasiado a ti. Te sientes diferente de los demás, y de hecho lo eres. Sientes inclinación por lo espiritual. Quieres dedicar toda tu vida a la búsqueda del conocimiento y la sabiduría.</translation>
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>

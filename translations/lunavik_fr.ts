@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Vous rêvez de liens étroits avec vos amis et vos proches. Au fond de vous, vous savez ramener la paix. D’un calme et d’un charme discrets, vous êtes une personne facile à vivre. Vous préférez rester dans l’ombre et laisser briller les autres. Vous avez de la patience et vous savez écouter. Vous avez le don de faire sentir aux autres qu’ils comptent.</translation>
+        <translation>Vous rêvez de liens étroits avec vos amis et vos proches. Au fond de vous, vous savez ramener la paix. D’un calme et d’un charme discrets, vous êtes une personne facile à vivre. Vous préférez rester dans l’ombre et laisser briller les autres. Vous faites preuve de patience et savez écouter. Vous avez le don de faire sentir aux autres qu’ils comptent.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>

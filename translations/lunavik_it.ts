@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Sogna rapporti stretti con gli amici e con le persone che le stanno vicino. In fondo al cuore sa portare la pace. Con la sua calma e il suo fascino discreto, è una persona con cui è facile andare d’accordo. Preferisce stare lontano dai riflettori e lasciar brillare gli altri. Ha pazienza e sa ascoltare. Ha il dono di far sentire gli altri importanti.</translation>
+        <translation>Sogna rapporti stretti con gli amici e con le persone che le stanno vicino. In fondo al cuore sa portare la pace. Con la sua calma e il suo fascino discreto, è una persona con cui è facile andare d’accordo. Preferisce stare lontano dai riflettori e lasciar brillare gli altri. È paziente e sa ascoltare. Ha il dono di far sentire gli altri importanti.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
-        <translation>Coglie ogni occasione per leggere e isolarsi dalle distrazioni del mondo. Ha un carattere serio e intelligente. Non lascia che le persone le si avvicinino troppo. Sente di essere una persona diversa dagli altri, e in effetti lo è. Ha un’inclinazione spirituale. Vuole dedicare tutta la vita alla ricerca della conoscenza e della saggezza.</translation>
+        <translation>Coglie ogni occasione per leggere e isolarsi dalle distrazioni del mondo. Ha un carattere serio e una viva intelligenza. Non lascia che le persone le si avvicinino troppo. Sente di essere una persona diversa dagli altri, e in effetti lo è. Ha un’inclinazione per la spiritualità. Vuole dedicare tutta la vita alla ricerca della conoscenza e della saggezza.</translation>
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
