@@ -28,8 +28,9 @@ options=(
 # The source package's version: a binary-only upload gives the binary package another one.
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 compiler=$(x86_64-w64-mingw32-g++-posix --version | head -n1)
-key=$(printf '%s\n' "$version" "$compiler" "${options[@]}" | cat - "$root/cmake/mingw-w64.cmake" |
-    sha256sum | cut -c1-12)
+# Named for what it is, not for where the clone lies: every clone of a machine shares one build.
+key=$(printf '%s\n' "$version" "$compiler" "${options[@]//"$root"/}" |
+    cat - "$root/cmake/mingw-w64.cmake" | sha256sum | cut -c1-12)
 prefix="$cache/qt-$key"
 # The notices, Qt's version and the exact options travel with the build (see the installer's
 # THIRD-PARTY-NOTICES.txt).
