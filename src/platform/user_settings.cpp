@@ -4,13 +4,17 @@
 
 namespace platform {
 
-std::unique_ptr<QSettings> OpenIniSettings(const QString& path) {
+bool SetAsideIfDamaged(const QString& path) {
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && file.readAll().contains("@Variant(")) {
-        file.close();
-        QFile::remove(path + QLatin1String(".damaged"));
-        QFile::rename(path, path + QLatin1String(".damaged"));
-    }
+    if (!file.open(QIODevice::ReadOnly) || !file.readAll().contains("@Variant("))
+        return false;
+    file.close();
+    QFile::remove(path + QLatin1String(".damaged"));
+    return QFile::rename(path, path + QLatin1String(".damaged"));
+}
+
+std::unique_ptr<QSettings> OpenIniSettings(const QString& path) {
+    SetAsideIfDamaged(path);
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 

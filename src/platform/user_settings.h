@@ -14,5 +14,8 @@ std::unique_ptr<QSettings> OpenUserSettings(const QString& appName);
 // size its bytes claim, and a damaged file can claim gigabytes and end the program; the program
 // never writes one, so a file that holds one is set aside (NAME.damaged) and a new one begun.
 std::unique_ptr<QSettings> OpenIniSettings(const QString& path);
+// Sets the INI file at path aside as OpenIniSettings does, if it holds a stored variant; says
+// whether it did.
+bool SetAsideIfDamaged(const QString& path);
 
 } // namespace platform
