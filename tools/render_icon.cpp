@@ -154,7 +154,8 @@ int main(int argc, char** argv) {
         PaintApplicationIcon(painter, svgSize);
     }
     // Explorer's views, the taskbar, the Start menu and the title bar at 100 to 200 % scale.
-    if (!WriteWindowsIcon(root + QStringLiteral("/lunavik.ico"), {16, 20, 24, 32, 40, 48, 64, 256})) {
+    if (!WriteWindowsIcon(root + QStringLiteral("/lunavik.ico"),
+                          {16, 20, 24, 32, 40, 48, 64, 256})) {
         std::fprintf(stderr, "cannot write the .ico file\n");
         return 1;
     }
