@@ -27,6 +27,9 @@ setup="$build/lunavik-$version-setup.exe"
 ls -l "$setup" "$build/lunavik-$version-windows-x64.zip"
 [ "${1:-}" = --test ] || exit 0
 
+# The executable's manifest, version, icon and protections, read with Debian's python3-pefile.
+PYTHONPATH=tests/e2e /usr/bin/python3 tests/windows/check_executable.py "$build/src/app/Lunavik.exe"
+
 # A Wine of the build's own, made once: nothing of the user's Wine is read or changed.
 export WINEPREFIX="$PWD/$build/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine brings no Windows fonts: each face Windows and the windows' designs name is drawn by a
