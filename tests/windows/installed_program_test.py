@@ -147,9 +147,10 @@ def german_while_running():
     proc = start(LC_ALL="de_DE.UTF-8")  # Wine's display language; Windows' environment has C
     window("Lunavik")
     notice = copied("ctrl+c")
-    check("Möchten Sie nach Updates suchen?" in notice and "Ja" in notice.split() and
-          "Nein" in notice.split(), "the German reminder: %r" % notice)
-    keys("n")
+    buttons = notice.replace("&", "").split()
+    check("Möchten Sie nach Updates suchen?" in notice and "Ja" in buttons and "Nein" in buttons,
+          "the German reminder: %r" % notice)
+    keys("Escape")  # No
     window(WINDOW_TITLE)
     # NSIS's uninstaller hands over to a copy of itself; _?= keeps it in place, exit code too.
     check(wine(FOLDER + r"\Uninstall.exe", "/S", "_?=" + FOLDER).returncode != 0,
