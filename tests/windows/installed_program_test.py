@@ -139,7 +139,8 @@ def reinstall():
 
 def german_while_running():
     # The reminder's date set to 2000-01-01 (each character shifted by 85) makes it due.
-    with open(os.path.join(PREFIX, "drive_c", "due.reg"), "w", encoding="utf-16", newline="\r\n") as f:
+    due = os.path.join(PREFIX, "drive_c", "due.reg")
+    with open(due, "w", encoding="utf-16", newline="\r\n") as f:
         f.write('Windows Registry Editor Version 5.00\n\n[%s\\Lunavik\\Settings]\n"%s"="%s"\n' % (
             SETTINGS.replace("HKCU", "HKEY_CURRENT_USER"), "\u2122\xca\xc7\xb6\xc9\xbe\xc4\xc3",
             "\u2021\u2026\u2026\u2026\u201a\u2026\u2020\u201a\u2026\u2020"))
