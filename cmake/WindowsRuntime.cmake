@@ -22,6 +22,9 @@ foreach(file IN LISTS path LUNAVIK_MINGW_RUNTIME)
     list(APPEND wine_path "Z:${folder}")
 endforeach()
 list(REMOVE_DUPLICATES wine_path)
+# The same for bench/startup.sh --windows.
+list(JOIN wine_path ";" wine_path_text)
+file(WRITE ${CMAKE_BINARY_DIR}/wine-path.txt "${wine_path_text}")
 list(JOIN wine_path "\\;" wine_path) # one item of CTest's environment list
 set(LUNAVIK_WINE_ENVIRONMENT "WINEPATH=${wine_path};WINEDEBUG=-all")
 unset(wine_path)

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/displays.h"
+#include "app/terminal.h"
 #include "app/translations.h"
 #include "build_config.h"
 
@@ -8,16 +9,11 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
-#include <cstdio>
 
 namespace app {
 namespace {
 
-void print(std::FILE* stream, const QString& text) {
-    std::fprintf(stream, "%s", text.toLocal8Bit().constData());
-}
-
-void printLine(std::FILE* stream, const QString& text) { print(stream, text + u'\n'); }
+void printLine(Channel channel, const QString& text) { Tell(channel, text + u'\n'); }
 
 // The options QApplication reads itself; declared so they pass the check below, and hidden from
 // the help like every Qt program's.
@@ -132,20 +128,20 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
     };
     switch (read(parser, arguments)) {
     case Outcome::BadOption:
-        printLine(stderr,
+        printLine(Channel::Error,
                   QStringLiteral("%1: %2 %3").arg(self, badOption(parser, arguments), tryHelp()));
         return 1;
     case Outcome::Help: {
         // Without an application object Qt cannot know the program's name for the usage line.
         const QString text = parser.helpText().replace(QLatin1String("<executable_name>"), self);
-        print(stdout, text);
+        Tell(Channel::Output, text);
         return 0;
     }
     case Outcome::Version:
-        printLine(stdout, QStringLiteral("Lunavik " LUNAVIK_VERSION_TEXT));
+        printLine(Channel::Output, QStringLiteral("Lunavik " LUNAVIK_VERSION_TEXT));
         return 0;
     case Outcome::UnexpectedArgument:
-        printLine(stderr,
+        printLine(Channel::Error,
                   QStringLiteral("%1: %2 %3")
                       .arg(self,
                            QCoreApplication::translate(
@@ -154,7 +150,7 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
                            tryHelp()));
         return 1;
     case Outcome::NoDisplay:
-        printLine(stderr, QStringLiteral("%1: %2").arg(self, NoDisplayText(parser, self)));
+        printLine(Channel::Error, QStringLiteral("%1: %2").arg(self, NoDisplayText(parser, self)));
         return 1;
     case Outcome::Start:
         break;
