@@ -26,7 +26,8 @@ CARRIED = {
     "sha3_endian": "always", "sha3_keccak": "always", "rfc6234": "always", "easing": "always",
     "tinycbor": "cborstreamreader",
     "doubleconversion": "doubleconversion !system_doubleconversion",
-    "pcre2": "pcre2 !system_pcre2", "pcre2-sljit": "pcre2 !system_pcre2",
+    "pcre2": "regularexpression !system_pcre2",
+    "pcre2-sljit": "regularexpression !system_pcre2",
     "zlib": "!system_zlib",
     "grayraster": "always", "smooth-scaling-algorithm": "always", "xserverhelper": "always",
     "aglfn": "always", "icc-sRGB-color-profile": "always",
@@ -62,7 +63,10 @@ def wrap(text, indent=""):
 def features(prefix):
     """QT_FEATURE_x as the build's configuration headers define it (1 on, -1 off)."""
     found = {}
-    for header in prefix.glob("include/**/*config*.h"):
+    # The build's own configuration headers; qconfig-bootstrapped.h is its build tools'.
+    headers = [h for h in prefix.glob("include/**/*config*.h")
+               if re.fullmatch(r"q(t\w+-)?config(_p)?\.h", h.name)]
+    for header in headers:
         for name, value in re.findall(r"#define QT_FEATURE_(\w+) (-?1)\b", header.read_text()):
             found[name] = value == "1"
     if not found:
