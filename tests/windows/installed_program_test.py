@@ -193,6 +193,7 @@ def diagnose():
 
 def clean_up():
     subprocess.run(["wineserver", "-k"], capture_output=True)
+    wine("reg", "delete", r"HKCU\Environment", "/v", "LC_ALL", "/f")  # the prefix as it was
 
 
 status = run_steps(steps, diagnose, clean_up)
