@@ -14,12 +14,17 @@ namespace app {
 namespace {
 
 // A Windows session always has its desktop: only the platform plugin itself can fail, when the
-// installation lost it.
-QString requestedPlugin(const QCommandLineParser& parser) {
-    QString plugin = parser.value(QStringLiteral("platform"));
-    if (plugin.isEmpty())
-        plugin = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("windows"));
-    return plugin.section(QLatin1Char(':'), 0, 0);
+// installation lost it. Qt tries each of a list in turn; without one, its own.
+QStringList requestedPlugins(const QCommandLineParser& parser) {
+    QString platforms = parser.value(QStringLiteral("platform"));
+    if (platforms.isEmpty())
+        platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    QStringList plugins;
+    for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        plugins << entry.section(QLatin1Char(':'), 0, 0);
+    if (plugins.isEmpty())
+        plugins << QStringLiteral("windows");
+    return plugins;
 }
 
 // The folder of the executable itself: Qt's own is not known before its application object.
@@ -29,16 +34,24 @@ QString executableFolder() {
     return QFileInfo(QString::fromWCharArray(path, int(length))).absolutePath();
 }
 
-const char* const kPluginLine = QT_TRANSLATE_NOOP(
-    "CommandLine",
-    "the platform plugin '%1' could not be started; install Lunavik again to mend it");
+QString pluginLine(const QStringList& plugins, const Translations& translations) {
+    return translations
+        .Translate("CommandLine",
+                   plugins.size() == 1
+                       ? QT_TRANSLATE_NOOP("CommandLine",
+                                           "the platform plugin %1 could not be started; install "
+                                           "Lunavik again to put this right")
+                       : QT_TRANSLATE_NOOP("CommandLine",
+                                           "the platform plugins %1 could not be started; "
+                                           "install Lunavik again to put this right"))
+        .arg(translations.QuotedList(plugins));
+}
 
 } // namespace
 
-// Where Qt will look for it: missing there, Qt would show an English box of its own before the
-// program could say anything in the user's language.
+// Where Qt will look for them: with none there, Qt would show an English box of its own before
+// the program could say anything in the user's language.
 QStringList MissingDisplays(const QCommandLineParser& parser) {
-    const QString file = QLatin1Char('q') + requestedPlugin(parser) + QLatin1String(".dll");
     QStringList folders = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")
                               .split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString& folder :
@@ -46,19 +59,24 @@ QStringList MissingDisplays(const QCommandLineParser& parser) {
         folders << folder + QLatin1String("/platforms");
     folders << executableFolder() + QLatin1String("/platforms")
             << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QLatin1String("/platforms");
-    for (const QString& folder : folders)
-        if (QFileInfo::exists(QDir(folder).filePath(file)))
-            return {};
-    return {file};
+    QStringList missing;
+    for (const QString& plugin : requestedPlugins(parser)) {
+        const QString file = QLatin1Char('q') + plugin + QLatin1String(".dll");
+        for (const QString& folder : folders)
+            if (QFileInfo::exists(QDir(folder).filePath(file)))
+                return {};
+        missing << file;
+    }
+    return missing;
 }
 
 QString NoDisplayText(const QCommandLineParser& parser, const QString&) {
-    return QCoreApplication::translate("CommandLine", kPluginLine).arg(requestedPlugin(parser));
+    return pluginLine(requestedPlugins(parser), Translations(Translations::DesktopLanguages()));
 }
 
 QString UnreachableDisplayText(const QCommandLineParser& parser, const QString&,
                                const Translations& translations) {
-    return translations.Translate("CommandLine", kPluginLine).arg(requestedPlugin(parser));
+    return pluginLine(requestedPlugins(parser), translations);
 }
 
 } // namespace app

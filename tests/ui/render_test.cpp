@@ -289,22 +289,28 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
 }
 
 // Measured with the font each control really resolves to, at this scale. What the user can
-// press with Alt differs within each window: its menu bar entries and shown controls.
+// press with Alt differs within each window (menu bar, shown controls) and each of its menus.
 TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
     for (const char* name : kWindows) {
         forms::Form& f = program->form(name);
         f.window()->show();
         std::map<QChar, QString> keys; // what Alt with each letter presses
-        const auto press = [&](const QString& caption, const QString& control) {
+        const auto press = [&](const QString& caption, const QString& control,
+                               std::map<QChar, QString>& taken) {
             int at = -1;
             const QString shown = forms::StripAccessKeys(caption, &at);
-            EXPECT_TRUE(at < 0 || keys.emplace(shown.at(at).toLower(), control).second)
+            EXPECT_TRUE(at < 0 || taken.emplace(shown.at(at).toLower(), control).second)
                 << name << ": " << control.toStdString() << " takes a letter already taken";
         };
         for (const QMenuBar* bar : f.window()->findChildren<QMenuBar*>())
-            for (QAction* entry : bar->actions())
+            for (QAction* entry : bar->actions()) {
+                std::map<QChar, QString> menu; // an open drop-down menu's letters
+                for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>{})
+                    if (item->isVisible())
+                        press(item->text(), item->objectName(), menu);
                 if (entry->isVisible())
-                    press(entry->text(), entry->objectName());
+                    press(entry->text(), entry->objectName(), keys);
+            }
         for (const ControlDesign& c : f.Design().controls) {
             QWidget* w = f.Control(c.name);
             if (!w->isVisible())
@@ -318,7 +324,7 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
             if (auto* button = qobject_cast<QPushButton*>(w))
                 caption = button->text();
             if (c.kind == Kind::Label || c.kind == Kind::Button || c.kind == Kind::CheckButton)
-                press(caption, c.name);
+                press(caption, c.name, keys);
             const QString text = forms::StripAccessKeys(caption);
             if (text.trimmed().isEmpty() && c.kind != Kind::ComboList)
                 continue;
