@@ -4,7 +4,9 @@
 #  - builds Qt for Windows from Debian's own source once per machine (scripts/windows_qt.sh;
 #    the first run takes most of an hour on two cores, later ones seconds);
 #  - cross-builds Lunavik in Release with MinGW-w64 into build-windows/, with its tests;
-#  - makes there the installer lunavik-<version>-setup.exe (NSIS) and the portable zip.
+#  - makes there the installer lunavik-<version>-setup.exe (NSIS), the portable zip and the MSI
+#    lunavik-<version>-x64.msi, signed when LUNAVIK_SIGN_CERT and LUNAVIK_SIGN_KEY name a
+#    certificate and its key (packaging/windows/sign.sh).
 # With --test it then runs, under Wine: the engine, forms, window, shell and promotion tests
 # (CTest, on Qt's offscreen platform), and the installer with the installed program on a
 # virtual X server of its own (tests/windows/installed_program_test.py).
@@ -21,10 +23,25 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DLUNAVIK_BUILD_TESTS=ON -DLUNAVIK_WERROR=ON -DLUNAVIK_BENCH=ON >/dev/null
 cmake --build "$build"
+
+# Signing (README): a --test run signs with a throw-away certificate it makes, never the
+# maker's, so that the signing step is tried too.
+if [ "${1:-}" = --test ]; then
+    signing=$(cd "$build" && pwd)/signing
+    mkdir -p "$signing"
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Lunavik test signing" \
+        -addext extendedKeyUsage=codeSigning -keyout "$signing/key.pem" \
+        -out "$signing/cert.pem" 2>/dev/null
+    export LUNAVIK_SIGN_CERT="$signing/cert.pem" LUNAVIK_SIGN_KEY="$signing/key.pem"
+fi
+[ -n "${LUNAVIK_SIGN_CERT:-}" ] ||
+    echo "Not signed: no LUNAVIK_SIGN_CERT and LUNAVIK_SIGN_KEY given (README, Windows: Signing)."
+
 (cd "$build" && cpack -C Release >/dev/null)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 setup="$build/lunavik-$version-setup.exe"
-ls -l "$setup" "$build/lunavik-$version-windows-x64.zip"
+msi="$build/lunavik-$version-x64.msi"
+ls -l "$setup" "$build/lunavik-$version-windows-x64.zip" "$msi"
 [ "${1:-}" = --test ] || exit 0
 
 # The executable's manifest, version, icon and protections, read with Debian's python3-pefile.
@@ -51,4 +68,4 @@ fi
 # The caption-fit checks run on Wine's own desktop, on a virtual X server of their own.
 bash scripts/xvfb.sh ctest --test-dir "$build" --output-on-failure --no-tests=error
 LUNAVIK_VERSION=$version PYTHONPATH=tests/e2e bash scripts/xvfb.sh --wm \
-    python3 tests/windows/installed_program_test.py "$setup"
+    python3 tests/windows/installed_program_test.py "$setup" "$msi"
