@@ -8,9 +8,11 @@ include(CheckPIESupported)
 if(NOT LUNAVIK_HARDENING OR LUNAVIK_SANITIZE OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     return()
 endif()
-# MinGW's linker already marks executables for address randomisation and no-execute data;
-# fortification and the stack protector would need libssp shipped beside the program.
+# On Windows: address randomisation over the whole 64-bit space and no-execute data, which
+# binutils 2.36 and later set by default, asked for all the same so an older linker cannot drop
+# them; fortification and the stack protector would need libssp shipped beside the program.
 if(WIN32)
+    add_link_options(LINKER:--dynamicbase,--high-entropy-va,--nxcompat)
     return()
 endif()
 

@@ -1,33 +1,52 @@
-# The Windows installer (NSIS) and a portable zip of the same files.
-set(CPACK_GENERATOR "NSIS;ZIP")
+# The Windows packages, from the same installed files (Lunavik.exe in the folder itself, the
+# runtime and THIRD-PARTY-NOTICES.txt beside it):
+#  - lunavik-<version>-setup.exe, the installer for people (NSIS, from the project's own
+#    template packaging/windows/NSIS.template.in);
+#  - lunavik-<version>-windows-x64.zip, to run from a folder;
+#  - lunavik-<version>-x64.msi, for administrators' deployment tools (wixl, from
+#    packaging/windows/lunavik.wxs, through CPack's External generator).
+# With a certificate given (packaging/windows/sign.sh), the executable, the installer, its
+# uninstaller and the MSI are signed as they are made.
+set(CPACK_GENERATOR "NSIS;ZIP;External")
+set(LUNAVIK_WINDOWS_PACKAGING ${PROJECT_SOURCE_DIR}/packaging/windows)
+list(APPEND CMAKE_MODULE_PATH ${LUNAVIK_WINDOWS_PACKAGING}) # CPack finds NSIS.template.in there
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Lunavik")
-set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Lunavik")
-# The installer's licence page; without one CPack would show CMake's own licence.
+
+# The installer's licence page: the program's licence, then where the others are.
 string(SUBSTRING "${LUNAVIK_RELEASE_DATE}" 0 4 _year)
 set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_BINARY_DIR}/documents/license.txt")
 file(WRITE ${CPACK_RESOURCE_FILE_LICENSE}
      "Copyright ${_year} ${CPACK_PACKAGE_VENDOR}\n\n"
-     "Lunavik is proprietary software of ${CPACK_PACKAGE_VENDOR}. All rights reserved.\n")
+     "Lunavik is proprietary software of ${CPACK_PACKAGE_VENDOR}. All rights reserved.\n\n"
+     "Lunavik comes with Qt and the runtime libraries of its compiler, which are not "
+     "Lunavik's own: they are given under their own licences (the GNU LGPL version 3 for Qt, "
+     "among others). THIRD-PARTY-NOTICES.txt, installed beside Lunavik.exe, lists each of "
+     "these files with its licence, the full text of every licence and where the source "
+     "is.\n")
 unset(_year)
-# The Start-menu entry: the executable's own icon, the program's name.
-set(CPACK_PACKAGE_EXECUTABLES "Lunavik" "Lunavik")
-set(CPACK_NSIS_DISPLAY_NAME "Lunavik ${PROJECT_VERSION}")
-set(CPACK_NSIS_PACKAGE_NAME "Lunavik ${PROJECT_VERSION}")
-set(CPACK_NSIS_PUBLISHER "${CPACK_PACKAGE_VENDOR}")
+
 set(CPACK_NSIS_URL_INFO_ABOUT "${CPACK_PACKAGE_HOMEPAGE_URL}")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/lunavik.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/lunavik.ico")
-set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\Lunavik.exe")
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-# A 64-bit installer for a 64-bit program: its registry entries and folders are the native ones.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY "bin")
-# Each generator names its file: lunavik-1.70-setup.exe and lunavik-1.70-windows-x64.zip.
+
+# The MSI: CPack stages the files, packaging/windows/msi.cmake makes the package.
+set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${LUNAVIK_WINDOWS_PACKAGING}/msi.cmake)
+set(CPACK_LUNAVIK_WXS ${LUNAVIK_WINDOWS_PACKAGING}/lunavik.wxs)
+
+# Signing: the staged executable before each package is made; the installer, its uninstaller
+# and the MSI as they are written.
+set(CPACK_LUNAVIK_SIGN ${LUNAVIK_WINDOWS_PACKAGING}/sign.sh)
+set(CPACK_PRE_BUILD_SCRIPTS ${LUNAVIK_WINDOWS_PACKAGING}/sign_staged.cmake)
+
+# Each generator names its file: lunavik-1.70-setup.exe, lunavik-1.70-windows-x64.zip and
+# lunavik-1.70-x64.msi.
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_BINARY_DIR}/cpack_generator_names.cmake")
 file(WRITE ${CPACK_PROJECT_CONFIG_FILE}
      "if(CPACK_GENERATOR STREQUAL \"NSIS\")\n"
      "    set(CPACK_PACKAGE_FILE_NAME \"lunavik-${PROJECT_VERSION}-setup\")\n"
+     "elseif(CPACK_GENERATOR STREQUAL \"External\")\n"
+     "    set(CPACK_PACKAGE_FILE_NAME \"lunavik-${PROJECT_VERSION}-x64\")\n"
      "else()\n"
      "    set(CPACK_PACKAGE_FILE_NAME \"lunavik-${PROJECT_VERSION}-windows-x64\")\n"
      "endif()\n")

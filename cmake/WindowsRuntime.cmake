@@ -22,22 +22,40 @@ foreach(file IN LISTS path LUNAVIK_MINGW_RUNTIME)
     list(APPEND wine_path "Z:${folder}")
 endforeach()
 list(REMOVE_DUPLICATES wine_path)
+# The same for bench/startup.sh --windows.
+list(JOIN wine_path ";" wine_path_text)
+file(WRITE ${CMAKE_BINARY_DIR}/wine-path.txt "${wine_path_text}")
 list(JOIN wine_path "\\;" wine_path) # one item of CTest's environment list
 set(LUNAVIK_WINE_ENVIRONMENT "WINEPATH=${wine_path};WINEDEBUG=-all")
 unset(wine_path)
 unset(path)
 
-# What the program needs beside it, installed into its folder so the installer and the zip carry
-# it: Qt's libraries, the platform plugin and the style, Qt's catalogues for the languages the
-# program speaks (catalogues: its own .ts files), and the MinGW runtime.
+# Windows programs keep their executable in the install folder itself, with the libraries it
+# loads beside it; GNUInstallDirs, included later, keeps this value.
+set(CMAKE_INSTALL_BINDIR .)
+
+# What the program needs beside it, installed into its folder so the installer, the zip and the
+# MSI carry it: Qt's libraries, the platform plugin and the style, Qt's catalogues for the
+# languages the program speaks (catalogues: its own .ts files), the MinGW runtime, and the
+# notices of all of these (packaging/windows/notices.py).
 function(lunavik_install_windows_runtime catalogues)
-    set(bin ${CMAKE_INSTALL_BINDIR})
+    set(shipped "") # NAME=SOURCE, for the notices
     foreach(module Core Gui Widgets)
-        install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION ${bin})
+        install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
+        list(APPEND shipped "Qt6${module}.dll=$<TARGET_FILE:Qt6::${module}>")
     endforeach()
-    install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION ${bin}/platforms)
-    install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION ${bin}/styles)
-    install(FILES ${LUNAVIK_MINGW_RUNTIME} DESTINATION ${bin})
+    foreach(plugin platforms/QWindowsIntegrationPlugin styles/QWindowsVistaStylePlugin)
+        get_filename_component(folder ${plugin} DIRECTORY)
+        get_filename_component(target ${plugin} NAME)
+        install(FILES $<TARGET_FILE:Qt6::${target}> DESTINATION ${folder})
+        list(APPEND shipped
+             "${folder}/$<TARGET_FILE_NAME:Qt6::${target}>=$<TARGET_FILE:Qt6::${target}>")
+    endforeach()
+    install(FILES ${LUNAVIK_MINGW_RUNTIME} DESTINATION .)
+    foreach(dll IN LISTS LUNAVIK_MINGW_RUNTIME)
+        get_filename_component(name ${dll} NAME)
+        list(APPEND shipped "${name}=${dll}")
+    endforeach()
     # Qt's own catalogues (scripts/windows_qt.sh puts Debian's beside the Windows Qt).
     set(qt_catalogues ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS})
     foreach(catalogue IN LISTS catalogues)
@@ -46,10 +64,31 @@ function(lunavik_install_windows_runtime catalogues)
         if(NOT EXISTS ${qt_catalogues}/qtbase_${language}.qm)
             message(FATAL_ERROR "qtbase_${language}.qm not found in ${qt_catalogues}")
         endif()
-        install(FILES ${qt_catalogues}/qtbase_${language}.qm DESTINATION ${bin}/translations)
+        install(FILES ${qt_catalogues}/qtbase_${language}.qm DESTINATION translations)
+        set(qm qtbase_${language}.qm)
+        list(APPEND shipped "translations/${qm}=${qt_catalogues}/${qm}")
     endforeach()
     # Without it Qt would look for its catalogues where it was built.
     file(WRITE ${CMAKE_BINARY_DIR}/qt.conf
          "[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n")
-    install(FILES ${CMAKE_BINARY_DIR}/qt.conf DESTINATION ${bin})
+    install(FILES ${CMAKE_BINARY_DIR}/qt.conf DESTINATION .)
+
+    # The notices come from the Qt build's attribution files and configuration and from
+    # Debian's copyright files; a Qt without them cannot be shipped.
+    if(NOT EXISTS ${QT6_INSTALL_PREFIX}/attributions OR
+       NOT EXISTS ${QT6_INSTALL_PREFIX}/source-version.txt)
+        message(FATAL_ERROR "${QT6_INSTALL_PREFIX} has no attributions/ or source-version.txt "
+                            "for the notices: build Qt with scripts/windows_qt.sh")
+    endif()
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} --version OUTPUT_VARIABLE compiler)
+    string(REGEX REPLACE "\n.*" "" compiler "${compiler}")
+    set(notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
+    set(script ${PROJECT_SOURCE_DIR}/packaging/windows/notices.py)
+    add_custom_command(OUTPUT ${notices}
+        COMMAND python3 ${script} ${notices} ${QT6_INSTALL_PREFIX} ${Qt6_VERSION} "${compiler}"
+                ${shipped}
+        DEPENDS ${script} ${QT6_INSTALL_PREFIX}/source-version.txt
+        COMMENT "Writing THIRD-PARTY-NOTICES.txt" VERBATIM)
+    add_custom_target(lunavik_notices ALL DEPENDS ${notices})
+    install(FILES ${notices} DESTINATION .)
 endfunction()

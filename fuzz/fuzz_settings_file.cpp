@@ -32,11 +32,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = g_folder->filePath(kApp + QLatin1Char('/') + kApp + QLatin1String(".ini"));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     {
         QFile file(path);
         FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write %s",
                    qPrintable(path));
-        file.write(reinterpret_cast<const char*>(data), qsizetype(size));
+        file.write(bytes);
     }
     const QString key = ReminderKey();
 
@@ -51,14 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                   QLocale(QLocale::English, QLocale::UnitedStates)})
         (void)DateFromSetting(decoded, locale);
 
+    // A file that holds a stored variant is kept whole beside the new one: the user's other
+    // settings are still there to be had.
+    if (bytes.contains("@Variant(")) {
+        QFile aside(path + QLatin1String(".damaged"));
+        FUZZ_CHECK(aside.open(QIODevice::ReadOnly) && aside.readAll() == bytes,
+                   "a file holding a stored variant was not kept as %s.damaged", qPrintable(path));
+    }
+
     // Whatever else the file holds, the reminder's next save is read back as written.
     const QString now = EncodeSetting(QStringLiteral("2026-12-07T09:30:00"));
     store.Save(kApp, kReminderSection, key, now);
     platform::QtSettingsStore later;
     FUZZ_CHECK(later.Read(kApp, kReminderSection, key) == now,
-               "a saved value was not read back from %s",
-               QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))
-                   .toPercentEncoding()
-                   .constData());
+               "a saved value was not read back from %s", bytes.toPercentEncoding().constData());
     return 0;
 }

@@ -47,8 +47,9 @@ windows=(
     xclip openbox python3
     # Qt's source, as Debian builds it (apt-get source), and GoogleTest's, for the tests
     dpkg-dev googletest
-    # the MSI (WiX sources), signing, and reading the built executable's headers and resources
-    wixl osslsigncode python3-pefile
+    # the MSI (WiX sources), signing (and the tests' throw-away certificate), and reading the
+    # built executable's headers and resources
+    wixl osslsigncode openssl python3-pefile
 )
 
 case "$set_name" in

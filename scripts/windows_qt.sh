@@ -28,8 +28,9 @@ options=(
 # The source package's version: a binary-only upload gives the binary package another one.
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 compiler=$(x86_64-w64-mingw32-g++-posix --version | head -n1)
-key=$(printf '%s\n' "$version" "$compiler" "${options[@]}" | cat - "$root/cmake/mingw-w64.cmake" |
-    sha256sum | cut -c1-12)
+# Named for what it is, not for where the clone lies: every clone of a machine shares one build.
+key=$(printf '%s\n' "$version" "$compiler" "${options[@]//"$root"/}" |
+    cat - "$root/cmake/mingw-w64.cmake" | sha256sum | cut -c1-12)
 prefix="$cache/qt-$key"
 # The notices, Qt's version and the exact options travel with the build (see the installer's
 # THIRD-PARTY-NOTICES.txt).
@@ -87,11 +88,11 @@ src, dest = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
 def keep(path):
     (dest / path.relative_to(src)).parent.mkdir(parents=True, exist_ok=True)
     shutil.copy(path, dest / path.relative_to(src))
-for path in list(src.glob("LICENSE*")) + list(src.glob("LICENSES/*")):
+for path in [p for p in src.glob("LICENSE*") if p.is_file()] + list(src.glob("LICENSES/*")):
     keep(path)
 for path in src.glob("src/**/qt_attribution.json"):
     keep(path)
-    data = json.loads(path.read_text())
+    data = json.loads(path.read_text(), strict=False)
     for entry in data if isinstance(data, list) else [data]:
         for name in entry.get("LicenseFiles", []) + [entry.get("LicenseFile", "")]:
             if name and (path.parent / name).is_file():

@@ -1,7 +1,9 @@
 // Renders the application icon into resources/icons/<size>/lunavik.png (and, for the window
 // icon sizes, lunavik.rgb: rows of 24-bit pixels), resources/icons/scalable/lunavik.svg, and
-// the 32-pixel image into resources/lunavik.ico for the Windows executable.
+// resources/lunavik.ico with the sizes Windows asks for, for the executable and the installer.
 // Run after changing the drawing: render_icon <resources folder>
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -55,6 +57,61 @@ void paintApplicationIcon(QPainter& p, int size) {
     p.drawPath(letter);
 }
 
+// One image of a Windows icon file: PNG from 256 pixels up, as Windows stores them since Vista;
+// below that a bottom-up 32-bit DIB of twice the height (the colours, then the 1-bit AND mask,
+// all clear since every pixel is opaque), which every part of Windows reads.
+QByteArray windowsIconImage(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.width() >= 256) {
+        image.save(&buffer, "PNG");
+        return bytes;
+    }
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const int width = argb.width(), height = argb.height();
+    const int maskRowBytes = (width + 31) / 32 * 4;
+    QDataStream out(&buffer);
+    out.setByteOrder(QDataStream::LittleEndian);
+    // BITMAPINFOHEADER: size, width, height of colours and mask, planes, bits per pixel,
+    // BI_RGB, image bytes, resolution, palette.
+    out << quint32(40) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(32)
+        << quint32(0) << quint32(height * (width * 4 + maskRowBytes)) << qint32(0) << qint32(0)
+        << quint32(0) << quint32(0);
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < width; ++x)
+            out << quint32(line[x]); // 0xAARRGGBB, little-endian: blue, green, red, alpha
+    }
+    bytes.append(QByteArray(height * maskRowBytes, '\0'));
+    return bytes;
+}
+
+// An ICONDIR with one entry per size, each followed by its image.
+bool writeWindowsIcon(const QString& path, std::initializer_list<int> sizes) {
+    QList<QByteArray> images;
+    for (int size : sizes)
+        images.append(windowsIconImage(drawApplicationIcon(size)));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(images.size());
+    quint32 offset = 6 + 16 * images.size();
+    auto image = images.cbegin();
+    for (int size : sizes) {
+        // Width and height in a byte each, 0 standing for 256; no palette; planes; bit count.
+        out << quint8(size % 256) << quint8(size % 256) << quint8(0) << quint8(0) << quint16(1)
+            << quint16(32) << quint32(image->size()) << offset;
+        offset += image->size();
+        ++image;
+    }
+    for (const QByteArray& bytes : images)
+        out.writeRawData(bytes.constData(), int(bytes.size()));
+    return out.status() == QDataStream::Ok && file.flush();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -96,7 +153,9 @@ int main(int argc, char** argv) {
         }
         paintApplicationIcon(painter, svgSize);
     }
-    if (!drawApplicationIcon(32).save(root + QStringLiteral("/lunavik.ico"), "ICO")) {
+    // Explorer's views, the taskbar, the Start menu and the title bar at 100 to 200 % scale.
+    if (!writeWindowsIcon(root + QStringLiteral("/lunavik.ico"),
+                          {16, 20, 24, 32, 40, 48, 64, 256})) {
         std::fprintf(stderr, "cannot write the .ico file\n");
         return 1;
     }

@@ -24,39 +24,52 @@
         <translation>unerwartetes Argument »%1«; Lunavik öffnet keine Dateien.</translation>
     </message>
     <message>
-        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run it on a virtual one: xvfb-run %1</source>
-        <translation>keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); auf einer virtuellen Anzeige starten mit: xvfb-run %1</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;.</source>
         <translation>unbekannte Option »%1«.</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
-        <translation>das Plattform-Plugin »%1« ließ sich nicht starten; auf einer virtuellen Anzeige starten mit: %2</translation>
+        <source>no display found (%1 is not set); to run Lunavik on a virtual one: xvfb-run %2</source>
+        <translation>keine Anzeige gefunden (%1 ist nicht gesetzt); so starten Sie Lunavik auf einer virtuellen Anzeige: xvfb-run %2</translation>
     </message>
     <message>
-        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
-        <translation>Anzeige %1 nicht erreichbar; auf einer virtuellen Anzeige starten mit: %2</translation>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run Lunavik on a virtual one: xvfb-run %1</source>
+        <translation>keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); so starten Sie Lunavik auf einer virtuellen Anzeige: xvfb-run %1</translation>
     </message>
     <message>
-        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
-        <translation>Anzeigen %1 und %2 nicht erreichbar; auf einer virtuellen Anzeige starten mit: %3</translation>
+        <source>the platform plugin %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>das Plattform-Plugin %1 ließ sich nicht starten; so starten Sie Lunavik auf einer virtuellen Anzeige: %2</translation>
     </message>
     <message>
-        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
-        <translation>keine Anzeige gefunden (%1 ist nicht gesetzt); auf einer virtuellen Anzeige starten mit: xvfb-run %2</translation>
+        <source>the platform plugins %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>die Plattform-Plugins %1 ließen sich nicht starten; so starten Sie Lunavik auf einer virtuellen Anzeige: %2</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
-        <translation>das Plattform-Plugin »%1« ließ sich nicht starten; installieren Sie Lunavik neu, um es zu beheben</translation>
+        <source>cannot reach the display %1; to run Lunavik on a virtual one: %2</source>
+        <translation>die Anzeige %1 ist nicht erreichbar; so starten Sie Lunavik auf einer virtuellen Anzeige: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run Lunavik on a virtual one: %3</source>
+        <translation>die Anzeigen %1 und %2 sind nicht erreichbar; so starten Sie Lunavik auf einer virtuellen Anzeige: %3</translation>
+    </message>
+    <message>
+        <source>the platform plugin %1 could not be started; install Lunavik again to put this right</source>
+        <translation>das Plattform-Plugin %1 ließ sich nicht starten; installieren Sie Lunavik neu, um das Problem zu beheben</translation>
+    </message>
+    <message>
+        <source>the platform plugins %1 could not be started; install Lunavik again to put this right</source>
+        <translation>die Plattform-Plugins %1 ließen sich nicht starten; installieren Sie Lunavik neu, um das Problem zu beheben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>One name, quoted as in the lines around it.</extracomment>
+        <translation>»%1«</translation>
     </message>
 </context>
 <context>
     <name>InstanceLock</name>
     <message>
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
-        <translation>Lunavik läuft ohne Prüfung auf eine zweite Kopie: Es findet keinen Ordner, den nur Sie öffnen können, für seine Sperrdatei.</translation>
+        <translation>Lunavik läuft ohne Prüfung auf eine zweite Instanz: Es findet für seine Sperrdatei keinen Ordner, den nur Sie öffnen können.</translation>
     </message>
 </context>
 <context>
@@ -103,7 +116,7 @@
     </message>
     <message>
         <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
-        <translation>Sie lieben das Gefühl, wichtig zu sein. Sie träumen von Mut, Wagnis und neuen Ideen. Auf Ihrem Gebiet sehen Sie sich als jemand, der neue Wege geht. Auf den ersten Blick wirken Sie vielleicht angriffslustig und ein wenig zu selbstsicher. Darunter verbirgt sich ein selbstbewusster, dynamischer Geist. Sie behalten gern die Kontrolle über das, was um Sie herum geschieht. Mit Ihrer Persönlichkeit sind Sie im Reinen.</translation>
+        <translation>Sie lieben das Gefühl, wichtig zu sein. Sie träumen von Mut, Wagnis und neuen Ideen. Auf Ihrem Gebiet sehen Sie sich als jemanden, der neue Wege geht. Auf den ersten Blick wirken Sie vielleicht angriffslustig und ein wenig zu selbstsicher. Darunter verbirgt sich ein selbstbewusster, dynamischer Geist. Sie behalten gern die Kontrolle über das, was um Sie herum geschieht. Mit Ihrer Persönlichkeit sind Sie im Reinen.</translation>
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
@@ -154,7 +167,7 @@
     </message>
     <message>
         <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
-        <translation>Laden Sie sie noch heute herunter und probieren Sie sie aus – sie werden Sie ebenso begeistern. Teilen Sie die Erfahrung dann mit Freunden und Familie, damit auch sie entdecken, was unsere Programme über sie verraten!</translation>
+        <translation>Laden Sie die Programme noch heute herunter und überzeugen Sie sich selbst – sie werden Ihnen bestimmt ebenso gefallen. Teilen Sie Ihre Erfahrung dann mit Freunden und Familie, damit auch diese entdecken, was unsere Programme über sie verraten!</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. Programs like this cannot be supported and maintained unless you visit the site regularly.</source>
@@ -166,11 +179,11 @@
     </message>
     <message>
         <source>%1 needs your help! Visit it regularly and join the various discussions and activities on the board. That way you will help us maintain and develop more Orvaneth Softwares.</source>
-        <translation>%1 braucht Ihre Hilfe! Besuchen Sie das Forum regelmäßig und machen Sie bei Diskussionen und Aktionen mit. So helfen Sie uns, weitere Programme von Orvaneth zu pflegen und zu entwickeln.</translation>
+        <translation>%1 braucht Ihre Hilfe! Besuchen Sie das Forum regelmäßig und machen Sie bei Diskussionen und Aktionen mit. So helfen Sie uns, weitere Orvaneth-Programme zu pflegen und zu entwickeln.</translation>
     </message>
     <message>
         <source>Orvaneth Softwares, such as this can be created and maintained only with your support. The best way to support Orvaneth is to visit %1 regularly and to join in the discussions and other board activities.</source>
-        <translation>Programme von Orvaneth wie dieses entstehen und bestehen nur mit Ihrer Unterstützung. Am besten unterstützen Sie Orvaneth, indem Sie regelmäßig %1 besuchen und bei Diskussionen und anderen Aktionen im Forum mitmachen.</translation>
+        <translation>Orvaneth-Programme wie dieses entstehen und bestehen nur mit Ihrer Unterstützung. Am besten unterstützen Sie Orvaneth, indem Sie regelmäßig %1 besuchen und bei Diskussionen und anderen Aktionen im Forum mitmachen.</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
@@ -358,19 +371,19 @@
     <message>
         <source>Please Enter Correct Date Or Month!</source>
         <extracomment>A day past the end of February. The refusal of the 31st of a 30-day month is the same text with a space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat an!</translation>
+        <translation>Bitte wählen Sie einen gültigen Tag oder Monat aus!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <extracomment>The 31st of a 30-day month. A day past the end of February is refused with the same text without the space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat an!</translation>
+        <translation>Bitte wählen Sie einen gültigen Tag oder Monat aus!</translation>
     </message>
 </context>
 <context>
     <name>frmNagScreen2</name>
     <message>
         <source>Download Orvaneth Softwares</source>
-        <translation>Orvaneth-Software herunterladen</translation>
+        <translation>Weitere Orvaneth-Programme</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvaneth Softwares</source>

@@ -24,39 +24,52 @@
         <translation>argumento inesperado «%1»; Lunavik no abre archivos.</translation>
     </message>
     <message>
-        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run it on a virtual one: xvfb-run %1</source>
-        <translation>no se encontró ninguna pantalla (DISPLAY y WAYLAND_DISPLAY no están definidas); para ejecutarlo en una pantalla virtual: xvfb-run %1</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;.</source>
         <translation>opción desconocida «%1».</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
-        <translation>no se pudo iniciar el complemento de plataforma «%1»; para ejecutarlo en una pantalla virtual: %2</translation>
+        <source>no display found (%1 is not set); to run Lunavik on a virtual one: xvfb-run %2</source>
+        <translation>no se encontró ninguna pantalla (%1 no está definida); para ejecutar Lunavik en una pantalla virtual: xvfb-run %2</translation>
     </message>
     <message>
-        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
-        <translation>no se puede acceder a la pantalla %1; para ejecutarlo en una pantalla virtual: %2</translation>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run Lunavik on a virtual one: xvfb-run %1</source>
+        <translation>no se encontró ninguna pantalla (DISPLAY y WAYLAND_DISPLAY no están definidas); para ejecutar Lunavik en una pantalla virtual: xvfb-run %1</translation>
     </message>
     <message>
-        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
-        <translation>no se puede acceder a las pantallas %1 y %2; para ejecutarlo en una pantalla virtual: %3</translation>
+        <source>the platform plugin %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>no se pudo iniciar el complemento de plataforma %1; para ejecutar Lunavik en una pantalla virtual: %2</translation>
     </message>
     <message>
-        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
-        <translation>no se encontró ninguna pantalla (%1 no está definida); para ejecutarlo en una pantalla virtual: xvfb-run %2</translation>
+        <source>the platform plugins %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>no se pudieron iniciar los complementos de plataforma %1; para ejecutar Lunavik en una pantalla virtual: %2</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
-        <translation>no se pudo iniciar el complemento de plataforma «%1»; vuelve a instalar Lunavik para repararlo</translation>
+        <source>cannot reach the display %1; to run Lunavik on a virtual one: %2</source>
+        <translation>no se puede acceder a la pantalla %1; para ejecutar Lunavik en una pantalla virtual: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run Lunavik on a virtual one: %3</source>
+        <translation>no se puede acceder a las pantallas %1 y %2; para ejecutar Lunavik en una pantalla virtual: %3</translation>
+    </message>
+    <message>
+        <source>the platform plugin %1 could not be started; install Lunavik again to put this right</source>
+        <translation>no se pudo iniciar el complemento de plataforma %1; vuelve a instalar Lunavik para solucionar el problema</translation>
+    </message>
+    <message>
+        <source>the platform plugins %1 could not be started; install Lunavik again to put this right</source>
+        <translation>no se pudieron iniciar los complementos de plataforma %1; vuelve a instalar Lunavik para solucionar el problema</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>One name, quoted as in the lines around it.</extracomment>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>
     <name>InstanceLock</name>
     <message>
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
-        <translation>Lunavik se ejecuta sin comprobar si hay otra copia abierta: no encuentra ninguna carpeta que solo tú puedas abrir para su archivo de bloqueo.</translation>
+        <translation>Lunavik se ejecuta sin comprobar si hay otra copia en ejecución: no encuentra ninguna carpeta que solo tú puedas abrir para su archivo de bloqueo.</translation>
     </message>
 </context>
 <context>
@@ -64,7 +77,7 @@
     <message>
         <source>Co-brand this software for your site. Get more loyalty &amp;&amp; traffic. Put your site&apos;s name and link in this place. See Help for details. Click here for more information on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one ampersand.</extracomment>
-        <translation>Pon la marca de tu sitio web en este programa y gana fidelidad y tráfico: tu nombre y tu enlace aparecerán aquí. Detalles en la Ayuda. Haz clic aquí para saber más del co-branding.</translation>
+        <translation>Pon la marca de tu sitio web en este programa y gana fidelidad y tráfico: tu nombre y tu enlace aparecerán aquí. Detalles en la Ayuda. Haz clic aquí para saber más sobre el co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -77,7 +90,7 @@
     </message>
     <message>
         <source>Lunavik Software helps you to uncover your secret dreams or inner desires and to have a better understanding about them. This software gives an insight into your personality as well. All it needs is your name.</source>
-        <translation>Lunavik te ayuda a descubrir tus sueños secretos y tus deseos más íntimos, y a comprenderlos mejor. También te ofrece una mirada a tu personalidad. Solo necesita tu nombre.</translation>
+        <translation>Lunavik te ayuda a descubrir tus sueños secretos y tus deseos más íntimos, y a comprenderlos mejor. También te permite conocer mejor tu personalidad. Solo necesita tu nombre.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
@@ -103,23 +116,23 @@
     </message>
     <message>
         <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
-        <translation>Te encanta sentirte importante. Sueñas con el valor, la audacia y las ideas nuevas. Te ves abriendo camino en tu propio campo. Al principio puedes dar una impresión agresiva y de exceso de confianza. Por debajo late un espíritu seguro y dinámico. Te gusta tener el control de lo que ocurre a tu alrededor. Te sientes a gusto con tu propia personalidad.</translation>
+        <translation>Te encanta sentirte importante. Sueñas con el valor, la audacia y las ideas nuevas. Te ves abriendo camino en tu propio campo. A primera vista puedes transmitir agresividad y un exceso de confianza. Por debajo late un espíritu seguro y dinámico. Te gusta tener el control de lo que ocurre a tu alrededor. Te sientes a gusto con tu propia personalidad.</translation>
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Sueñas con tener una relación cercana con tus amigos y con la gente que te rodea. En el fondo, sabes poner paz. Con tu encanto tranquilo y discreto, resulta fácil llevarse bien contigo. Prefieres mantenerte lejos de los focos y dejar que brillen los demás. Tienes paciencia y sabes escuchar. Tienes el don de hacer que la gente se sienta querida.</translation>
+        <translation>Sueñas con tener una relación cercana con tus amigos y con la gente que te rodea. En el fondo, sabes poner paz. Con tu encanto tranquilo y discreto, resulta fácil llevarse bien contigo. Prefieres mantenerte lejos de los focos y dejar que brillen los demás. Eres paciente y sabes escuchar. Tienes el don de hacer que la gente se sienta querida.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
-        <translation>Todas las formas de arte son los papeles con los que sueñas. Destacas en la escritura, la interpretación, la pintura y la música. Deseas expresar libremente lo que sientes y disfrutar de la vida. Con tu encanto y tu ingenio, eres el alma de la fiesta. Sueñas con una vida glamurosa, feliz y optimista. Te gusta que te admiren y te valoren por todo lo que haces. Llenas de color y alegría la vida de quienes tienen la suerte de compartir tu compañía.</translation>
+        <translation>Todas las formas de arte son los papeles con los que sueñas. Destacas en la escritura, la interpretación, la pintura y la música. Deseas expresar libremente lo que sientes y disfrutar de la vida. Con tu encanto y tu ingenio, eres el alma de la fiesta. Sueñas con una vida glamurosa y feliz, llena de optimismo. Te gusta que te admiren y te valoren por todo lo que haces. Llenas de color y alegría la vida de quienes tienen la suerte de disfrutar de tu compañía.</translation>
     </message>
     <message>
         <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
-        <translation>Te imaginas como alguien sólido como una roca, en quien todos pueden confiar. La organización es lo tuyo y planificas con todo detalle. Te gustan el orden y una constancia previsible en tu vida. Tienes honradez y sentido práctico, y se puede contar contigo. Conoces el valor de cada céntimo que has ganado.</translation>
+        <translation>Te imaginas como alguien sólido como una roca, en quien todos pueden confiar. La organización es lo tuyo y planificas con todo detalle. Te gustan el orden y una constancia previsible en tu vida. Eres una persona honrada y práctica, y se puede contar contigo. Conoces el valor de cada céntimo que has ganado.</translation>
     </message>
     <message>
         <source>You would love to be totally free and unreserved by responsibility. You love travel and meeting people of other cultures. You live for adventure and often take risks. Stimulating and quick-minded, you have an infectious happy attitude. You like to imagine all that might be accomplished. At times you may be irresponsible and self-indulgent.</source>
-        <translation>Te encantaría ser totalmente libre, sin ataduras ni responsabilidades. Te encanta viajar y conocer gente de otras culturas. Vives para la aventura y a menudo corres riesgos. Con tu mente ágil y estimulante, contagias a todos tu alegría. Te gusta imaginar todo lo que podría lograrse. A veces puedes pecar de irresponsabilidad y darte demasiados caprichos.</translation>
+        <translation>Te encantaría ser totalmente libre, sin ataduras ni responsabilidades. Disfrutas viajando y conociendo gente de otras culturas. Vives para la aventura y a menudo corres riesgos. Con tu mente ágil y estimulante, contagias a todos tu alegría. Te gusta imaginar todo lo que podría lograrse. A veces puedes pecar de irresponsabilidad y darte demasiados caprichos.</translation>
     </message>
     <message>
         <source>You love your family and relations. You crave the devotion of your offspring and of a loving spouse. You dream of a picture-perfect domestic life. You have a fine sense of justice and fairness. You are compassionate. You keep harmony among the people around you. You are generous, reliable and trustworthy as well.</source>
@@ -127,19 +140,19 @@
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
-        <translation>Aprovechas cualquier ocasión para leer y apartarte de las distracciones mundanas. Tienes un carácter serio e inteligente. No dejas que la gente se acerque demasiado a ti. Te sientes diferente de los demás, y de hecho lo eres. Tienes inclinaciones espirituales. Quieres dedicar toda tu vida a la búsqueda del conocimiento y la sabiduría.</translation>
+        <translation>Aprovechas cualquier ocasión para leer y apartarte de las distracciones mundanas. Eres una persona seria e inteligente. No dejas que la gente se acerque demasiado a ti. Te sientes diferente de los demás, y de hecho lo eres. Sientes inclinación por lo espiritual. Quieres dedicar toda tu vida a la búsqueda del conocimiento y la sabiduría.</translation>
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
-        <translation>Tu visión es el éxito en el mundo de los negocios o de la política, el poder y la dirección de grandes empresas. Anhelas autoridad y quieres que se reconozca tu talento para dirigir. Transmites seguridad, éxito, fuerza y dinamismo. Los demás se sienten atraídos por tu fuerte personalidad y quieren aprender de ti.</translation>
+        <translation>Sueñas con el éxito en el mundo de los negocios o de la política, con el poder y con la dirección de grandes empresas. Anhelas autoridad y quieres que se reconozca tu talento para dirigir. Transmites seguridad, éxito, fuerza y dinamismo. Los demás se sienten atraídos por tu fuerte personalidad y quieren aprender de ti.</translation>
     </message>
     <message>
         <source>You are kind and compassionate. You are creative and gifted with many artistic talents. You are aristocratic and noble in your bearing. Others count on you for support and wise advice. You have excellent taste. You may be sensitive and emotional at times. Yet you stay self-controlled whatever happens around you. You want to do much for humanity.</source>
-        <translation>La bondad y la compasión te definen. Tienes creatividad y muchos talentos artísticos. Tu porte es aristocrático y noble. Los demás cuentan contigo para recibir apoyo y sabios consejos. Tienes un gusto excelente. A veces te dejas llevar por la sensibilidad y las emociones. Aun así, mantienes el autocontrol pase lo que pase a tu alrededor. Quieres hacer mucho por la humanidad.</translation>
+        <translation>La bondad y la compasión te definen. Eres una persona creativa, con muchos talentos artísticos. Tu porte es aristocrático y noble. Los demás cuentan contigo para recibir apoyo y sabios consejos. Tienes un gusto excelente. A veces te dejas llevar por la sensibilidad y las emociones. Aun así, mantienes el autocontrol pase lo que pase a tu alrededor. Quieres hacer mucho por la humanidad.</translation>
     </message>
     <message>
         <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
-        <translation>Sueñas con llevar a otros la luz de la iluminación y vivir tus ideales de verdad. Tu carácter es callado y tímido, pero tu propio esfuerzo te ha hecho crecer mucho. Irradias una calidez que atrae de forma natural a los demás. Te gusta la paz y mantienes alejada de tu vida cualquier perturbación. Tienes sensibilidad y encanto, y sabes escuchar como nadie.</translation>
+        <translation>Sueñas con llevar la luz a quienes te rodean y vivir de verdad tus ideales. Tu carácter es callado y tímido, pero tu propio esfuerzo te ha hecho crecer mucho. Irradias una calidez que atrae de forma natural a los demás. Te gusta la paz y mantienes alejada de tu vida cualquier perturbación. Tienes sensibilidad y encanto, y sabes escuchar como nadie.</translation>
     </message>
     <message>
         <source>You have big dreams of being the pioneer behind something truly monumental. You think big and dream big, and you have what it takes to fulfil those dreams. You are innovative, yet simple at heart. You are responsible and efficient in all that you do. With a little perseverance and focus you will succeed at anything. You are a true leader and motivator.</source>
@@ -150,7 +163,7 @@
     <name>exit_texts</name>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvaneth Softwares. We have a whole range of programs on astrology, psychic abilities, tarot, numerology and the occult. Each of them is easy to use and gives you a fresh insight into your life, your relationships, your hidden talents and your future.</source>
-        <translation>Si te ha gustado este programa, seguro que te interesan los demás programas de Orvaneth. Tenemos toda una gama de programas de astrología, poderes paranormales, tarot, numerología y ocultismo. Todos son fáciles de usar y te ofrecen una nueva mirada a tu vida, tus relaciones, tus talentos ocultos y tu futuro.</translation>
+        <translation>Si te ha gustado este programa, seguro que te interesan los demás programas de Orvaneth. Tenemos toda una gama de programas de astrología, poderes paranormales, tarot, numerología y ocultismo. Todos son fáciles de usar y te ofrecen una nueva mirada sobre tu vida, tus relaciones, tus talentos ocultos y tu futuro.</translation>
     </message>
     <message>
         <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
@@ -420,12 +433,12 @@
     <name>frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation>La aplicación ya se está ejecutando.</translation>
+        <translation>El programa ya se está ejecutando.</translation>
     </message>
     <message>
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
-        <translation>Lunavik no puede iniciarse: el archivo de bloqueo<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>quedó de una ejecución anterior y no se puede eliminar. Elimínalo y vuelve a iniciar Lunavik.</translation>
+        <translation>Lunavik no puede iniciarse: el archivo de bloqueo<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>quedó tras una ejecución anterior y no se puede eliminar. Elimínalo y vuelve a iniciar Lunavik.</translation>
     </message>
 </context>
 <context>
@@ -499,11 +512,11 @@
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Escribe dos direcciones de correo distintas.</translation>
+        <translation>Escribe dos correos electrónicos distintos.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Escribe una dirección de correo válida.</translation>
+        <translation>Escribe un correo electrónico válido.</translation>
     </message>
 </context>
 </TS>

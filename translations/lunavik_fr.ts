@@ -24,39 +24,52 @@
         <translation>argument inattendu «&#xa0;%1&#xa0;»&#xa0;; Lunavik n’ouvre aucun fichier.</translation>
     </message>
     <message>
-        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run it on a virtual one: xvfb-run %1</source>
-        <translation>aucun affichage trouvé (DISPLAY et WAYLAND_DISPLAY ne sont pas définies)&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: xvfb-run %1</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;.</source>
         <translation>option inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
-        <translation>impossible de démarrer le module de plateforme «&#xa0;%1&#xa0;»&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: %2</translation>
+        <source>no display found (%1 is not set); to run Lunavik on a virtual one: xvfb-run %2</source>
+        <translation>aucun affichage trouvé (%1 n’est pas définie)&#xa0;; pour lancer Lunavik sur un affichage virtuel&#xa0;: xvfb-run %2</translation>
     </message>
     <message>
-        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
-        <translation>impossible d’atteindre l’affichage %1&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: %2</translation>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run Lunavik on a virtual one: xvfb-run %1</source>
+        <translation>aucun affichage trouvé (DISPLAY et WAYLAND_DISPLAY ne sont pas définies)&#xa0;; pour lancer Lunavik sur un affichage virtuel&#xa0;: xvfb-run %1</translation>
     </message>
     <message>
-        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
-        <translation>impossible d’atteindre les affichages %1 et %2&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: %3</translation>
+        <source>the platform plugin %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>impossible de démarrer le module de plateforme %1&#xa0;; pour lancer Lunavik sur un affichage virtuel&#xa0;: %2</translation>
     </message>
     <message>
-        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
-        <translation>aucun affichage trouvé (%1 n’est pas définie)&#xa0;; pour le lancer sur un affichage virtuel&#xa0;: xvfb-run %2</translation>
+        <source>the platform plugins %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>impossible de démarrer les modules de plateforme %1&#xa0;; pour lancer Lunavik sur un affichage virtuel&#xa0;: %2</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
-        <translation>impossible de démarrer le module de plateforme «&#xa0;%1&#xa0;»&#xa0;; réinstallez Lunavik pour corriger le problème</translation>
+        <source>cannot reach the display %1; to run Lunavik on a virtual one: %2</source>
+        <translation>impossible d’atteindre l’affichage %1&#xa0;; pour lancer Lunavik sur un affichage virtuel&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run Lunavik on a virtual one: %3</source>
+        <translation>impossible d’atteindre les affichages %1 et %2&#xa0;; pour lancer Lunavik sur un affichage virtuel&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the platform plugin %1 could not be started; install Lunavik again to put this right</source>
+        <translation>impossible de démarrer le module de plateforme %1&#xa0;; réinstallez Lunavik pour corriger le problème</translation>
+    </message>
+    <message>
+        <source>the platform plugins %1 could not be started; install Lunavik again to put this right</source>
+        <translation>impossible de démarrer les modules de plateforme %1&#xa0;; réinstallez Lunavik pour corriger le problème</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>One name, quoted as in the lines around it.</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>InstanceLock</name>
     <message>
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
-        <translation>Lunavik s’exécute sans vérifier si une autre copie est lancée&#xa0;: il ne trouve aucun dossier privé, fermé aux autres utilisateurs, pour son fichier de verrouillage.</translation>
+        <translation>Lunavik s’exécute sans vérifier si une autre copie est lancée&#xa0;: il ne trouve aucun dossier privé, fermé aux autres utilisateurs, où placer son fichier de verrouillage.</translation>
     </message>
 </context>
 <context>
@@ -64,7 +77,7 @@
     <message>
         <source>Co-brand this software for your site. Get more loyalty &amp;&amp; traffic. Put your site&apos;s name and link in this place. See Help for details. Click here for more information on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one ampersand.</extracomment>
-        <translation>Mettez votre marque sur ce logiciel&#xa0;: plus de fidélité et de trafic pour votre site. Votre nom et votre lien apparaîtront ici. Détails dans l’aide. Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Mettez votre marque sur ce logiciel&#xa0;: plus de fidélité et de trafic pour votre site. Votre nom et votre lien apparaîtront ici. Détails dans le menu Aide. Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -107,11 +120,11 @@
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Vous rêvez de liens étroits avec vos amis et vos proches. Au fond de vous, vous savez ramener la paix. D’un calme et d’un charme discrets, vous êtes une personne facile à vivre. Vous préférez rester dans l’ombre et laisser briller les autres. Vous avez de la patience et vous savez écouter. Vous avez le don de faire sentir aux autres qu’ils comptent.</translation>
+        <translation>Vous rêvez de liens étroits avec vos amis et vos proches. Au fond de vous, vous savez ramener la paix. D’un calme et d’un charme discrets, vous êtes une personne facile à vivre. Vous préférez rester dans l’ombre et laisser briller les autres. Vous faites preuve de patience et savez écouter. Vous avez le don de faire sentir aux autres qu’ils comptent.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
-        <translation>Toutes les formes d’art sont les rôles dont vous rêvez. Vous excellez dans l’écriture, le théâtre, la peinture et la musique. Vous voulez exprimer librement vos sentiments et profiter de la vie. Avec votre charme et votre esprit, vous êtes l’âme de la fête. Vous rêvez d’une vie brillante et heureuse, vécue avec optimisme. Vous aimez qu’on vous admire et qu’on vous apprécie pour tout ce que vous faites. Vous apportez couleur et joie à toutes les personnes qui ont la chance de partager votre compagnie.</translation>
+        <translation>Toutes les formes d’art sont les rôles dont vous rêvez. Vous excellez dans l’écriture, le théâtre, la peinture et la musique. Vous voulez exprimer librement vos sentiments et profiter de la vie. Avec votre charme et votre esprit, vous êtes l’âme de la fête. Vous rêvez d’une vie brillante et heureuse, vécue avec optimisme. Vous aimez qu’on vous admire et qu’on vous apprécie pour tout ce que vous faites. Vous apportez couleur et joie à toutes les personnes qui ont la chance de vous côtoyer.</translation>
     </message>
     <message>
         <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
@@ -127,11 +140,11 @@
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
-        <translation>Vous saisissez chaque occasion de lire et de vous isoler des distractions du monde. Vous avez un esprit sérieux et intelligent. Vous ne laissez pas les gens vous approcher de trop près. Vous vous sentez à part, et vous l’êtes vraiment. Vous avez une inclination pour la spiritualité. Vous voulez consacrer votre vie entière à la quête du savoir et de la sagesse.</translation>
+        <translation>Vous saisissez chaque occasion de lire et de vous isoler des distractions du monde. Vous avez un esprit sérieux et intelligent. Vous ne laissez pas les gens vous approcher de trop près. Vous vous sentez à part, et vous l’êtes vraiment. Vous avez un penchant pour la spiritualité. Vous voulez consacrer votre vie entière à la quête du savoir et de la sagesse.</translation>
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
-        <translation>Vous rêvez de réussite dans les affaires ou en politique, de pouvoir et de la direction de grandes entreprises. Vous aspirez à l’autorité et voulez qu’on reconnaisse vos talents de direction. Assurance, réussite, force et dynamisme vous caractérisent. Les autres sont attirés par votre forte personnalité et veulent apprendre de vous.</translation>
+        <translation>Vous rêvez de réussir dans les affaires ou en politique, d’exercer le pouvoir et de conduire de grandes entreprises. Vous aspirez à l’autorité et voulez qu’on reconnaisse vos talents de direction. Assurance, réussite, force et dynamisme vous caractérisent. Les autres sont attirés par votre forte personnalité et veulent apprendre de vous.</translation>
     </message>
     <message>
         <source>You are kind and compassionate. You are creative and gifted with many artistic talents. You are aristocratic and noble in your bearing. Others count on you for support and wise advice. You have excellent taste. You may be sensitive and emotional at times. Yet you stay self-controlled whatever happens around you. You want to do much for humanity.</source>
@@ -139,7 +152,7 @@
     </message>
     <message>
         <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
-        <translation>Vous rêvez de répandre la lumière autour de vous, avec un idéalisme sincère. Vous êtes d’un naturel silencieux et timide, mais vos propres efforts vous ont beaucoup fait grandir. Vous rayonnez d’une chaleur qui attire naturellement les autres. Vous aimez la paix et tenez toute agitation à l’écart de votre vie. Vous avez de la sensibilité, du charme, et vous savez merveilleusement écouter.</translation>
+        <translation>Vous rêvez de répandre la lumière autour de vous, avec un idéalisme sincère. Vous êtes d’un naturel réservé et timide, mais vos propres efforts vous ont beaucoup fait grandir. Vous rayonnez d’une chaleur qui attire naturellement les autres. Vous aimez la paix et tenez toute agitation à l’écart de votre vie. Vous avez de la sensibilité, du charme, et vous savez merveilleusement écouter.</translation>
     </message>
     <message>
         <source>You have big dreams of being the pioneer behind something truly monumental. You think big and dream big, and you have what it takes to fulfil those dreams. You are innovative, yet simple at heart. You are responsible and efficient in all that you do. With a little perseverance and focus you will succeed at anything. You are a true leader and motivator.</source>
@@ -154,7 +167,7 @@
     </message>
     <message>
         <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
-        <translation>Téléchargez-les et essayez-les dès aujourd’hui&#xa0;: nous sommes sûrs qu’ils vous apporteront autant. Partagez ensuite l’expérience avec vos amis et votre famille, pour qu’eux aussi découvrent ce que nos programmes peuvent révéler sur eux&#xa0;!</translation>
+        <translation>Téléchargez-les et essayez-les dès aujourd’hui&#xa0;: nous sommes sûrs qu’ils vous plairont tout autant. Partagez ensuite l’expérience avec vos amis et votre famille, pour qu’eux aussi découvrent ce que nos programmes peuvent révéler sur eux&#xa0;!</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. Programs like this cannot be supported and maintained unless you visit the site regularly.</source>
@@ -354,12 +367,12 @@
     <message>
         <source>Please Enter Correct Date Or Month!</source>
         <extracomment>A day past the end of February. The refusal of the 31st of a 30-day month is the same text with a space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
-        <translation>Veuillez choisir un jour ou un mois correct&#xa0;!</translation>
+        <translation>Veuillez choisir un jour ou un mois valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <extracomment>The 31st of a 30-day month. A day past the end of February is refused with the same text without the space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
-        <translation>Veuillez choisir un jour ou un mois correct&#xa0;!</translation>
+        <translation>Veuillez choisir un jour ou un mois valide&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -422,12 +435,12 @@
     <name>frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation>L’application est déjà en cours d’exécution.</translation>
+        <translation>Le logiciel est déjà en cours d’exécution.</translation>
     </message>
     <message>
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
-        <translation>Lunavik ne peut pas démarrer&#xa0;: son fichier de verrouillage<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>est resté d’une exécution précédente et ne peut pas être supprimé. Supprimez-le, puis relancez Lunavik.</translation>
+        <translation>Lunavik ne peut pas démarrer&#xa0;: son fichier de verrouillage<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>a été laissé par une exécution précédente et ne peut pas être supprimé. Supprimez-le, puis relancez Lunavik.</translation>
     </message>
 </context>
 <context>

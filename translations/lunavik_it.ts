@@ -24,39 +24,52 @@
         <translation>argomento inatteso «%1»; Lunavik non apre file.</translation>
     </message>
     <message>
-        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run it on a virtual one: xvfb-run %1</source>
-        <translation>nessuno schermo trovato (DISPLAY e WAYLAND_DISPLAY non sono impostate); per avviarlo su uno schermo virtuale: xvfb-run %1</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;.</source>
         <translation>opzione sconosciuta «%1».</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
-        <translation>impossibile avviare il plugin di piattaforma «%1»; per avviarlo su uno schermo virtuale: %2</translation>
+        <source>no display found (%1 is not set); to run Lunavik on a virtual one: xvfb-run %2</source>
+        <translation>nessuno schermo trovato (%1 non è impostata); per eseguire Lunavik su uno schermo virtuale: xvfb-run %2</translation>
     </message>
     <message>
-        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
-        <translation>impossibile raggiungere lo schermo %1; per avviarlo su uno schermo virtuale: %2</translation>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run Lunavik on a virtual one: xvfb-run %1</source>
+        <translation>nessuno schermo trovato (DISPLAY e WAYLAND_DISPLAY non sono impostate); per eseguire Lunavik su uno schermo virtuale: xvfb-run %1</translation>
     </message>
     <message>
-        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
-        <translation>impossibile raggiungere gli schermi %1 e %2; per avviarlo su uno schermo virtuale: %3</translation>
+        <source>the platform plugin %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>impossibile avviare il plugin di piattaforma %1; per eseguire Lunavik su uno schermo virtuale: %2</translation>
     </message>
     <message>
-        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
-        <translation>nessuno schermo trovato (%1 non è impostata); per avviarlo su uno schermo virtuale: xvfb-run %2</translation>
+        <source>the platform plugins %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>impossibile avviare i plugin di piattaforma %1; per eseguire Lunavik su uno schermo virtuale: %2</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
-        <translation>impossibile avviare il plugin di piattaforma «%1»; reinstallare Lunavik per risolvere il problema</translation>
+        <source>cannot reach the display %1; to run Lunavik on a virtual one: %2</source>
+        <translation>impossibile raggiungere lo schermo %1; per eseguire Lunavik su uno schermo virtuale: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run Lunavik on a virtual one: %3</source>
+        <translation>impossibile raggiungere gli schermi %1 e %2; per eseguire Lunavik su uno schermo virtuale: %3</translation>
+    </message>
+    <message>
+        <source>the platform plugin %1 could not be started; install Lunavik again to put this right</source>
+        <translation>impossibile avviare il plugin di piattaforma %1; reinstallare Lunavik per risolvere il problema</translation>
+    </message>
+    <message>
+        <source>the platform plugins %1 could not be started; install Lunavik again to put this right</source>
+        <translation>impossibile avviare i plugin di piattaforma %1; reinstallare Lunavik per risolvere il problema</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>One name, quoted as in the lines around it.</extracomment>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>
     <name>InstanceLock</name>
     <message>
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
-        <translation>Lunavik viene eseguito senza controllare se è già in esecuzione un’altra copia: non trova nessuna cartella accessibile solo a lei per il suo file di blocco.</translation>
+        <translation>Lunavik viene eseguito senza controllare se è già in esecuzione un’altra copia: non trova nessuna cartella, accessibile solo a lei, in cui creare il proprio file di blocco.</translation>
     </message>
 </context>
 <context>
@@ -64,7 +77,7 @@
     <message>
         <source>Co-brand this software for your site. Get more loyalty &amp;&amp; traffic. Put your site&apos;s name and link in this place. See Help for details. Click here for more information on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one ampersand.</extracomment>
-        <translation>Personalizzare questo software con il marchio del proprio sito: più fidelizzazione e traffico. Il suo nome e il suo link compariranno qui. Dettagli nella Guida. Fare clic qui per saperne di più sul co-branding.</translation>
+        <translation>Personalizzare questo software con il marchio del proprio sito: più fidelizzazione e traffico. Il nome e il link del sito compariranno qui. Dettagli nella Guida. Fare clic qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -77,7 +90,7 @@
     </message>
     <message>
         <source>Lunavik Software helps you to uncover your secret dreams or inner desires and to have a better understanding about them. This software gives an insight into your personality as well. All it needs is your name.</source>
-        <translation>Lunavik la aiuta a scoprire i suoi sogni segreti e i suoi desideri più intimi, e a comprenderli meglio. Offre anche uno sguardo sulla sua personalità. Le basta il suo nome.</translation>
+        <translation>Lunavik la aiuta a scoprire i suoi sogni segreti e i suoi desideri più intimi, e a comprenderli meglio. Le offre anche uno sguardo sulla sua personalità. Basta il suo nome.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
@@ -103,15 +116,15 @@
     </message>
     <message>
         <source>Great feeling of importance is what you love. You dream of courage, daring and novel ideas. You see yourself as a pioneer in your own field. At first you may seem aggressive and a little too sure of yourself. Underneath is a confident and dynamic spirit. You like to be in control of what happens around you. You are at ease with your own personality.</source>
-        <translation>Ama sentirsi importante. Sogna coraggio, audacia e idee nuove. Si vede come chi apre la strada nel proprio campo. A prima vista può dare un’impressione di aggressività e di eccessiva sicurezza. Sotto c’è uno spirito sicuro e dinamico. Le piace avere il controllo di ciò che accade intorno a lei. È in pace con la propria personalità.</translation>
+        <translation>Ama sentirsi importante. Sogna coraggio, audacia e idee nuove. Si vede come chi apre la strada nel proprio campo. A prima vista può dare un’impressione di aggressività e di eccessiva sicurezza. Sotto c’è uno spirito sicuro di sé e dinamico. Le piace avere il controllo di ciò che accade intorno a lei. È in pace con la propria personalità.</translation>
     </message>
     <message>
         <source>You dream about having close relationships with your friends and other people nearby. You are a good peacemaker at heart. Quiet and charming in a silent way, you are easy to get along with. You would rather stay out of the limelight and let others shine. You are patient and a good listener. You have a gift for making people feel wanted.</source>
-        <translation>Sogna rapporti stretti con gli amici e con le persone che le stanno vicino. In fondo al cuore sa portare la pace. Con la sua calma e il suo fascino discreto, è una persona con cui è facile andare d’accordo. Preferisce stare lontano dai riflettori e lasciar brillare gli altri. Ha pazienza e sa ascoltare. Ha il dono di far sentire gli altri importanti.</translation>
+        <translation>Sogna rapporti stretti con gli amici e con le persone che le stanno vicino. In fondo al cuore sa portare la pace. Con la sua calma e il suo fascino discreto, è una persona con cui è facile andare d’accordo. Preferisce stare lontano dai riflettori e lasciar brillare gli altri. È paziente e sa ascoltare. Ha il dono di far sentire gli altri importanti.</translation>
     </message>
     <message>
         <source>All forms of art are you dream roles. You excel in writing, acting, painting and music. You wish to express your inner feelings freely and to enjoy life. Charming and witty, you are the life of the crowd. You dream of being glamorous, happy and optimistic. You like to be admired and appreciated for all that you do. You bring colour and joy to everyone who is lucky enough to share your company.</source>
-        <translation>Tutte le forme d’arte sono i ruoli dei suoi sogni. Eccelle nella scrittura, nella recitazione, nella pittura e nella musica. Desidera esprimere liberamente i propri sentimenti e godersi la vita. Con il suo fascino e il suo spirito, è l’anima della compagnia. Sogna una vita brillante e felice, vissuta con ottimismo. Le piace ricevere ammirazione e apprezzamento per tutto ciò che fa. Porta colore e gioia a chiunque abbia la fortuna di stare in sua compagnia.</translation>
+        <translation>Tutte le forme d’arte sono i ruoli dei suoi sogni. Eccelle nella scrittura, nella recitazione, nella pittura e nella musica. Desidera esprimere liberamente i propri sentimenti e godersi la vita. Con il suo fascino e il suo spirito, è l’anima della festa. Sogna una vita brillante e felice, vissuta con ottimismo. Le piace ricevere ammirazione e apprezzamento per tutto ciò che fa. Porta colore e gioia a chiunque abbia la fortuna di stare in sua compagnia.</translation>
     </message>
     <message>
         <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
@@ -119,7 +132,7 @@
     </message>
     <message>
         <source>You would love to be totally free and unreserved by responsibility. You love travel and meeting people of other cultures. You live for adventure and often take risks. Stimulating and quick-minded, you have an infectious happy attitude. You like to imagine all that might be accomplished. At times you may be irresponsible and self-indulgent.</source>
-        <translation>Le piacerebbe vivere in piena libertà, senza il peso delle responsabilità. Ama viaggiare e conoscere persone di altre culture. Vive per l’avventura e corre spesso dei rischi. Con la sua mente pronta e stimolante, ha un’allegria contagiosa. Le piace immaginare tutto ciò che si potrebbe realizzare. A volte può mancare di senso di responsabilità e concedersi troppo.</translation>
+        <translation>Le piacerebbe vivere in piena libertà, senza il peso delle responsabilità. Ama viaggiare e conoscere persone di altre culture. Vive per l’avventura e corre spesso dei rischi. Con la sua mente pronta e stimolante, ha un’allegria contagiosa. Le piace immaginare tutto ciò che si potrebbe realizzare. A volte può mancare di senso di responsabilità e concedersi qualche capriccio di troppo.</translation>
     </message>
     <message>
         <source>You love your family and relations. You crave the devotion of your offspring and of a loving spouse. You dream of a picture-perfect domestic life. You have a fine sense of justice and fairness. You are compassionate. You keep harmony among the people around you. You are generous, reliable and trustworthy as well.</source>
@@ -127,7 +140,7 @@
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
-        <translation>Coglie ogni occasione per leggere e isolarsi dalle distrazioni del mondo. Ha un carattere serio e intelligente. Non lascia che le persone le si avvicinino troppo. Sente di essere una persona diversa dagli altri, e in effetti lo è. Ha un’inclinazione spirituale. Vuole dedicare tutta la vita alla ricerca della conoscenza e della saggezza.</translation>
+        <translation>Coglie ogni occasione per leggere e isolarsi dalle distrazioni del mondo. Ha un carattere serio e una viva intelligenza. Non lascia che le persone le si avvicinino troppo. Sente di essere una persona diversa dagli altri, e in effetti lo è. Ha un’inclinazione per la spiritualità. Vuole dedicare tutta la vita alla ricerca della conoscenza e della saggezza.</translation>
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
@@ -139,7 +152,7 @@
     </message>
     <message>
         <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
-        <translation>Sogna di portare la luce agli altri, con un idealismo autentico. Ha un carattere silenzioso e timido, ma con i propri sforzi ha fatto grandi progressi. Emana un calore che attira naturalmente gli altri. Ama la pace e tiene ogni turbamento lontano dalla sua vita. Ha sensibilità e fascino, e sa ascoltare in modo meraviglioso.</translation>
+        <translation>Sogna di portare la luce agli altri, con un idealismo autentico. Ha un carattere riservato e timido, ma con i propri sforzi ha fatto grandi progressi. Emana un calore che attira naturalmente gli altri. Ama la pace e tiene ogni turbamento lontano dalla sua vita. Ha sensibilità e fascino, e sa ascoltare con rara attenzione.</translation>
     </message>
     <message>
         <source>You have big dreams of being the pioneer behind something truly monumental. You think big and dream big, and you have what it takes to fulfil those dreams. You are innovative, yet simple at heart. You are responsible and efficient in all that you do. With a little perseverance and focus you will succeed at anything. You are a true leader and motivator.</source>
@@ -286,7 +299,7 @@
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation>&amp;Verifica aggiornamenti</translation>
+        <translation>&amp;Cercare aggiornamenti</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -355,12 +368,12 @@
     <message>
         <source>Please Enter Correct Date Or Month!</source>
         <extracomment>A day past the end of February. The refusal of the 31st of a 30-day month is the same text with a space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
-        <translation>Inserire un giorno o un mese corretto!</translation>
+        <translation>Scegliere un giorno o un mese valido!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <extracomment>The 31st of a 30-day month. A day past the end of February is refused with the same text without the space before &quot;!&quot;: keep them apart where your language allows.</extracomment>
-        <translation>Inserire un giorno o un mese corretto!</translation>
+        <translation>Scegliere un giorno o un mese valido!</translation>
     </message>
 </context>
 <context>
@@ -422,12 +435,12 @@
     <name>frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation>L’applicazione è già in esecuzione.</translation>
+        <translation>Il programma è già in esecuzione.</translation>
     </message>
     <message>
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
-        <translation>Impossibile avviare Lunavik: il file di blocco<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>è rimasto da un’esecuzione precedente e non può essere rimosso. Rimuoverlo, quindi avviare di nuovo Lunavik.</translation>
+        <translation>Impossibile avviare Lunavik: il file di blocco<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>è stato lasciato da un’esecuzione precedente e non può essere rimosso. Rimuoverlo, quindi avviare di nuovo Lunavik.</translation>
     </message>
 </context>
 <context>

@@ -24,39 +24,52 @@
         <translation>argumento inesperado “%1”; o Lunavik não abre arquivos.</translation>
     </message>
     <message>
-        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run it on a virtual one: xvfb-run %1</source>
-        <translation>nenhuma tela encontrada (DISPLAY e WAYLAND_DISPLAY não estão definidas); para executá-lo em uma tela virtual: xvfb-run %1</translation>
-    </message>
-    <message>
         <source>unknown option &apos;%1&apos;.</source>
         <translation>opção desconhecida “%1”.</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; to run it on a virtual display: %2</source>
-        <translation>não foi possível iniciar o plugin de plataforma “%1”; para executá-lo em uma tela virtual: %2</translation>
+        <source>no display found (%1 is not set); to run Lunavik on a virtual one: xvfb-run %2</source>
+        <translation>nenhuma tela encontrada (%1 não está definida); para executar o Lunavik em uma tela virtual: xvfb-run %2</translation>
     </message>
     <message>
-        <source>cannot reach the display %1; to run it on a virtual one: %2</source>
-        <translation>não foi possível acessar a tela %1; para executá-lo em uma tela virtual: %2</translation>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); to run Lunavik on a virtual one: xvfb-run %1</source>
+        <translation>nenhuma tela encontrada (DISPLAY e WAYLAND_DISPLAY não estão definidas); para executar o Lunavik em uma tela virtual: xvfb-run %1</translation>
     </message>
     <message>
-        <source>cannot reach the displays %1 and %2; to run it on a virtual one: %3</source>
-        <translation>não foi possível acessar as telas %1 e %2; para executá-lo em uma tela virtual: %3</translation>
+        <source>the platform plugin %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>não foi possível iniciar o plugin de plataforma %1; para executar o Lunavik em uma tela virtual: %2</translation>
     </message>
     <message>
-        <source>no display found (%1 is not set); to run it on a virtual one: xvfb-run %2</source>
-        <translation>nenhuma tela encontrada (%1 não está definida); para executá-lo em uma tela virtual: xvfb-run %2</translation>
+        <source>the platform plugins %1 could not be started; to run Lunavik on a virtual display: %2</source>
+        <translation>não foi possível iniciar os plugins de plataforma %1; para executar o Lunavik em uma tela virtual: %2</translation>
     </message>
     <message>
-        <source>the platform plugin &apos;%1&apos; could not be started; install Lunavik again to mend it</source>
-        <translation>não foi possível iniciar o plugin de plataforma “%1”; reinstale o Lunavik para corrigir o problema</translation>
+        <source>cannot reach the display %1; to run Lunavik on a virtual one: %2</source>
+        <translation>não foi possível acessar a tela %1; para executar o Lunavik em uma tela virtual: %2</translation>
+    </message>
+    <message>
+        <source>cannot reach the displays %1 and %2; to run Lunavik on a virtual one: %3</source>
+        <translation>não foi possível acessar as telas %1 e %2; para executar o Lunavik em uma tela virtual: %3</translation>
+    </message>
+    <message>
+        <source>the platform plugin %1 could not be started; install Lunavik again to put this right</source>
+        <translation>não foi possível iniciar o plugin de plataforma %1; reinstale o Lunavik para corrigir o problema</translation>
+    </message>
+    <message>
+        <source>the platform plugins %1 could not be started; install Lunavik again to put this right</source>
+        <translation>não foi possível iniciar os plugins de plataforma %1; reinstale o Lunavik para corrigir o problema</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>One name, quoted as in the lines around it.</extracomment>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
     <name>InstanceLock</name>
     <message>
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
-        <translation>O Lunavik está sendo executado sem verificar se há outra cópia aberta: ele não encontra nenhuma pasta que só você possa abrir para o seu arquivo de bloqueio.</translation>
+        <translation>O Lunavik está sendo executado sem verificar se há outra cópia aberta: ele não encontra nenhuma pasta que só você possa abrir para guardar o arquivo de bloqueio.</translation>
     </message>
 </context>
 <context>
@@ -115,7 +128,7 @@
     </message>
     <message>
         <source>You visualize of being someone rock-solid whom everyone can depend on. You are very well organized and a meticulous planner. You like order and a predictable consistency in your life. You are honest and trustworthy, reliable and practical. You understand the value of every penny you have earned.</source>
-        <translation>Você se imagina como alguém sólido como uma rocha, com quem todos podem contar. Você tem muito senso de organização e planeja tudo nos mínimos detalhes. Gosta de ordem e de uma constância previsível na sua vida. Você tem honestidade e integridade, e é uma pessoa confiável e prática. Conhece o valor de cada centavo que ganhou.</translation>
+        <translation>Você se imagina como alguém sólido como uma rocha, com quem todos podem contar. Você tem muito senso de organização e planeja tudo nos mínimos detalhes. Gosta de ordem e de uma constância previsível na sua vida. Você é uma pessoa honesta e íntegra, confiável e prática. Conhece o valor de cada centavo que ganhou.</translation>
     </message>
     <message>
         <source>You would love to be totally free and unreserved by responsibility. You love travel and meeting people of other cultures. You live for adventure and often take risks. Stimulating and quick-minded, you have an infectious happy attitude. You like to imagine all that might be accomplished. At times you may be irresponsible and self-indulgent.</source>
@@ -123,11 +136,11 @@
     </message>
     <message>
         <source>You love your family and relations. You crave the devotion of your offspring and of a loving spouse. You dream of a picture-perfect domestic life. You have a fine sense of justice and fairness. You are compassionate. You keep harmony among the people around you. You are generous, reliable and trustworthy as well.</source>
-        <translation>Você ama a sua família e os seus parentes. Anseia pelo carinho dos filhos e de uma pessoa amorosa ao seu lado. Sonha com uma vida familiar de cartão-postal. Tem um apurado senso de justiça e de equidade. Você tem compaixão. Mantém a harmonia entre as pessoas ao seu redor. Além disso, tem generosidade e é uma pessoa em quem todos podem confiar.</translation>
+        <translation>Você ama a sua família e os seus parentes. Anseia pelo carinho dos filhos e de uma pessoa amorosa ao seu lado. Sonha com uma vida familiar de cartão-postal. Tem um apurado senso de justiça e de equidade. Você tem um coração compassivo. Mantém a harmonia entre as pessoas ao seu redor. Além disso, é uma pessoa generosa e confiável, em quem todos podem se apoiar.</translation>
     </message>
     <message>
         <source>You love to grab all opportunities you get to read and shut yourself away from the worldly distractions. You are serious and intelligent. You do not let people get very close to you. You feel different from others, and in fact you are. You are spiritually inclined. You want to spend your whole life in the pursuit of knowledge and wisdom.</source>
-        <translation>Você adora aproveitar toda oportunidade de ler e de se afastar das distrações do mundo. Você tem seriedade e inteligência. Não deixa as pessoas se aproximarem demais. Você se sente diferente dos outros, e de fato é. Tem inclinação para a espiritualidade. Quer dedicar a vida inteira à busca do conhecimento e da sabedoria.</translation>
+        <translation>Você adora aproveitar toda oportunidade de ler e de se afastar das distrações do mundo. Você é uma pessoa séria e inteligente. Não deixa as pessoas se aproximarem demais. Você se sente diferente dos outros, e de fato é. Tem inclinação para a espiritualidade. Quer dedicar a vida inteira à busca do conhecimento e da sabedoria.</translation>
     </message>
     <message>
         <source>Your vision is success in the business or political world, of power and control of large material undertakings. You crave authority and want recognition of your executive skills. You are confident, successful, strong and dynamic. Others feel drawn to your powerful personality and want to learn your ways.</source>
@@ -135,11 +148,11 @@
     </message>
     <message>
         <source>You are kind and compassionate. You are creative and gifted with many artistic talents. You are aristocratic and noble in your bearing. Others count on you for support and wise advice. You have excellent taste. You may be sensitive and emotional at times. Yet you stay self-controlled whatever happens around you. You want to do much for humanity.</source>
-        <translation>Bondade e compaixão definem você. Você tem criatividade e muitos talentos artísticos. Tem um porte aristocrático e nobre. Os outros contam com você para ter apoio e sábios conselhos. Você tem um gosto excelente. Às vezes pode se deixar levar pela sensibilidade e pelas emoções. Mesmo assim, mantém o autocontrole aconteça o que acontecer ao seu redor. Você quer fazer muito pela humanidade.</translation>
+        <translation>Bondade e compaixão definem você. Você é uma pessoa criativa, com muitos talentos artísticos. Tem um porte aristocrático e nobre. Os outros contam com você para ter apoio e sábios conselhos. Você tem um gosto excelente. Às vezes pode se deixar levar pela sensibilidade e pelas emoções. Mesmo assim, mantém o autocontrole aconteça o que acontecer ao seu redor. Você quer fazer muito pela humanidade.</translation>
     </message>
     <message>
         <source>You have the dream of casting the light of illumination; being the true idealist. You are of the silent, shy type, but your own efforts have improved you a lot. You radiate a warmth that naturally attracts other people to you. You like peace and keep all disturbances out of your life. You are sensitive, charming and a wonderful listener.</source>
-        <translation>Você sonha em levar luz aos outros, com um idealismo verdadeiro. Você tem um jeito calado e tímido, mas o seu próprio esforço fez você crescer muito. Você irradia um calor humano que atrai naturalmente as pessoas. Gosta de paz e mantém qualquer perturbação longe da sua vida. Você tem sensibilidade e charme, e sabe ouvir como ninguém.</translation>
+        <translation>Você sonha em levar luz aos outros, com um idealismo verdadeiro. Você tem um jeito calado e tímido, mas o seu próprio esforço fez você crescer muito. Você irradia um calor humano que atrai naturalmente as pessoas. Gosta de paz e mantém qualquer perturbação longe da sua vida. Você é uma pessoa sensível e encantadora, e sabe ouvir como ninguém.</translation>
     </message>
     <message>
         <source>You have big dreams of being the pioneer behind something truly monumental. You think big and dream big, and you have what it takes to fulfil those dreams. You are innovative, yet simple at heart. You are responsible and efficient in all that you do. With a little perseverance and focus you will succeed at anything. You are a true leader and motivator.</source>
@@ -154,7 +167,7 @@
     </message>
     <message>
         <source>Download them and try them out for yourself today. We are sure you will find them just as rewarding. Then do share the experience with your friends and family, and let them discover what our programs can reveal about them too!</source>
-        <translation>Experimente-os hoje mesmo, é só baixar: temos certeza de que você vai gostar deles tanto quanto deste. Depois, compartilhe a experiência com seus amigos e sua família, para que eles também descubram o que os nossos programas podem revelar sobre eles!</translation>
+        <translation>Baixe-os e experimente-os hoje mesmo: temos certeza de que você vai gostar deles tanto quanto deste. Depois, compartilhe a experiência com seus amigos e sua família, para que eles também descubram o que os nossos programas podem revelar sobre eles!</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. Programs like this cannot be supported and maintained unless you visit the site regularly.</source>
@@ -421,12 +434,12 @@
     <name>frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation>O aplicativo já está em execução.</translation>
+        <translation>O programa já está em execução.</translation>
     </message>
     <message>
         <source>Lunavik cannot start: its lock file<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>is left over from an earlier run and cannot be removed. Remove it, then start Lunavik again.</source>
         <extracomment>%1 is the path of the lock file; each carriage return starts a new line.</extracomment>
-        <translation>O Lunavik não pode ser iniciado: o arquivo de bloqueio<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>restou de uma execução anterior e não pode ser removido. Remova-o e inicie o Lunavik novamente.</translation>
+        <translation>O Lunavik não pode ser iniciado: o arquivo de bloqueio<byte value="xd"/><byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>foi deixado por uma execução anterior e não pode ser removido. Remova-o e inicie o Lunavik novamente.</translation>
     </message>
 </context>
 <context>

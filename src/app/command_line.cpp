@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/displays.h"
+#include "app/terminal.h"
 #include "app/translations.h"
 #include "build_config.h"
 
@@ -8,16 +9,11 @@
 #include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <cstdio>
 
 namespace app {
 namespace {
 
-void print(std::FILE* stream, const QString& text) {
-    std::fprintf(stream, "%s", text.toLocal8Bit().constData());
-}
-
-void printLine(std::FILE* stream, const QString& text) { print(stream, text + u'\n'); }
+void printLine(Channel channel, const QString& text) { Tell(channel, text + u'\n'); }
 
 // The options QApplication reads itself; declared so they pass the check below, and hidden from
 // the help like every Qt program's.
@@ -127,20 +123,20 @@ std::optional<int> CommandLine::Answer(Translations& translations) const {
     };
     switch (m_outcome) {
     case Outcome::BadOption:
-        printLine(stderr, QStringLiteral("%1: %2 %3").arg(m_self, badOption(), tryHelp()));
+        printLine(Channel::Error, QStringLiteral("%1: %2 %3").arg(m_self, badOption(), tryHelp()));
         return 1;
     case Outcome::Help: {
         // Without an application object Qt cannot know the program's name for the usage line.
         const QString text =
             m_parser.helpText().replace(QLatin1String("<executable_name>"), m_self);
-        print(stdout, text);
+        Tell(Channel::Output, text);
         return 0;
     }
     case Outcome::Version:
-        printLine(stdout, QStringLiteral("Lunavik " LUNAVIK_VERSION_TEXT));
+        printLine(Channel::Output, QStringLiteral("Lunavik " LUNAVIK_VERSION_TEXT));
         return 0;
     case Outcome::UnexpectedArgument:
-        printLine(stderr,
+        printLine(Channel::Error,
                   QStringLiteral("%1: %2 %3")
                       .arg(m_self,
                            QCoreApplication::translate(
@@ -149,7 +145,8 @@ std::optional<int> CommandLine::Answer(Translations& translations) const {
                            tryHelp()));
         return 1;
     case Outcome::NoDisplay: // said again, now in the user's language
-        printLine(stderr, QStringLiteral("%1: %2").arg(m_self, NoDisplayText(m_parser, m_self)));
+        printLine(Channel::Error,
+                  QStringLiteral("%1: %2").arg(m_self, NoDisplayText(m_parser, m_self)));
         return 1;
     case Outcome::Start:
         break;

@@ -10,11 +10,11 @@ class Translations;
 
 // The display a start needs, where the systems differ: on Linux the session names its display
 // servers in variables, which may be missing or name one that is gone; Windows always has its
-// desktop. Each system has its own unit.
+// desktop, but an installation may have lost the platform plugin. Each system has its own unit.
 
-// Why none of the asked-for platforms finds a display, naming the variables it would need, with
-// a way to run the program all the same (self: its name), in the language installed at the
-// moment; empty when one of them can start.
+// Why none of the asked-for platforms finds a display, naming the variables it would need (on
+// Windows, the platform plugin Qt would not find), with a way to run the program all the same
+// (self: its name), in the language installed at the moment; empty when one of them can start.
 QString NoDisplayText(const QCommandLineParser& parser, const QString& self);
 
 // Why Qt gave up while starting: the displays it tried and could not reach, or the platform

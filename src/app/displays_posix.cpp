@@ -67,12 +67,13 @@ QString NoDisplayText(const QCommandLineParser& parser, const QString& self) {
     const QString command = virtualDisplayCommand(parser, self);
     return missing.size() == 1
                ? QCoreApplication::translate("CommandLine",
-                                             "no display found (%1 is not set); to run it on a "
-                                             "virtual one: xvfb-run %2")
+                                             "no display found (%1 is not set); to run Lunavik "
+                                             "on a virtual one: xvfb-run %2")
                      .arg(missing.constFirst(), command)
                : QCoreApplication::translate("CommandLine",
                                              "no display found (DISPLAY and WAYLAND_DISPLAY are "
-                                             "not set); to run it on a virtual one: xvfb-run %1")
+                                             "not set); to run Lunavik on a virtual one: "
+                                             "xvfb-run %1")
                      .arg(command);
 }
 
@@ -101,26 +102,32 @@ QString UnreachableDisplayText(const QCommandLineParser& parser, const QString& 
     displays.removeDuplicates();
     const QString command = QStringLiteral("xvfb-run ") + virtualDisplayCommand(parser, self);
     QString text;
-    if (displays.isEmpty())
-        text = translations
-                   .Translate("CommandLine",
-                              QT_TRANSLATE_NOOP("CommandLine",
-                                                "the platform plugin '%1' could not be started; "
-                                                "to run it on a virtual display: %2"))
-                   .arg(plugins.join(QLatin1String("', '")), command);
+    if (displays.isEmpty()) // one or more plugins, each tried in turn
+        text =
+            translations
+                .Translate(
+                    "CommandLine",
+                    plugins.size() == 1
+                        ? QT_TRANSLATE_NOOP("CommandLine", "the platform plugin %1 could not be "
+                                                           "started; to run Lunavik on a virtual "
+                                                           "display: %2")
+                        : QT_TRANSLATE_NOOP("CommandLine", "the platform plugins %1 could not be "
+                                                           "started; to run Lunavik on a virtual "
+                                                           "display: %2"))
+                .arg(translations.QuotedList(plugins), command);
     else if (displays.size() == 1)
         text = translations
                    .Translate("CommandLine",
                               QT_TRANSLATE_NOOP("CommandLine",
-                                                "cannot reach the display %1; to run it on a "
-                                                "virtual one: %2"))
+                                                "cannot reach the display %1; to run Lunavik on "
+                                                "a virtual one: %2"))
                    .arg(displays.constFirst(), command);
     else // an X11 and a Wayland display, each tried in turn
         text = translations
                    .Translate("CommandLine",
                               QT_TRANSLATE_NOOP("CommandLine",
-                                                "cannot reach the displays %1 and %2; to run it "
-                                                "on a virtual one: %3"))
+                                                "cannot reach the displays %1 and %2; to run "
+                                                "Lunavik on a virtual one: %3"))
                    .arg(displays.at(0), displays.at(1), command);
     return text;
 }

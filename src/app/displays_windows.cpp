@@ -4,24 +4,79 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <iterator>
+#include <windows.h>
 
 namespace app {
+namespace {
 
 // A Windows session always has its desktop: only the platform plugin itself can fail, when the
-// installation lost it.
+// installation lost it. Qt tries each of a list in turn; without one, its own.
+QStringList requestedPlugins(const QCommandLineParser& parser) {
+    QString platforms = parser.value(QStringLiteral("platform"));
+    if (platforms.isEmpty())
+        platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    QStringList plugins;
+    for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        plugins << entry.section(QLatin1Char(':'), 0, 0);
+    if (plugins.isEmpty())
+        plugins << QStringLiteral("windows");
+    return plugins;
+}
 
-QString NoDisplayText(const QCommandLineParser&, const QString&) { return {}; }
+// The folder of the executable itself: Qt's own is not known before its application object.
+QString executableFolder() {
+    wchar_t path[MAX_PATH * 4];
+    const DWORD length = GetModuleFileNameW(nullptr, path, DWORD(std::size(path)));
+    return QFileInfo(QString::fromWCharArray(path, int(length))).absolutePath();
+}
+
+QString pluginLine(const QStringList& plugins, const Translations& translations) {
+    return translations
+        .Translate("CommandLine",
+                   plugins.size() == 1
+                       ? QT_TRANSLATE_NOOP("CommandLine",
+                                           "the platform plugin %1 could not be started; install "
+                                           "Lunavik again to put this right")
+                       : QT_TRANSLATE_NOOP("CommandLine",
+                                           "the platform plugins %1 could not be started; "
+                                           "install Lunavik again to put this right"))
+        .arg(translations.QuotedList(plugins));
+}
+
+// Where Qt will look for them: with none there, Qt would show an English box of its own before
+// the program could say anything in the user's language.
+bool pluginFound(const QCommandLineParser& parser) {
+    QStringList folders = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")
+                              .split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString& folder :
+         qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        folders << folder + QLatin1String("/platforms");
+    folders << executableFolder() + QLatin1String("/platforms")
+            << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QLatin1String("/platforms");
+    for (const QString& plugin : requestedPlugins(parser)) {
+        const QString file = QLatin1Char('q') + plugin + QLatin1String(".dll");
+        for (const QString& folder : folders)
+            if (QFileInfo::exists(QDir(folder).filePath(file)))
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString NoDisplayText(const QCommandLineParser& parser, const QString&) {
+    if (pluginFound(parser))
+        return {};
+    return pluginLine(requestedPlugins(parser), Translations(Translations::DesktopLanguages()));
+}
 
 QString UnreachableDisplayText(const QCommandLineParser& parser, const QString&,
                                const Translations& translations) {
-    QString plugin = parser.value(QStringLiteral("platform"));
-    if (plugin.isEmpty())
-        plugin = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("windows"));
-    return translations
-        .Translate("CommandLine",
-                   QT_TRANSLATE_NOOP("CommandLine", "the platform plugin '%1' could not be "
-                                                    "started; install Lunavik again to mend it"))
-        .arg(plugin.section(QLatin1Char(':'), 0, 0));
+    return pluginLine(requestedPlugins(parser), translations);
 }
 
 } // namespace app

@@ -1,8 +1,9 @@
 #include "app/start_messages.h"
 
+#include "app/terminal.h"
+
 #include <QByteArray>
 #include <QtGlobal>
-#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <vector>
@@ -26,7 +27,7 @@ struct StartMessages {
     QtMessageHandler previous = nullptr;
     bool holding = false;
     std::vector<HeldMessage> held;
-    QByteArray unreachableLine; // already encoded: the fatal path only writes it
+    QString unreachableLine;
 };
 
 StartMessages& startMessages() {
@@ -51,7 +52,7 @@ void filter(QtMsgType type, const QMessageLogContext& context, const QString& te
         const std::lock_guard<std::mutex> lock(m.mutex);
         if (m.holding && type == QtFatalMsg) {
             // Qt would abort once this returns: a crash and a core dump for a missing display.
-            std::fputs(m.unreachableLine.constData(), stderr);
+            Tell(Channel::Error, m.unreachableLine);
             std::_Exit(1);
         }
         if (m.holding) {
@@ -68,7 +69,7 @@ void filter(QtMsgType type, const QMessageLogContext& context, const QString& te
 void HoldBackStartMessages(const QString& unreachableLine) {
     StartMessages& m = startMessages();
     const std::lock_guard<std::mutex> lock(m.mutex);
-    m.unreachableLine = (unreachableLine + u'\n').toLocal8Bit();
+    m.unreachableLine = unreachableLine + u'\n';
     m.holding = true;
     m.previous = qInstallMessageHandler(filter);
 }

@@ -33,6 +33,15 @@ Translations::Translations(const QStringList& languages) {
     }
 }
 
+QString Translations::QuotedList(const QStringList& names) const {
+    QStringList quoted;
+    for (const QString& name : names)
+        //: One name, quoted as in the lines around it.
+        quoted << Translate("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "'%1'")).arg(name);
+    const QLocale locale = IsEmpty() ? QLocale(QLocale::English) : QLocale(m_program.language());
+    return locale.createSeparatedList(quoted);
+}
+
 void Translations::Install() {
     if (IsEmpty())
         return;

@@ -24,6 +24,9 @@ public:
 
     bool IsEmpty() const { return m_program.isEmpty(); }
 
+    // Names, each in the language's quotation marks, joined as the language joins a list.
+    QString QuotedList(const QStringList& names) const;
+
     // Into the running application; they stay in while this object lives.
     void Install();
 

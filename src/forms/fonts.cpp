@@ -23,6 +23,13 @@ bool installed(const QString& family) {
     return families.contains(family, Qt::CaseInsensitive);
 }
 
+// Windows keeps MS Sans Serif as a bitmap font, drawn at a few pixel sizes only: blocky or the
+// wrong size at any scale above 100 %. Its TrueType face has the same metrics and scales.
+QString scalableFace(const QString& family) {
+    return family == QLatin1String("MS Sans Serif") ? QStringLiteral("Microsoft Sans Serif")
+                                                    : family;
+}
+
 // The installed face for a design family, looked up once: naming it directly spares Qt working
 // out a substitute for every control. Where none of the stand-ins is installed either, the
 // family is left to the desktop's font matching.
@@ -30,8 +37,8 @@ QString installedFamily(const QString& family) {
     static QHash<QString, QString> resolved;
     auto it = resolved.find(family);
     if (it == resolved.end()) {
-        QString face = family;
-        if (!installed(family))
+        QString face = installed(scalableFace(family)) ? scalableFace(family) : family;
+        if (!installed(face))
             for (const QString& standIn : standIns())
                 if (installed(standIn)) {
                     face = standIn;

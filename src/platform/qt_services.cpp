@@ -66,10 +66,22 @@ QString QtSettingsStore::Read(const QString& appName, const QString& section, co
 
 void QtSettingsStore::Save(const QString& appName, const QString& section, const QString& key,
                            const QString& value) {
+    const QString name = section + QLatin1Char('/') + key;
     QSettings& s = settingsFor(appName);
-    s.setValue(section + QLatin1Char('/') + key, value);
+    s.setValue(name, value);
     // Written at once: the value must survive a crash later in the session.
     s.sync();
+    // Qt writes the file's other values back in its own spelling, which can show a stored variant
+    // that the file as read kept hidden (split by quotes, say): the next start would set the file
+    // aside, and this value with it. So it goes aside now, and the value into a new file.
+    if (s.format() == QSettings::IniFormat && SetAsideIfDamaged(s.fileName())) {
+        const QString path = s.fileName();
+        auto& slot = m_files[appName];
+        slot.reset();
+        slot = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        slot->setValue(name, value);
+        slot->sync();
+    }
 }
 
 void QtSettingsStore::Flush() {

@@ -2,10 +2,53 @@
 
 #include "build_config.h"
 
+#include <QByteArray>
+#include <iterator>
+#include <windows.h>
+
 namespace platform {
+namespace {
+
+// Qt decodes a registry value that reads "@Variant(...)" as the INI file's (user_settings.h);
+// the program never writes one, so such a value is damaged or planted, and is removed before
+// Qt can read it. The other values of the key stay.
+void removeStoredVariants(HKEY parent, const wchar_t* path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(parent, path, 0, KEY_READ | KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    const QByteArray marker(reinterpret_cast<const char*>(L"@Variant("), 18);
+    wchar_t name[16384];
+    for (DWORD index = 0;;) {
+        DWORD nameLength = DWORD(std::size(name));
+        DWORD size = 0;
+        if (RegEnumValueW(key, index, name, &nameLength, nullptr, nullptr, nullptr, &size) !=
+            ERROR_SUCCESS)
+            break;
+        QByteArray data(int(size), '\0');
+        nameLength = DWORD(std::size(name));
+        const bool read =
+            RegEnumValueW(key, index, name, &nameLength, nullptr, nullptr,
+                          reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS;
+        if (read && data.contains(marker) && RegDeleteValueW(key, name) == ERROR_SUCCESS)
+            continue; // the next value now has this index
+        ++index;
+    }
+    for (DWORD index = 0;; ++index) {
+        DWORD nameLength = DWORD(std::size(name));
+        if (RegEnumKeyExW(key, index, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        removeStoredVariants(key, name);
+    }
+    RegCloseKey(key);
+}
+
+} // namespace
 
 // HKEY_CURRENT_USER\Software\<maker>\<program>, where Windows programs keep theirs.
 std::unique_ptr<QSettings> OpenUserSettings(const QString& appName) {
+    const QString path = QLatin1String("Software\\" LUNAVIK_MAKER "\\") + appName;
+    removeStoredVariants(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(path.utf16()));
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                        QStringLiteral(LUNAVIK_MAKER), appName);
 }

@@ -70,6 +70,8 @@ TEST_F(ExitScreenTest, AddressBoxesRefuseTypedSpaces) {
         SCOPED_TRACE(name);
         const bool address = QByteArray(name).endsWith("Email");
         field(name)->setFocus();
+        // Alt with a letter that is no access key types nothing, a box with no key filter too.
+        QTest::keyClicks(field(name)->focusProxy(), QStringLiteral("mary"), Qt::AltModifier);
         QTest::keyClicks(field(name)->focusProxy(), QStringLiteral("ann lee"));
         EXPECT_EQ(focusedControl(nag()), QLatin1String(name));
         EXPECT_EQ(field(name)->Text(), QLatin1String(address ? "annlee" : "ann lee"));

@@ -108,12 +108,6 @@ bool hostWhole(const forms::FormLabel* label) {
     return whole;
 }
 
-// A caption as it shows: "&x" shows x underlined, "&&" one ampersand.
-QString shownText(const QString& caption) {
-    return QString(caption).replace(QRegularExpression(QStringLiteral("&(.)")),
-                                    QStringLiteral("\\1"));
-}
-
 bool near(QRgb a, const QColor& b, int tolerance = 8) {
     return std::abs(qRed(a) - b.red()) <= tolerance &&
            std::abs(qGreen(a) - b.green()) <= tolerance &&
@@ -248,7 +242,8 @@ TEST_P(RenderTest, EveryFrameAndTextBoxShowsAllFourEdges) {
                     // The top edge runs through the caption line, right of the caption.
                     const QFontMetrics fm(w->font());
                     top = static_cast<int>(fm.height() / 2 * m_ratio);
-                    topFrom = (fm.horizontalAdvance(shownText(c.caption)) + 16.0) / w->width();
+                    topFrom = (fm.horizontalAdvance(forms::StripAccessKeys(c.caption)) + 16.0) /
+                              w->width();
                 }
             }
             const QRect box = r->adjusted(0, top, 0, 0);
@@ -296,21 +291,28 @@ TEST_P(RenderTest, DesignedColoursAreDrawnAndTextStaysReadable) {
 }
 
 // Measured with the font each control really resolves to, at this scale. What the user can
-// press with Alt differs within each window: its menu bar entries and shown controls.
+// press with Alt differs within each window (menu bar, shown controls) and each of its menus.
 TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
     for (const char* name : kWindows) {
         forms::Form& f = m_program->FormNamed(name);
         f.Window()->show();
-        std::map<int, QString> keys; // what Alt with each letter presses
-        const auto press = [&](const QString& caption, const QString& control) {
-            const QKeySequence key = QKeySequence::mnemonic(caption);
-            EXPECT_TRUE(key.isEmpty() || keys.emplace(key[0].toCombined(), control).second)
+        std::map<QChar, QString> keys; // what Alt with each letter presses
+        const auto press = [&](const QString& caption, const QString& control,
+                               std::map<QChar, QString>& taken) {
+            int at = -1;
+            const QString shown = forms::StripAccessKeys(caption, &at);
+            EXPECT_TRUE(at < 0 || taken.emplace(shown.at(at).toLower(), control).second)
                 << name << ": " << control.toStdString() << " takes a letter already taken";
         };
         for (const QMenuBar* bar : f.Window()->findChildren<QMenuBar*>())
-            for (QAction* entry : bar->actions())
+            for (QAction* entry : bar->actions()) {
+                std::map<QChar, QString> menu; // an open drop-down menu's letters
+                for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>{})
+                    if (item->isVisible())
+                        press(item->text(), item->objectName(), menu);
                 if (entry->isVisible())
-                    press(entry->text(), entry->objectName());
+                    press(entry->text(), entry->objectName(), keys);
+            }
         for (const ControlDesign& c : f.Design().controls) {
             QWidget* w = f.Control(c.name);
             if (!w->isVisible())
@@ -324,8 +326,8 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
             if (auto* button = qobject_cast<QPushButton*>(w))
                 caption = button->text();
             if (c.kind == Kind::Label || c.kind == Kind::Button || c.kind == Kind::CheckButton)
-                press(caption, c.name);
-            const QString text = shownText(caption);
+                press(caption, c.name, keys);
+            const QString text = forms::StripAccessKeys(caption);
             if (text.trimmed().isEmpty() && c.kind != Kind::ComboList)
                 continue;
             const QSizeF size = w->size();
@@ -341,8 +343,9 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
                                 exit_texts::BoardAppeal(2), exit_texts::BoardAppeal(3)};
                 for (const QString& each : captions) {
                     label->SetCaption(each);
-                    const QRectF needed = fm.boundingRect(QRectF(0, 0, size.width(), 1e6),
-                                                          Qt::TextWordWrap, shownText(each));
+                    const QRectF needed =
+                        fm.boundingRect(QRectF(0, 0, size.width(), 1e6), Qt::TextWordWrap,
+                                        forms::StripAccessKeys(each));
                     EXPECT_LE(needed.width(), shown.width() + 0.5) << each.toStdString();
                     EXPECT_LE(needed.height(), shown.height() + 0.5) << each.toStdString();
                     EXPECT_TRUE(hostWhole(label)) << each.toStdString();

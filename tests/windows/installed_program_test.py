@@ -1,31 +1,39 @@
-"""The installer and the installed program under Wine, on scripts/xvfb.sh's X server: install,
-the main flow as typed, a second start, the registry, a German Windows, uninstall. Wine has no
-accessibility bridge: Ctrl+C copies a message box, Ctrl+A, Ctrl+C a text box, xclip reads what
-Wine hands X. Usage: installed_program_test.py SETUP_EXE, in the Wine prefix WINEPREFIX names."""
+"""The installer, the MSI and the installed program under Wine, on scripts/xvfb.sh's X server:
+install into a folder of the user's, the main flow as typed, a second start, the registry, a
+reinstall, a German Windows, uninstall while running and not, the MSI. Wine has no accessibility
+bridge: Ctrl+C copies a message box, Ctrl+A, Ctrl+C a text box, xclip reads what Wine hands X.
+Usage: installed_program_test.py SETUP_EXE MSI, in the Wine prefix WINEPREFIX names, with the
+files signed with the certificate LUNAVIK_SIGN_CERT names."""
 import os
+import re
+import shlex
 import subprocess
 import sys
 import time
 
 from harness import WINDOW_TITLE, check, expect, finish, log, run_steps, wait_exit, wait_for
 
-SETUP = sys.argv[1]
+SETUP, MSI = sys.argv[1:3]
 PREFIX = os.environ["WINEPREFIX"]
-INSTALLED = os.path.join(PREFIX, "drive_c", "Program Files", "Lunavik")
-PROGRAM = r"C:\Program Files\Lunavik\bin\Lunavik.exe"
+FOLDER = r"C:\Apps\Lunavik"  # the user's choice, not the default
+INSTALLED = os.path.join(PREFIX, "drive_c", "Apps", "Lunavik")
 SHORTCUT = os.path.join(PREFIX, "drive_c", "ProgramData", "Microsoft", "Windows", "Start Menu",
-                        "Programs", WINDOW_TITLE.replace(" v", " "), "Lunavik.lnk")
+                        "Programs", "Lunavik.lnk")
+ENTRY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lunavik"
+SETTINGS = r"HKCU\Software\Orvaneth Softwares"
+# As on a real Windows, no LANG or LC_* in the programs' environment.
+WINDOWS_ENV = {k: v for k, v in os.environ.items() if not k.startswith(("LANG", "LC_"))}
 started = []
 
 
 def wine(*args, **env):
     # reg prints the stored key's shifted characters in the console's code page
-    return subprocess.run(["wine", *args], env=dict(os.environ, **env), capture_output=True,
+    return subprocess.run(["wine", *args], env=dict(WINDOWS_ENV, **env), capture_output=True,
                           text=True, errors="replace", timeout=120)
 
 
-def start(**env):
-    proc = subprocess.Popen(["wine", PROGRAM], env=dict(os.environ, **env),
+def start(program=FOLDER + r"\Lunavik.exe", **env):
+    proc = subprocess.Popen(["wine", program], env=dict(WINDOWS_ENV, **env),
                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
     started.append(proc)
     return proc
@@ -60,20 +68,36 @@ def copied(*shortcut):
 
 
 def install():
-    expect(wine(SETUP, "/S").returncode == 0, "the silent install failed")
+    # A fresh registry for the program: its settings must land in the user's own hive.
+    wine("reg", "delete", SETTINGS, "/f")
+    # Wine takes its display language from the Unix LC_ALL and copies it into the Windows
+    # environment; the user's environment in the registry sets it back to C there.
+    wine("reg", "add", r"HKCU\Environment", "/v", "LC_ALL", "/d", "C", "/f")
+    expect(wine(SETUP, "/S", "/D=" + FOLDER).returncode == 0, "the silent install failed")
     subprocess.run(["wineserver", "-w"], timeout=120)
-    for path in ("bin/Lunavik.exe", "bin/Qt6Widgets.dll", "bin/platforms/qwindows.dll",
-                 "bin/translations/qtbase_de.qm", "Uninstall.exe"):
+    for path in ("Lunavik.exe", "Qt6Widgets.dll", "platforms/qwindows.dll", "Uninstall.exe",
+                 "styles/qwindowsvistastyle.dll", "THIRD-PARTY-NOTICES.txt",
+                 *("translations/qtbase_%s.qm" % l for l in ("de", "es", "fr", "it", "pt_BR"))):
         check(os.path.exists(os.path.join(INSTALLED, path)), "installed: " + path)
     check(os.path.exists(SHORTCUT), "the Start-menu entry")
-    listed = wine("reg", "query",
-                  r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lunavik").stdout
-    check("Lunavik" in listed and "Uninstall.exe" in listed, "in installed apps: " + listed)
+    with open(os.path.join(INSTALLED, "Lunavik.exe"), "rb") as exe:  # the version resource
+        check(re.search("ProductVersion\0+1\\.70", exe.read().decode("utf-16-le", "replace")),
+              "the executable's product version")
+    listed = wine("reg", "query", ENTRY).stdout
+    for value in ("DisplayName    REG_SZ    Lunavik\n", "DisplayVersion    REG_SZ    1.70\n",
+                  "InstallLocation    REG_SZ    C:\\Apps\\Lunavik\n", "EstimatedSize    REG_DWORD",
+                  'QuietUninstallString    REG_SZ    "C:\\Apps\\Lunavik\\Uninstall.exe" /S\n'):
+        check(value in listed, "in Apps & features: %r in %r" % (value, listed))
+    verify = ["osslsigncode", "verify", "-CAfile", os.environ["LUNAVIK_SIGN_CERT"], "-in"]
+    for file in (SETUP, MSI, INSTALLED + "/Lunavik.exe", INSTALLED + "/Uninstall.exe"):
+        check(subprocess.call(verify + [file], stdout=subprocess.DEVNULL) == 0, "signed: " + file)
 
 
-def main_flow():
-    first = start(LANG="en_US.UTF-8")
+def main_flow(program=FOLDER + r"\Lunavik.exe", second_start=True):
+    first = start(program)
     window(WINDOW_TITLE)
+    with open("/proc/%d/maps" % first.pid) as maps:  # wine runs the program in its own process
+        check("styles/qwindowsvistastyle.dll" in maps.read(), "the Vista style is used")
     subprocess.run(["xdotool", "type", "--delay", "80", "john"], check=True)
     check(copied("ctrl+a", "ctrl+c") == "JOHN", "First Name shows JOHN")
     keys("Tab", "Tab")
@@ -84,12 +108,13 @@ def main_flow():
     result = copied("shift+Tab", "ctrl+a", "ctrl+c")  # from Back into the result
     check(result.startswith("Your Inner Dreams Number is: 2\n"), "the result: %r" % result[:80])
 
-    second = start(LANG="en_US.UTF-8")
-    window("Lunavik")
-    notice = copied("ctrl+c")
-    check("Application is already running" in notice, "the second start's notice: %r" % notice)
-    keys("Return")
-    check(wait_exit(second, "the second start", 60) == 0, "the second start ends")
+    if second_start:
+        second = start(program)
+        window("Lunavik")
+        notice = copied("ctrl+c")
+        check("Application is already running" in notice, "the second start's notice: %r" % notice)
+        keys("Return")
+        check(wait_exit(second, "the second start", 60) == 0, "the second start ends")
 
     # Closing the result window leads to the exit screen, whose Exit ends the program.
     window(WINDOW_TITLE)
@@ -97,33 +122,62 @@ def main_flow():
     time.sleep(2)
     keys("alt+x")
     wait_exit(first, "the program after Exit", 60)
-    setting = wine("reg", "query", r"HKCU\Software\Orvaneth Softwares\Lunavik\Settings").stdout
+    setting = wine("reg", "query", SETTINGS + r"\Lunavik\Settings").stdout
     check("REG_SZ" in setting, "the reminder's date in the registry: %r" % setting)
 
 
-def german():
-    proc = start(LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8")
-    window(WINDOW_TITLE)
-    keys("alt+w")  # Weiter, with no name typed
+def reinstall():
+    expect(wine(SETUP, "/S").returncode == 0, "the silent reinstall failed")
+    subprocess.run(["wineserver", "-w"], timeout=120)
+    check(os.path.exists(os.path.join(INSTALLED, "Lunavik.exe")) and not os.path.exists(
+        os.path.join(PREFIX, "drive_c", "Program Files", "Lunavik")), "the folder is kept")
+    setting = wine("reg", "query", SETTINGS + r"\Lunavik\Settings").stdout
+    check("REG_SZ" in setting, "the reminder's date is kept: %r" % setting)
+
+
+def german_while_running():
+    # The reminder's date set to 2000-01-01 (each character shifted by 85) makes it due.
+    due = os.path.join(PREFIX, "drive_c", "due.reg")
+    with open(due, "w", encoding="utf-16", newline="\r\n") as f:
+        f.write('Windows Registry Editor Version 5.00\n\n[%s\\Lunavik\\Settings]\n"%s"="%s"\n' % (
+            SETTINGS.replace("HKCU", "HKEY_CURRENT_USER"), "\u2122\xca\xc7\xb6\xc9\xbe\xc4\xc3",
+            "\u2021\u2026\u2026\u2026\u201a\u2026\u2020\u201a\u2026\u2020"))
+    wine("reg", "import", r"C:\due.reg")
+    proc = start(LC_ALL="de_DE.UTF-8")  # Wine's display language; Windows' environment has C
+    window("Lunavik")
     notice = copied("ctrl+c")
-    check("Bitte geben Sie Ihren Vornamen ein.\n" in notice and "OK" in notice,
-          "the German notice: %r" % notice)
-    keys("Return")
+    buttons = notice.replace("&", "").split()
+    check("Möchten Sie nach Updates suchen?" in notice and "Ja" in buttons and "Nein" in buttons,
+          "the German reminder: %r" % notice)
+    keys("Escape")  # No
+    window(WINDOW_TITLE)
+    # NSIS's uninstaller hands over to a copy of itself; _?= keeps it in place, exit code too.
+    failed = wine(FOLDER + r"\Uninstall.exe", "/S", "_?=" + FOLDER).returncode != 0
+    check(failed and os.path.exists(os.path.join(INSTALLED, "Qt6Core.dll")) and "Lunavik" in
+          wine("reg", "query", ENTRY).stdout, "a silent uninstall while Lunavik runs fails")
     subprocess.run(["wineserver", "-k"])
     proc.wait(timeout=30)
 
 
 def uninstall():
-    expect(wine(os.path.join(INSTALLED, "Uninstall.exe"), "/S").returncode == 0,
-           "the silent uninstall failed")
+    quiet = wine("reg", "query", ENTRY, "/v", "QuietUninstallString").stdout.split("REG_SZ")[-1]
+    expect(wine(*shlex.split(quiet)).returncode == 0, "the silent uninstall failed")
     subprocess.run(["wineserver", "-w"], timeout=120)
-    wait_for("the uninstaller to finish",
-             lambda: not os.path.exists(os.path.join(INSTALLED, "bin")), timeout=60)
+    wait_for("the uninstaller to finish", lambda: not os.path.exists(INSTALLED), timeout=60)
     check(not os.path.exists(SHORTCUT), "the Start-menu entry is gone")
+    check(wine("reg", "query", ENTRY).returncode != 0, "the Apps & features entry is gone")
+
+
+def msi():
+    expect(wine("msiexec", "/i", MSI, "/qn").returncode == 0, "msiexec /i /qn failed")
+    main_flow(r"C:\Program Files\Lunavik\Lunavik.exe", second_start=False)
+    expect(wine("msiexec", "/x", MSI, "/qn").returncode == 0, "msiexec /x /qn failed")
+    check(not os.path.exists(os.path.join(PREFIX, "drive_c", "Program Files", "Lunavik")),
+          "the MSI's files are gone")
 
 
 def steps():
-    for step in (install, main_flow, german, uninstall):
+    for step in (install, main_flow, reinstall, german_while_running, uninstall, msi):
         log(step.__name__)
         step()
 
@@ -136,6 +190,7 @@ def diagnose():
 
 def clean_up():
     subprocess.run(["wineserver", "-k"], capture_output=True)
+    wine("reg", "delete", r"HKCU\Environment", "/v", "LC_ALL", "/f")  # the prefix as it was
 
 
 status = run_steps(steps, diagnose, clean_up)

@@ -1,0 +1,13 @@
+#include "app/terminal.h"
+
+#include <cstdio>
+
+namespace app {
+
+void Tell(Channel channel, const QString& text) {
+    std::FILE* stream = channel == Channel::Output ? stdout : stderr;
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace app
