@@ -15,25 +15,13 @@ QString x11Display(const QCommandLineParser& parser) {
                                                    : qEnvironmentVariable("DISPLAY");
 }
 
-// The platform plugins asked for, in the order Qt tries them; empty when Qt picks one for the
-// session.
-QStringList requestedPlatforms(const QCommandLineParser& parser) {
-    QString platforms = parser.value(QStringLiteral("platform"));
-    if (platforms.isEmpty())
-        platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
-    QStringList names;
-    for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        names << entry.section(QLatin1Char(':'), 0, 0);
-    return names;
-}
-
 bool isWayland(const QString& platform) { return platform.startsWith(QLatin1String("wayland")); }
 
 // A command that runs the program on a virtual X server. A platform asked for stays asked for
 // under xvfb-run unless the command line overrides it.
 QString virtualDisplayCommand(const QCommandLineParser& parser, const QString& self) {
     QString command = self;
-    if (!requestedPlatforms(parser).isEmpty())
+    if (!RequestedPlatforms(parser).isEmpty())
         command += QLatin1String(" -platform xcb");
     return command;
 }
@@ -44,7 +32,7 @@ QString virtualDisplayCommand(const QCommandLineParser& parser, const QString& s
 QStringList missingDisplays(const QCommandLineParser& parser) {
     const bool x11 = !x11Display(parser).isEmpty();
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    QStringList platforms = requestedPlatforms(parser);
+    QStringList platforms = RequestedPlatforms(parser);
     if (platforms.isEmpty()) // Qt's own choice among the window systems the session names
         platforms = {QStringLiteral("wayland"), QStringLiteral("xcb")};
     QStringList missing;
@@ -79,7 +67,7 @@ QString NoDisplayText(const QCommandLineParser& parser, const QString& self) {
 
 QString UnreachableDisplayText(const QCommandLineParser& parser, const QString& self,
                                const Translations& translations) {
-    const QStringList requested = requestedPlatforms(parser);
+    const QStringList requested = RequestedPlatforms(parser);
     const QString x11 = x11Display(parser);
     QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     QStringList displays;

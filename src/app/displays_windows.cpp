@@ -14,17 +14,10 @@ namespace app {
 namespace {
 
 // A Windows session always has its desktop: only the platform plugin itself can fail, when the
-// installation lost it. Qt tries each of a list in turn; without one, its own.
+// installation lost it. Without one asked for, Qt takes its own.
 QStringList requestedPlugins(const QCommandLineParser& parser) {
-    QString platforms = parser.value(QStringLiteral("platform"));
-    if (platforms.isEmpty())
-        platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
-    QStringList plugins;
-    for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        plugins << entry.section(QLatin1Char(':'), 0, 0);
-    if (plugins.isEmpty())
-        plugins << QStringLiteral("windows");
-    return plugins;
+    const QStringList plugins = RequestedPlatforms(parser);
+    return plugins.isEmpty() ? QStringList{QStringLiteral("windows")} : plugins;
 }
 
 // The folder of the executable itself: Qt's own is not known before its application object.

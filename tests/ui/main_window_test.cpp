@@ -80,28 +80,6 @@ TEST_F(MainWindowTest, HugePastedNameIsCutAtTheBoxLimit) {
                                  QStringLiteral("\r\n\r\n\r\n\r\n"));
 }
 
-// The master numbers stay whole in the window, each with its own paragraph.
-TEST_F(MainWindowTest, MasterNumbersShowWholeWithTheirParagraphs) {
-    const struct {
-        const char *first, *last, *line, *opening;
-    } rows[] = {{"EVE", "GAO", "Your Inner Dreams Number is: 11", // V 4 + G 7
-                 "You have the dream of casting the light of illumination;"},
-                {"MARY", "KAI", "Your Inner Dreams Number is: 22", // M 4 + R 9 + Y 7 + K 2
-                 "You have big dreams of being the pioneer behind something"}};
-    start();
-    for (const auto& row : rows) {
-        box(main(), "txtFirstName")->SetText(QLatin1String(row.first));
-        box(main(), "txtLastName")->SetText(QLatin1String(row.last));
-        click(main(), "cmdNext");
-        ASSERT_TRUE(result().IsVisible());
-        EXPECT_EQ(firstLine(), QLatin1String(row.line));
-        EXPECT_TRUE(shownResult().contains(QStringLiteral("\r\n\r\n") + QLatin1String(row.opening)))
-            << qPrintable(shownResult());
-        click(result(), "cmdback");
-        settle();
-    }
-}
-
 // Each step fills in one more value, so every failure also carries the failures of the checks
 // after it.
 TEST_F(MainWindowTest, ValidationReportsTheFirstFailure) {

@@ -108,6 +108,12 @@ bool hostWhole(const forms::FormLabel* label) {
     return whole;
 }
 
+// A caption as it shows: "&x" shows x underlined, "&&" one ampersand.
+QString shownText(const QString& caption) {
+    return QString(caption).replace(QRegularExpression(QStringLiteral("&(.)")),
+                                    QStringLiteral("\\1"));
+}
+
 bool near(QRgb a, const QColor& b, int tolerance = 8) {
     return std::abs(qRed(a) - b.red()) <= tolerance &&
            std::abs(qGreen(a) - b.green()) <= tolerance &&
@@ -242,8 +248,7 @@ TEST_P(RenderTest, EveryFrameAndTextBoxShowsAllFourEdges) {
                     // The top edge runs through the caption line, right of the caption.
                     const QFontMetrics fm(w->font());
                     top = static_cast<int>(fm.height() / 2 * m_ratio);
-                    topFrom = (fm.horizontalAdvance(forms::StripAccessKeys(c.caption)) + 16.0) /
-                              w->width();
+                    topFrom = (fm.horizontalAdvance(shownText(c.caption)) + 16.0) / w->width();
                 }
             }
             const QRect box = r->adjusted(0, top, 0, 0);
@@ -296,17 +301,16 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
     for (const char* name : kWindows) {
         forms::Form& f = m_program->FormNamed(name);
         f.Window()->show();
-        std::map<QChar, QString> keys; // what Alt with each letter presses
+        std::map<int, QString> keys; // what Alt with each letter presses
         const auto press = [&](const QString& caption, const QString& control,
-                               std::map<QChar, QString>& taken) {
-            int at = -1;
-            const QString shown = forms::StripAccessKeys(caption, &at);
-            EXPECT_TRUE(at < 0 || taken.emplace(shown.at(at).toLower(), control).second)
+                               std::map<int, QString>& taken) {
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            EXPECT_TRUE(key.isEmpty() || taken.emplace(key[0].toCombined(), control).second)
                 << name << ": " << control.toStdString() << " takes a letter already taken";
         };
         for (const QMenuBar* bar : f.Window()->findChildren<QMenuBar*>())
             for (QAction* entry : bar->actions()) {
-                std::map<QChar, QString> menu; // an open drop-down menu's letters
+                std::map<int, QString> menu; // an open drop-down menu's letters
                 for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>{})
                     if (item->isVisible())
                         press(item->text(), item->objectName(), menu);
@@ -327,7 +331,7 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
                 caption = button->text();
             if (c.kind == Kind::Label || c.kind == Kind::Button || c.kind == Kind::CheckButton)
                 press(caption, c.name, keys);
-            const QString text = forms::StripAccessKeys(caption);
+            const QString text = shownText(caption);
             if (text.trimmed().isEmpty() && c.kind != Kind::ComboList)
                 continue;
             const QSizeF size = w->size();
@@ -343,9 +347,8 @@ TEST_P(RenderTest, EveryCaptionFitsItsControlAndAccessKeysDiffer) {
                                 exit_texts::BoardAppeal(2), exit_texts::BoardAppeal(3)};
                 for (const QString& each : captions) {
                     label->SetCaption(each);
-                    const QRectF needed =
-                        fm.boundingRect(QRectF(0, 0, size.width(), 1e6), Qt::TextWordWrap,
-                                        forms::StripAccessKeys(each));
+                    const QRectF needed = fm.boundingRect(QRectF(0, 0, size.width(), 1e6),
+                                                          Qt::TextWordWrap, shownText(each));
                     EXPECT_LE(needed.width(), shown.width() + 0.5) << each.toStdString();
                     EXPECT_LE(needed.height(), shown.height() + 0.5) << each.toStdString();
                     EXPECT_TRUE(hostWhole(label)) << each.toStdString();
