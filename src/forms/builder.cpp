@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 #include <initializer_list>
 
@@ -43,15 +44,28 @@ void dress(QWidget* widget, const ControlDesign& c, QWidget* parent, Roles foreR
     widget->setGeometry(TwipsToRect(c.left, c.top, c.width, c.height));
 }
 
+// A caption too wide for the button in its font is drawn smaller (fonts.h), with the room the
+// style keeps around it.
+void fitCaption(QPushButton* button) {
+    const QStyle* style = button->style();
+    const int margins = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                        2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    const QString text = StripAccessKeys(button->text());
+    FitFont(button, button->font(), [&](const QFontMetricsF& fm) {
+        return fm.horizontalAdvance(text) + margins <= button->width() &&
+               fm.height() <= button->height();
+    });
+}
+
 void dressPlain(QWidget* widget, const ControlDesign& c, QWidget* parent) {
     dress(widget, c, parent, {QPalette::WindowText}, {QPalette::Window});
 }
 
 QWidget* buildFrame(const ControlDesign& c, QWidget* parent) {
     auto* frame = new FormFrame(parent);
+    dressPlain(frame, c, parent);
     frame->SetCaption(c.caption);
     frame->SetFlat(c.flat);
-    dressPlain(frame, c, parent);
     frame->setAutoFillBackground(true);
     return frame;
 }
@@ -101,6 +115,7 @@ QWidget* buildButton(const ControlDesign& c, QWidget* parent, FormWindow& window
         window.SetCancelButton(button);
     // A designed back colour makes it a graphical button, painted in that colour.
     dress(button, c, parent, {QPalette::ButtonText}, {QPalette::Button});
+    fitCaption(button);
     return button;
 }
 
@@ -108,6 +123,7 @@ QWidget* buildCheckButton(const ControlDesign& c, QWidget* parent) {
     auto* check = new FormCheckButton(parent);
     check->setText(c.caption);
     dress(check, c, parent, {QPalette::ButtonText}, {QPalette::Button});
+    fitCaption(check);
     return check;
 }
 

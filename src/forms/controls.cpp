@@ -1,5 +1,6 @@
 #include "forms/controls.h"
 #include "forms/design.h"
+#include "forms/fonts.h"
 #include "forms/light_style.h"
 
 #include <QMouseEvent>
@@ -54,16 +55,35 @@ void FormLabel::SetCaption(const QString& caption) {
                 shown.mid(marked, 1).toHtmlEscaped() + QLatin1String("</u>") +
                 keepHostNamesWhole(shown.mid(marked + 1)).toHtmlEscaped());
     }
-    if (m_autoSize)
-        resize(sizeHint());
+    m_shown = keepHostNamesWhole(shown);
+    fitCaption();
 }
 
 void FormLabel::SetAutoSize(bool on) {
     m_autoSize = on;
-    if (on) {
+    if (on)
         setWordWrap(false);
+    fitCaption();
+}
+
+// Within what its container shows of it: an auto-sized label may grow up to the container's
+// edge, a wrapped one has its lines.
+void FormLabel::fitCaption() {
+    if (!parentWidget())
+        return;
+    if (!m_designFont)
+        m_designFont = font();
+    const QRect visible = geometry() & parentWidget()->rect();
+    const qreal room = parentWidget()->width() - x() - 2 * margin();
+    FitFont(this, *m_designFont, [&](const QFontMetricsF& fm) {
+        if (m_autoSize)
+            return fm.boundingRect(QRectF(0, 0, 1e6, 1e6), 0, m_shown).width() <= room;
+        const QRectF needed =
+            fm.boundingRect(QRectF(0, 0, width(), 1e6), Qt::TextWordWrap, m_shown);
+        return needed.width() <= visible.width() + 0.5 && needed.height() <= visible.height() + 0.5;
+    });
+    if (m_autoSize)
         resize(sizeHint());
-    }
 }
 
 void FormLabel::mousePressEvent(QMouseEvent* event) {
@@ -84,6 +104,14 @@ FormFrame::FormFrame(QWidget* parent) : QWidget(parent) { setAutoFillBackground(
 
 void FormFrame::SetCaption(const QString& caption) {
     m_caption = caption;
+    // Fitted to the frame's size and font, which come first. Children take the frame's font
+    // only where their design names none.
+    if (!m_designFont)
+        m_designFont = font();
+    const QString title = StripAccessKeys(caption);
+    FitFont(this, *m_designFont, [&](const QFontMetricsF& fm) {
+        return title.isEmpty() || fm.horizontalAdvance(title) + 12 <= width(); // as painted
+    });
     update();
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
 
 // The control kinds windows are built from, with the events their handlers expect (text boxes
 // in text_box.h).
@@ -30,7 +31,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void fitCaption();
+
     QString m_caption;
+    QString m_shown;
+    std::optional<QFont> m_designFont; // before any fitting
     bool m_autoSize = false;
     bool m_link = false;
     bool m_pressed = false;
@@ -50,6 +55,7 @@ protected:
 
 private:
     QString m_caption;
+    std::optional<QFont> m_designFont; // before any fitting
     bool m_flat = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QWidget>
 
 namespace forms {
 
@@ -60,6 +61,18 @@ QFont MakeFont(const FontSpec& spec, const QFont& base) {
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
     return font;
+}
+
+void FitFont(QWidget* control, const QFont& design,
+             const std::function<bool(const QFontMetricsF&)>& fits) {
+    QFont font = design;
+    const qreal smallest = design.pointSizeF() * 0.75;
+    for (qreal size = design.pointSizeF() - 0.25;
+         size >= smallest && !fits(QFontMetricsF(font, control)); size -= 0.25)
+        font.setPointSizeF(size);
+    // Set only when it changes: a font set is no longer taken from the container.
+    if (font != control->font())
+        control->setFont(font);
 }
 
 } // namespace forms
