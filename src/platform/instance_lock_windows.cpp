@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace platform {
@@ -20,7 +21,9 @@ QString PrivateLockFolder(const QString& appName) {
 }
 
 // A running copy holds its lock file open, and Windows will not remove an open file: a file
-// that can be removed was left behind, whatever process id it names (Windows reuses them).
+// that can be removed was left behind, whatever process id it names (Windows reuses them), even
+// one marked read-only (a copy from a backup). A folder there is no copy's: it goes if it is
+// empty, and is named if it cannot go.
 bool LockFileInstanceGuard::heldByAnother() {
     m_lock = std::make_unique<QLockFile>(m_path);
     m_lock->setStaleLockTime(0);
@@ -30,6 +33,13 @@ bool LockFileInstanceGuard::heldByAnother() {
         // The folder cannot hold a lock (read-only, full): better to start than to refuse.
         if (m_lock->error() != QLockFile::LockFailedError)
             return false;
+        if (QFileInfo(m_path).isDir()) {
+            if (QDir().rmdir(m_path))
+                continue;
+            m_blocking = m_path;
+            return true;
+        }
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
         if (!QFile::remove(m_path))
             return true;
     }

@@ -9,14 +9,16 @@
 namespace platform {
 namespace {
 
-// Qt decodes a registry value that reads "@Variant(...)" as the INI file's (user_settings.h);
-// the program never writes one, so such a value is damaged or planted, and is removed before
-// Qt can read it. The other values of the key stay.
+// Qt decodes a registry value that reads "@Variant(...)" or "@DateTime(...)" as the INI file's
+// (user_settings.h); the program never writes one, so such a value is damaged or planted, and is
+// removed before Qt can read it. The other values of the key stay.
 void removeStoredVariants(HKEY parent, const wchar_t* path) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(parent, path, 0, KEY_READ | KEY_SET_VALUE, &key) != ERROR_SUCCESS)
         return;
-    const QByteArray marker(reinterpret_cast<const char*>(L"@Variant("), 18);
+    // As Qt reads every kind of string value: UTF-16.
+    const QByteArray variant(reinterpret_cast<const char*>(L"@Variant("), 18);
+    const QByteArray dateTime(reinterpret_cast<const char*>(L"@DateTime("), 20);
     wchar_t name[16384];
     for (DWORD index = 0;;) {
         DWORD nameLength = DWORD(std::size(name));
@@ -29,7 +31,8 @@ void removeStoredVariants(HKEY parent, const wchar_t* path) {
         const bool read =
             RegEnumValueW(key, index, name, &nameLength, nullptr, nullptr,
                           reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS;
-        if (read && data.contains(marker) && RegDeleteValueW(key, name) == ERROR_SUCCESS)
+        if (read && (data.contains(variant) || data.contains(dateTime)) &&
+            RegDeleteValueW(key, name) == ERROR_SUCCESS)
             continue; // the next value now has this index
         ++index;
     }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QProcess>
+
+// What the lock tests of every system share with those of one system alone.
+inline const QString kApp = QStringLiteral("lunavik");
+
+// Starts the helper holding the lock; returns once it says it holds it.
+inline bool holdLock(QProcess& holder, const QString& path) {
+    holder.start(QStringLiteral(LUNAVIK_LOCK_HOLDER), {path});
+    return holder.waitForReadyRead(10000) && holder.readLine().trimmed() == "locked";
+}
