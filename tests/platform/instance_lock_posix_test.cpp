@@ -44,7 +44,7 @@ TEST(LockFileGuardTest, LeftoverLockInAnyStateIsTakenOver) {
     // A process id that surely belongs to no one: one that has just ended.
     QTemporaryDir scratch;
     QProcess gone;
-    ASSERT_TRUE(holdLock(gone, scratch.filePath(QStringLiteral("other.lock"))));
+    ASSERT_TRUE(HoldLock(gone, scratch.filePath(QStringLiteral("other.lock"))));
     const QByteArray deadPid = QByteArray::number(gone.processId());
     gone.closeWriteChannel();
     ASSERT_TRUE(gone.waitForFinished(10000));

@@ -13,7 +13,7 @@ using platform::LockFileInstanceGuard;
 TEST(LockFileGuardTest, RefusesOnlyWhileTheHolderLives) {
     LockFileInstanceGuard first(kApp);
     QProcess holder;
-    ASSERT_TRUE(holdLock(holder, first.LockPath()));
+    ASSERT_TRUE(HoldLock(holder, first.LockPath()));
     EXPECT_TRUE(first.AnotherInstanceRunning());
     EXPECT_EQ(first.BlockingLock(), QString());
 
