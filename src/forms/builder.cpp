@@ -76,9 +76,10 @@ QWidget* buildLabel(const ControlDesign& c, QWidget* parent) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     dressPlain(label, c, parent);
     label->setAutoFillBackground(!c.transparent);
-    // After the font and place: an auto-sized label takes the size of its caption.
-    label->SetCaption(c.caption);
+    // After the font and place: an auto-sized label takes the size of its caption, and the
+    // caption is fitted once, to the room it has.
     label->SetAutoSize(c.autoSize);
+    label->SetCaption(c.caption);
     label->SetLink(c.link);
     return label;
 }

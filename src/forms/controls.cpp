@@ -60,19 +60,25 @@ void FormLabel::SetCaption(const QString& caption) {
 }
 
 void FormLabel::SetAutoSize(bool on) {
+    if (on == m_autoSize)
+        return;
     m_autoSize = on;
-    if (on)
-        setWordWrap(false);
+    setWordWrap(!on);
     fitCaption();
 }
 
 // Within what its container shows of it: an auto-sized label may grow up to the container's
-// edge, a wrapped one has its lines.
+// edge, a wrapped one has its lines. Measured when it is first shown: a start lays out many
+// labels that stay hidden.
 void FormLabel::fitCaption() {
-    if (!parentWidget())
-        return;
     if (!m_designFont)
         m_designFont = font();
+    m_unfitted = !isVisible() || !parentWidget();
+    if (m_unfitted) {
+        if (m_autoSize)
+            resize(sizeHint());
+        return;
+    }
     const QRect visible = geometry() & parentWidget()->rect();
     const qreal room = parentWidget()->width() - x() - 2 * margin();
     FitFont(this, *m_designFont, [&](const QFontMetricsF& fm) {
@@ -84,6 +90,12 @@ void FormLabel::fitCaption() {
     });
     if (m_autoSize)
         resize(sizeHint());
+}
+
+void FormLabel::showEvent(QShowEvent* event) {
+    if (m_unfitted)
+        fitCaption();
+    QLabel::showEvent(event);
 }
 
 void FormLabel::mousePressEvent(QMouseEvent* event) {

@@ -27,6 +27,7 @@ signals:
     void Click();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -36,6 +37,7 @@ private:
     QString m_caption;
     QString m_shown;
     std::optional<QFont> m_designFont; // before any fitting
+    bool m_unfitted = false;           // until it is shown
     bool m_autoSize = false;
     bool m_link = false;
     bool m_pressed = false;

@@ -11,13 +11,12 @@ namespace {
 // bytes claim, so the store removes each such value under its key, and keeps the others.
 TEST(QtSettingsStoreTest, StoredVariantsInTheRegistryReadEmptyOtherValuesStay) {
     const QString app = QStringLiteral("lunavik"), section = QStringLiteral("Settings");
-    {
-        const auto planted = platform::OpenUserSettings(app);
-        planted->setValue(section + QLatin1Char('/') + kReminderKey, QDate(2026, 12, 7));
-        planted->setValue(QStringLiteral("Settings/Older/Due"),
-                          QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
-        planted->setValue(QStringLiteral("Settings/Kept"), QStringLiteral("yes"));
-    }
+    const auto planted = platform::OpenUserSettings(app);
+    planted->setValue(section + QLatin1Char('/') + kReminderKey, QDate(2026, 12, 7));
+    planted->setValue(QStringLiteral("Settings/Older/Due"),
+                      QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
+    planted->setValue(QStringLiteral("Settings/Kept"), QStringLiteral("yes"));
+    planted->sync();
     platform::QtSettingsStore store;
     EXPECT_EQ(store.Read(app, section, kReminderKey), QString());
     EXPECT_EQ(store.Read(app, QStringLiteral("Settings/Older"), QStringLiteral("Due")), QString());

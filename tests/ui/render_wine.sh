@@ -1,5 +1,6 @@
-# The captions' fit under Wine in the six languages at once, at DPI dots per inch, which Windows
-# reads from the user's registry as a program starts:  render_wine.sh RENDER_TEST DPI
+# The captions' fit on Wine's desktop, with the prefix's stand-ins for the Windows faces, in the
+# six languages at once, at DPI dots per inch, which Windows reads from the user's registry as a
+# program starts (Wine passes no QT_ variable on):  render_wine.sh RENDER_TEST DPI
 dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null; }
 dpi "$2"
 for locale in en_US de_DE es_ES fr_FR it_IT pt_BR; do # Wine's display language is LC_ALL's
