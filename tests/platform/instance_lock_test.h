@@ -2,7 +2,6 @@
 
 #include <QProcess>
 
-// What the lock tests of every system share with those of one system alone.
 inline const QString kApp = QStringLiteral("lunavik");
 
 // Starts the helper holding the lock; returns once it says it holds it.

@@ -7,8 +7,7 @@
 
 namespace {
 
-// Qt reads a registry value that holds "@Variant(" or "@DateTime(" as whatever type and size its
-// bytes claim, so the store removes each such value under its key, and keeps the others.
+// Qt decodes a "@Variant(" or "@DateTime(" value as whatever its bytes claim: such go, others stay.
 TEST(QtSettingsStoreTest, StoredVariantsInTheRegistryReadEmptyOtherValuesStay) {
     const QString app = QStringLiteral("lunavik"), section = QStringLiteral("Settings");
     const auto planted = platform::OpenUserSettings(app);

@@ -1,6 +1,5 @@
-"""What Windows reads from Lunavik.exe before it runs a line: the manifest, the version Explorer
-shows, the icon's sizes, a windowed program, and the loader's protections. Usage:
-check_executable.py LUNAVIK_EXE (Debian's Python, with python3-pefile)."""
+"""What Windows reads from Lunavik.exe before it runs a line (manifest, version, icon sizes,
+subsystem, the loader's protections): check_executable.py LUNAVIK_EXE, with python3-pefile."""
 import struct
 import sys
 import xml.etree.ElementTree as ET

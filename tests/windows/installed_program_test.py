@@ -1,9 +1,7 @@
-"""The installer, the MSI and the installed program under Wine, on scripts/xvfb.sh's X server:
-install into a folder of the user's, the main flow as typed, a second start, the registry, a
-reinstall, a German Windows, uninstall while running and not, the MSI. Wine has no accessibility
-bridge: Ctrl+C copies a message box, Ctrl+A, Ctrl+C a text box, xclip reads what Wine hands X.
-Usage: installed_program_test.py SETUP_EXE MSI, in the Wine prefix WINEPREFIX names, with the
-files signed with the certificate LUNAVIK_SIGN_CERT names."""
+"""The installer, the MSI and the installed program under Wine, on scripts/xvfb.sh's X server
+(steps()). Wine has no accessibility bridge: Ctrl+C copies a message box, Ctrl+A, Ctrl+C a text
+box, xclip reads what Wine hands X. Usage: installed_program_test.py SETUP_EXE MSI, in the Wine
+prefix WINEPREFIX names, the files signed with the certificate LUNAVIK_SIGN_CERT names."""
 import os
 import re
 import shlex
@@ -17,8 +15,7 @@ SETUP, MSI = sys.argv[1:3]
 PREFIX = os.environ["WINEPREFIX"]
 FOLDER = r"C:\Apps\Lunavik"  # the user's choice, not the default
 INSTALLED = os.path.join(PREFIX, "drive_c", "Apps", "Lunavik")
-SHORTCUT = os.path.join(PREFIX, "drive_c", "ProgramData", "Microsoft", "Windows", "Start Menu",
-                        "Programs", "Lunavik.lnk")
+SHORTCUT = PREFIX + "/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Lunavik.lnk"
 ENTRY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lunavik"
 SETTINGS = r"HKCU\Software\Orvaneth Softwares"
 # As on a real Windows, no LANG or LC_* in the programs' environment.
