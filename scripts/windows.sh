@@ -8,8 +8,9 @@
 #    lunavik-<version>-x64.msi, signed when LUNAVIK_SIGN_CERT and LUNAVIK_SIGN_KEY name a
 #    certificate and its key (packaging/windows/sign.sh).
 # With --test it then runs, under Wine: the engine, forms, window, shell, promotion, lock and
-# settings tests (CTest, on Qt's offscreen platform), and the installer with the installed program on a
-# virtual X server of its own (tests/windows/installed_program_test.py).
+# settings tests (CTest, on Qt's offscreen platform), the captions' fit on Wine's desktop, and the
+# installer with the installed program on a virtual X server of its own
+# (tests/windows/installed_program_test.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh windows

@@ -3,7 +3,7 @@
 # folder it is installed in. The build is kept in a cache folder named for the source version,
 # the cross compiler's version and every configure argument, so a later run prints that folder
 # at once and any change builds anew. First run: about 1,100 compile steps, 25 to 40 minutes on
-# two idle cores; about 1.5 GB of disk while it builds, 82 MB once installed. An interrupted
+# two idle cores; about 1.5 GB of disk while it builds, 87 MB once installed. An interrupted
 # build resumes where it stopped; two runs at once wait for each other.
 # Adds to apt's sources (once): /etc/apt/sources.list.d/lunavik-deb-src.sources, a deb-src
 # entry for every Debian suite the deb entries name, so that apt-get source finds qt6-base.
