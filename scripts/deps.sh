@@ -23,7 +23,13 @@ package=(
     dpkg-dev file
 )
 test=(
-    libgtest-dev libgmock-dev clang libclang-rt-14-dev
+    # the sanitized build: the release's default clang, its sanitizer runtime and the symbolizer
+    # that runtime names (llvm-symbolizer-<version>, in llvm-<version>); unversioned names, so
+    # that Debian 12 (clang 14) and Debian 13 (clang 19) each take their own
+    libgtest-dev libgmock-dev clang libclang-rt-dev llvm
+    # the locales the tests start the program in (generated below), and the lock test's private
+    # mount namespace
+    locales mount
     # compiled objects kept between runs and clones, and a faster linker for the test build
     ccache lld
     # the icon's scalable rendering (tools/render_icon)
@@ -64,9 +70,25 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
+
+# The tests run the program in each language's own locale; a fresh machine has only C.UTF-8,
+# and Qt warns on standard error about a locale the system lacks.
+if [ "$set_name" = test ]; then
+    wanted=()
+    for locale in en_US de_DE es_ES fr_FR it_IT pt_BR; do
+        locale -a 2>/dev/null | grep -qx "$locale.utf8" || wanted+=("$locale.UTF-8 UTF-8")
+    done
+    if [ ${#wanted[@]} -gt 0 ]; then
+        echo "Generating the locales: ${wanted[*]}"
+        printf '%s\n' "${wanted[@]}" | $sudo tee -a /etc/locale.gen >/dev/null
+        $sudo locale-gen >/dev/null
+    fi
+fi

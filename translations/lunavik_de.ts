@@ -71,6 +71,33 @@
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
         <translation>Lunavik läuft ohne Prüfung auf eine zweite Instanz: Es findet für seine Sperrdatei keinen Ordner, den nur Sie öffnen können.</translation>
     </message>
+    <message>
+        <source>Lunavik runs without its check for a second copy: it cannot write its lock file %1.</source>
+        <translation>Lunavik läuft ohne Prüfung auf eine zweite Instanz: Es kann seine Sperrdatei %1 nicht schreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>Lunavik cannot save its settings in %1: it may not write there.</source>
+        <translation>Lunavik kann seine Einstellungen nicht in %1 speichern: Es darf dort nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not use its settings file %1: it is not a plain file.</source>
+        <translation>Lunavik verwendet seine Einstellungsdatei %1 nicht: Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot read its settings file %1.</source>
+        <translation>Lunavik kann seine Einstellungsdatei %1 nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not read its settings file %1: it is damaged and cannot be set aside.</source>
+        <translation>Lunavik liest seine Einstellungsdatei %1 nicht: Sie ist beschädigt und lässt sich nicht beiseitelegen.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot keep its settings: it finds no configuration folder it can use (XDG_CONFIG_HOME, HOME).</source>
+        <translation>Lunavik kann seine Einstellungen nicht aufbewahren: Es findet keinen nutzbaren Konfigurationsordner (XDG_CONFIG_HOME, HOME).</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>
@@ -475,6 +502,10 @@
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>The carriage return between the sentences starts the second on a new line.</extracomment>
         <translation>Möglicherweise gibt es eine neue Version dieser Software.<byte value="xd"/>Möchten Sie nach Updates suchen?</translation>
+    </message>
+    <message>
+        <source>Lunavik could not open the page in your web browser.</source>
+        <translation>Lunavik konnte die Seite nicht in Ihrem Webbrowser öffnen.</translation>
     </message>
 </context>
 <context>

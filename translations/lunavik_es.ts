@@ -71,6 +71,33 @@
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
         <translation>Lunavik se ejecuta sin comprobar si hay otra copia en ejecución: no encuentra ninguna carpeta que solo tú puedas abrir para su archivo de bloqueo.</translation>
     </message>
+    <message>
+        <source>Lunavik runs without its check for a second copy: it cannot write its lock file %1.</source>
+        <translation>Lunavik se ejecuta sin comprobar si hay otra copia en ejecución: no puede escribir su archivo de bloqueo %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>Lunavik cannot save its settings in %1: it may not write there.</source>
+        <translation>Lunavik no puede guardar su configuración en %1: no tiene permiso para escribir ahí.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not use its settings file %1: it is not a plain file.</source>
+        <translation>Lunavik no usa su archivo de configuración %1: no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot read its settings file %1.</source>
+        <translation>Lunavik no puede leer su archivo de configuración %1.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not read its settings file %1: it is damaged and cannot be set aside.</source>
+        <translation>Lunavik no lee su archivo de configuración %1: está dañado y no se puede apartar.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot keep its settings: it finds no configuration folder it can use (XDG_CONFIG_HOME, HOME).</source>
+        <translation>Lunavik no puede conservar su configuración: no encuentra ninguna carpeta de configuración que pueda usar (XDG_CONFIG_HOME, HOME).</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>
@@ -470,6 +497,10 @@
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>The carriage return between the sentences starts the second on a new line.</extracomment>
         <translation>Puede que haya una actualización de este programa.<byte value="xd"/>¿Quieres buscar actualizaciones?</translation>
+    </message>
+    <message>
+        <source>Lunavik could not open the page in your web browser.</source>
+        <translation>Lunavik no ha podido abrir la página en tu navegador web.</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,33 @@
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
         <translation>Lunavik s’exécute sans vérifier si une autre copie est lancée&#xa0;: il ne trouve aucun dossier privé, fermé aux autres utilisateurs, où placer son fichier de verrouillage.</translation>
     </message>
+    <message>
+        <source>Lunavik runs without its check for a second copy: it cannot write its lock file %1.</source>
+        <translation>Lunavik s’exécute sans vérifier si une autre copie est lancée&#xa0;: il ne peut pas écrire son fichier de verrouillage %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>Lunavik cannot save its settings in %1: it may not write there.</source>
+        <translation>Lunavik ne peut pas enregistrer ses paramètres dans %1&#xa0;: il n’a pas le droit d’y écrire.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not use its settings file %1: it is not a plain file.</source>
+        <translation>Lunavik n’utilise pas son fichier de paramètres %1&#xa0;: ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot read its settings file %1.</source>
+        <translation>Lunavik ne peut pas lire son fichier de paramètres %1.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not read its settings file %1: it is damaged and cannot be set aside.</source>
+        <translation>Lunavik ne lit pas son fichier de paramètres %1&#xa0;: il est endommagé et ne peut pas être mis de côté.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot keep its settings: it finds no configuration folder it can use (XDG_CONFIG_HOME, HOME).</source>
+        <translation>Lunavik ne peut pas conserver ses paramètres&#xa0;: il ne trouve aucun dossier de configuration utilisable (XDG_CONFIG_HOME, HOME).</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>
@@ -472,6 +499,10 @@
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>The carriage return between the sentences starts the second on a new line.</extracomment>
         <translation>Une mise à jour de ce logiciel est peut-être disponible.<byte value="xd"/>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Lunavik could not open the page in your web browser.</source>
+        <translation>Lunavik n’a pas pu ouvrir la page dans votre navigateur web.</translation>
     </message>
 </context>
 <context>

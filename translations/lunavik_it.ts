@@ -71,6 +71,33 @@
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
         <translation>Lunavik viene eseguito senza controllare se è già in esecuzione un’altra copia: non trova nessuna cartella, accessibile solo a lei, in cui creare il proprio file di blocco.</translation>
     </message>
+    <message>
+        <source>Lunavik runs without its check for a second copy: it cannot write its lock file %1.</source>
+        <translation>Lunavik viene eseguito senza controllare se è già in esecuzione un’altra copia: non riesce a scrivere il proprio file di blocco %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>Lunavik cannot save its settings in %1: it may not write there.</source>
+        <translation>Lunavik non può salvare le proprie impostazioni in %1: non ha il permesso di scrivere lì.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not use its settings file %1: it is not a plain file.</source>
+        <translation>Lunavik non usa il proprio file di impostazioni %1: non è un file normale.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot read its settings file %1.</source>
+        <translation>Lunavik non riesce a leggere il proprio file di impostazioni %1.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not read its settings file %1: it is damaged and cannot be set aside.</source>
+        <translation>Lunavik non legge il proprio file di impostazioni %1: è danneggiato e non può essere messo da parte.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot keep its settings: it finds no configuration folder it can use (XDG_CONFIG_HOME, HOME).</source>
+        <translation>Lunavik non può conservare le proprie impostazioni: non trova nessuna cartella di configurazione utilizzabile (XDG_CONFIG_HOME, HOME).</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>
@@ -472,6 +499,10 @@
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>The carriage return between the sentences starts the second on a new line.</extracomment>
         <translation>Potrebbe essere disponibile un aggiornamento di questo software.<byte value="xd"/>Cercare un aggiornamento?</translation>
+    </message>
+    <message>
+        <source>Lunavik could not open the page in your web browser.</source>
+        <translation>Lunavik non è riuscito ad aprire la pagina nel suo browser web.</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,33 @@
         <source>Lunavik runs without its check for a second copy: it finds no folder that only you can open for its lock file.</source>
         <translation>O Lunavik está sendo executado sem verificar se há outra cópia aberta: ele não encontra nenhuma pasta que só você possa abrir para guardar o arquivo de bloqueio.</translation>
     </message>
+    <message>
+        <source>Lunavik runs without its check for a second copy: it cannot write its lock file %1.</source>
+        <translation>O Lunavik está sendo executado sem verificar se há outra cópia aberta: ele não consegue gravar o arquivo de bloqueio %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>Lunavik cannot save its settings in %1: it may not write there.</source>
+        <translation>O Lunavik não consegue salvar as configurações em %1: ele não tem permissão para gravar nesse local.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not use its settings file %1: it is not a plain file.</source>
+        <translation>O Lunavik não usa o arquivo de configurações %1: ele não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot read its settings file %1.</source>
+        <translation>O Lunavik não consegue ler o arquivo de configurações %1.</translation>
+    </message>
+    <message>
+        <source>Lunavik does not read its settings file %1: it is damaged and cannot be set aside.</source>
+        <translation>O Lunavik não lê o arquivo de configurações %1: ele está danificado e não pode ser deixado de lado.</translation>
+    </message>
+    <message>
+        <source>Lunavik cannot keep its settings: it finds no configuration folder it can use (XDG_CONFIG_HOME, HOME).</source>
+        <translation>O Lunavik não consegue guardar as configurações: ele não encontra nenhuma pasta de configuração que possa usar (XDG_CONFIG_HOME, HOME).</translation>
+    </message>
 </context>
 <context>
     <name>captions</name>
@@ -471,6 +498,10 @@
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>The carriage return between the sentences starts the second on a new line.</extracomment>
         <translation>Pode haver uma atualização deste programa disponível.<byte value="xd"/>Deseja procurar atualizações?</translation>
+    </message>
+    <message>
+        <source>Lunavik could not open the page in your web browser.</source>
+        <translation>O Lunavik não conseguiu abrir a página no seu navegador.</translation>
     </message>
 </context>
 <context>

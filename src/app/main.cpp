@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "app/start_messages.h"
+#include "app/terminal.h"
 #include "app/translations.h"
 #include "build_config.h"
 #include "forms/light_style.h"
@@ -10,7 +11,6 @@
 #include "platform/termination.h"
 
 #include <QApplication>
-#include <cstdio>
 #include <optional>
 
 int main(int argc, char** argv) {
@@ -35,22 +35,16 @@ int main(int argc, char** argv) {
     const QString appName = platform::ExecutableBaseName();
     platform::QtMessageBox messageBox;
     platform::DesktopUrlService urls;
-    platform::QtSettingsStore settings;
+    // What can't be kept or guarded is said on the error output, once a start.
+    const auto tell = [](const QString& line) { app::Tell(app::Channel::Error, line + u'\n'); };
+    platform::QtSettingsStore settings(tell);
     platform::QtClipboard clipboard;
     platform::SystemClock clock;
     platform::StdRandomGenerator random;
-    platform::LockFileInstanceGuard instance(appName);
+    platform::LockFileInstanceGuard instance(appName, tell);
     platform::ExitProcessEnder ender(settings, instance);
     platform::Platform platform{messageBox, urls,     settings, clipboard, clock,
                                 random,     instance, ender,    appName};
-    if (instance.LockPath().isEmpty()) {
-        // Anywhere else the lock would be shared with other users, and one of them could keep
-        // this one from ever starting: better to run unguarded than not at all.
-        const QString line = QCoreApplication::translate(
-            "InstanceLock", "Lunavik runs without its check for a second copy: it finds no "
-                            "folder that only you can open for its lock file.");
-        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    }
     platform::EndOnTermination(ender);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&ender] { ender.End(0); });
 

@@ -4,6 +4,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace platform {
@@ -21,8 +22,10 @@ QString PrivateLockFolder(const QString& appName);
 // instance runs, so a leftover file is taken over whatever it holds or whatever its mode.
 class LockFileInstanceGuard : public InstanceGuard {
 public:
-    // The lock lives in PrivateLockFolder.
-    explicit LockFileInstanceGuard(const QString& appName);
+    // The lock lives in PrivateLockFolder. When it can't keep a second copy out (no private
+    // folder, a lock file that can't be written), the program runs all the same, and tell
+    // says so once, with where and why.
+    LockFileInstanceGuard(const QString& appName, std::function<void(const QString&)> tell = {});
     ~LockFileInstanceGuard() override;
     bool AnotherInstanceRunning() override;
     QString BlockingLock() const override { return m_blocking; }
@@ -35,9 +38,12 @@ private:
     QString m_path;
     QString m_blocking;
     std::unique_ptr<QLockFile> m_lock;
+    std::function<void(const QString&)> m_tell;
     // Makes m_lock and tries to take it, where m_path names a lock not taken yet; whether a
     // running copy holds it. Each system tells a leftover file from a live one its own way.
     bool heldByAnother();
+    // Says why no copy can be kept out, once, and answers that none runs.
+    bool runUnguarded(const QString& why = {});
 };
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #include "platform/instance_lock.h"
+#include "platform/xdg_folders.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <cerrno>
 #include <csignal>
@@ -116,11 +116,11 @@ Leftover takeOverIfFree(const QString& path, QLockFile& lock) {
 } // namespace
 
 QString PrivateLockFolder(const QString& appName) {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (QDir::isAbsolutePath(runtime) && canHoldLock(QFile::encodeName(runtime)))
+    const QString runtime = XdgFolder("XDG_RUNTIME_DIR", nullptr);
+    if (!runtime.isEmpty() && canHoldLock(QFile::encodeName(runtime)))
         return runtime;
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (QDir::isAbsolutePath(cache) && QDir().mkpath(cache)) {
+    const QString cache = XdgFolder("XDG_CACHE_HOME", ".cache");
+    if (!cache.isEmpty() && QDir().mkpath(cache)) {
         const QString folder = QDir(cache).filePath(appName);
         if (makePrivateFolder(folder))
             return folder;
@@ -153,7 +153,7 @@ bool LockFileInstanceGuard::heldByAnother() {
             return false;
         // The folder cannot hold a lock (read-only, full): better to start than to refuse.
         if (m_lock->error() != QLockFile::LockFailedError)
-            return false;
+            return runUnguarded();
         switch (takeOverIfFree(m_path, *m_lock)) {
         case Leftover::Held:
             return true;

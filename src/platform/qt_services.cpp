@@ -1,5 +1,4 @@
 #include "platform/qt_services.h"
-#include "platform/user_settings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -46,47 +45,43 @@ MsgAnswer QtMessageBox::Show(const QString& text, MsgIcon icon, MsgButtons butto
     return MsgAnswer::Ok;
 }
 
-void DesktopUrlService::Open(const QString& url) {
-    // The result is deliberately ignored: no browser simply means nothing opens.
-    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+bool DesktopUrlService::Open(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 
-QSettings& QtSettingsStore::settingsFor(const QString& appName) {
-    auto& slot = m_files[appName];
-    if (!slot)
-        slot = OpenUserSettings(appName);
+QtSettingsStore::~QtSettingsStore() = default;
+
+UserSettings& QtSettingsStore::settingsFor(const QString& appName) {
+    auto& slot = m_places[appName];
+    if (!slot) {
+        slot = std::make_unique<UserSettings>(appName);
+        tellOnce(*slot);
+    }
     return *slot;
 }
 
+void QtSettingsStore::tellOnce(const UserSettings& settings) {
+    if (m_told || settings.Problem().isEmpty())
+        return;
+    m_told = true;
+    if (m_tell)
+        m_tell(settings.Problem());
+}
+
 QString QtSettingsStore::Read(const QString& appName, const QString& section, const QString& key) {
-    QSettings& s = settingsFor(appName);
-    // A value of another type (a damaged file) reads as text, or as empty.
-    return s.value(section + QLatin1Char('/') + key).toString();
+    return settingsFor(appName).Read(section + QLatin1Char('/') + key);
 }
 
 void QtSettingsStore::Save(const QString& appName, const QString& section, const QString& key,
                            const QString& value) {
-    const QString name = section + QLatin1Char('/') + key;
-    QSettings& s = settingsFor(appName);
-    s.setValue(name, value);
-    // Written at once: the value must survive a crash later in the session.
-    s.sync();
-    // Qt writes the file's other values back in its own spelling, which can show a stored variant
-    // that the file as read kept hidden (split by quotes, say): the next start would set the file
-    // aside, and this value with it. So it goes aside now, and the value into a new file.
-    if (s.format() == QSettings::IniFormat && SetAsideIfDamaged(s.fileName())) {
-        const QString path = s.fileName();
-        auto& slot = m_files[appName];
-        slot.reset();
-        slot = std::make_unique<QSettings>(path, QSettings::IniFormat);
-        slot->setValue(name, value);
-        slot->sync();
-    }
+    UserSettings& settings = settingsFor(appName);
+    if (!settings.Save(section + QLatin1Char('/') + key, value))
+        tellOnce(settings);
 }
 
 void QtSettingsStore::Flush() {
-    for (auto& [name, s] : m_files)
-        s->sync();
+    for (auto& [name, settings] : m_places)
+        settings->Flush();
 }
 
 void QtClipboard::Clear() {

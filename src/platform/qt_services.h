@@ -1,8 +1,9 @@
 #pragma once
 
 #include "platform/services.h"
+#include "platform/user_settings.h"
 
-#include <QSettings>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
@@ -18,22 +19,28 @@ public:
 
 class DesktopUrlService : public UrlService {
 public:
-    void Open(const QString& url) override;
+    bool Open(const QString& url) override;
 };
 
-// The user's own settings, where the system keeps them (see OpenUserSettings). QSettings writes
-// an INI file through a temporary file and renames it, so a crash never leaves half a file
-// behind.
+// The user's own settings, where the system keeps them (see UserSettings). QSettings writes an
+// INI file through a temporary file and renames it, so a crash never leaves half a file behind.
+// What can't be read or kept is told, once a start, through tell: the program works on without.
 class QtSettingsStore : public SettingsStore {
 public:
+    explicit QtSettingsStore(std::function<void(const QString&)> tell = {})
+        : m_tell(std::move(tell)) {}
+    ~QtSettingsStore() override;
     QString Read(const QString& appName, const QString& section, const QString& key) override;
     void Save(const QString& appName, const QString& section, const QString& key,
               const QString& value) override;
     void Flush() override;
 
 private:
-    QSettings& settingsFor(const QString& appName);
-    std::map<QString, std::unique_ptr<QSettings>> m_files;
+    UserSettings& settingsFor(const QString& appName);
+    void tellOnce(const UserSettings& settings);
+    std::function<void(const QString&)> m_tell;
+    bool m_told = false;
+    std::map<QString, std::unique_ptr<UserSettings>> m_places;
 };
 
 class QtClipboard : public ClipboardService {

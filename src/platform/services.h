@@ -23,8 +23,8 @@ public:
 class UrlService {
 public:
     virtual ~UrlService() = default;
-    // Hands the address to the default browser; a refusal is silently ignored.
-    virtual void Open(const QString& url) = 0;
+    // Hands the address to the default browser; false when no browser could be started.
+    virtual bool Open(const QString& url) = 0;
 };
 
 class SettingsStore {

@@ -18,7 +18,9 @@ void onSignal(int) {
 } // namespace
 
 void EndOnTermination(ProcessEnder& ender) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pipe) != 0)
+    // Close-on-exec: a browser started later must not be able to end this program, nor swallow
+    // its signals.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read);
     QObject::connect(notifier, &QSocketNotifier::activated, [&ender] { ender.End(0); });

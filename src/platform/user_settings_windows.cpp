@@ -48,12 +48,19 @@ void removeStoredVariants(HKEY parent, const wchar_t* path) {
 
 } // namespace
 
-// HKEY_CURRENT_USER\Software\<maker>\<program>, where Windows programs keep theirs.
-std::unique_ptr<QSettings> OpenUserSettings(const QString& appName) {
-    const QString path = QLatin1String("Software\\" LUNAVIK_MAKER "\\") + appName;
-    removeStoredVariants(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(path.utf16()));
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral(LUNAVIK_MAKER), appName);
+// HKEY_CURRENT_USER\Software\<maker>\<program>, where Windows programs keep theirs. Named by
+// its full path, QSettings reads that key alone: none of the maker's or the machine's keys that
+// it would otherwise fall back to, where a stored variant could be planted past the guard.
+UserSettings::UserSettings(const QString& appName) {
+    const QString key = QLatin1String("Software\\" LUNAVIK_MAKER "\\") + appName;
+    m_place = QLatin1String("HKEY_CURRENT_USER\\") + key;
+    removeStoredVariants(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(key.utf16()));
+    m_settings = std::make_unique<QSettings>(m_place, QSettings::NativeFormat);
+    m_settings->setFallbacksEnabled(false);
+}
+
+bool UserSettings::Save(const QString& name, const QString& value) {
+    return writeThrough(name, value);
 }
 
 } // namespace platform

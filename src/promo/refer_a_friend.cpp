@@ -62,4 +62,4 @@ void modTellAFriend::SubmitReferral() {
     OpenReferralUrl();
 }
 
-void modTellAFriend::OpenReferralUrl() { m_platform.urls.Open(strReferralURL); }
+void modTellAFriend::OpenReferralUrl() { modHelp::OpenInBrowser(m_platform, strReferralURL); }

@@ -17,7 +17,15 @@ QString modHelp::PageUrl(const char* pageKey) {
     return SiteFolderUrl() + QLatin1String("ssd.php?page=") + QLatin1String(pageKey);
 }
 
-void modHelp::open(const char* pageKey) { m_platform.urls.Open(PageUrl(pageKey)); }
+void modHelp::OpenInBrowser(platform::Platform& platform, const QString& url) {
+    if (!platform.urls.Open(url))
+        MsgBox(platform,
+               QCoreApplication::translate("modHelp",
+                                           "Lunavik could not open the page in your web browser."),
+               platform::MsgIcon::Critical);
+}
+
+void modHelp::open(const char* pageKey) { OpenInBrowser(m_platform, PageUrl(pageKey)); }
 
 void modHelp::OpenSoftwaresPage() { open("orvanethsoftwares"); }
 void modHelp::OpenDonatePage() { open("donate"); }

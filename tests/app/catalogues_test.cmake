@@ -1,9 +1,11 @@
 # The catalogues are complete: lupdate over the sources finds no text they lack, and lrelease
 # finds every message translated, none of them left as its English source unless a translator
 # marked it the same in that language (<translatorcomment>same as the English</translatorcomment>,
-# as Italian "File"). Works on copies, so the catalogues themselves stay as they are.
+# as Italian "File"); each translation keeps its source's placeholders (%1...), and no two long
+# texts share one translation (one number's paragraph given another's). Works on copies, so the catalogues themselves stay as they are.
 #   cmake -DLUPDATE=... -DLRELEASE=... -DSOURCE_DIR=<src> -DWORK_DIR=<dir> -DCATALOGUES=<a;b>
 #         -P catalogues_test.cmake
+cmake_minimum_required(VERSION 3.21)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 set(problems "")
@@ -25,13 +27,30 @@ foreach(catalogue ${CATALOGUES})
     file(READ ${catalogue} text)
     string(REPLACE ";" "," text "${text}") # the list splits at the ends of messages only
     string(REPLACE "</message>" ";" messages "${text}")
+    # Each translation keeps its source's placeholders, and no two paragraphs share one.
+    set(paragraphs "")
     foreach(message IN LISTS messages)
-        if(NOT message MATCHES "same as the English" AND message MATCHES
-           "<source>(.*)</source>.*<translation>(.*)</translation>")
-            if(CMAKE_MATCH_1 STREQUAL CMAKE_MATCH_2)
-                string(APPEND problems "${name}: left in English: ${CMAKE_MATCH_1}\n")
-            endif()
+        if(NOT message MATCHES "<source>(.*)</source>.*<translation>(.*)</translation>")
+            continue()
         endif()
+        set(source "${CMAKE_MATCH_1}")
+        set(translation "${CMAKE_MATCH_2}")
+        if(source STREQUAL translation AND NOT message MATCHES "same as the English")
+            string(APPEND problems "${name}: left in English: ${source}\n")
+        endif()
+        string(REGEX MATCHALL "%[0-9]" wanted "${source}")
+        string(REGEX MATCHALL "%[0-9]" kept "${translation}")
+        list(SORT wanted)
+        list(SORT kept)
+        if(NOT wanted STREQUAL kept)
+            string(APPEND problems "${name}: placeholders ${wanted} became ${kept}: ${source}\n")
+        endif()
+        string(LENGTH "${translation}" length)
+        string(MD5 key "${translation}")
+        if(length GREATER 80 AND key IN_LIST paragraphs)
+            string(APPEND problems "${name}: another paragraph already reads: ${translation}\n")
+        endif()
+        list(APPEND paragraphs ${key})
     endforeach()
 endforeach()
 if(problems)

@@ -4,7 +4,9 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -38,25 +40,58 @@ TEST(QtSettingsStoreTest, DamagedFileReadsEmptyAndSavedValueOutlivesTheStoreObje
     EXPECT_EQ(later.Read(QStringLiteral("other"), kSection, kReminderKey), QString());
 }
 
-TEST(QtSettingsStoreTest, UnwritableFolderIsNoFailure) {
-    QTemporaryDir dir;
-    // A file where the application's folder belongs stops writes even for root; the
-    // read-only folder stops them for everyone else.
-    QFile blocker(dir.filePath(kApp));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const QString readOnly = dir.filePath(QStringLiteral("readonly"));
-    ASSERT_TRUE(QDir().mkpath(readOnly));
-    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
-    for (const QString& folder : {dir.path(), readOnly}) {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
-        QtSettingsStore store;
-        store.Save(kApp, kSection, kReminderKey, kValue);
-        store.Flush();
-        EXPECT_TRUE(store.Read(kApp, kSection, kReminderKey).isEmpty() ||
-                    store.Read(kApp, kSection, kReminderKey) == kValue);
+// What lies at the settings file's place, or where the configuration folder is said to be,
+// never crashes, hangs or blocks the start; what can't be read or kept is told once.
+TEST(QtSettingsStoreTest, HostilePlacesAreToldAndNeverRead) {
+    const struct {
+        const char* name;
+        const char* config;  // XDG_CONFIG_HOME below the test's folder, or as it stands
+        const char* prepare; // shell commands run in the test's folder first
+        const char* told;    // the start of the line told, "" nothing
+        const char* savedAt; // where the value then lies, "" nowhere
+    } cases[] = {
+        {"pipe", "c", "mkdir -p c/lunavik && mkfifo c/lunavik/lunavik.ini",
+         "Lunavik does not use its settings file", ""},
+        {"device", "c", "mkdir -p c/lunavik && ln -s /dev/zero c/lunavik/lunavik.ini",
+         "Lunavik does not use its settings file", ""},
+        {"endless file", "c", "mkdir -p c/lunavik && truncate -s 100G c/lunavik/lunavik.ini", "",
+         "c/lunavik/lunavik.ini"},
+        {"damaged, no room to set it aside", "c",
+         "mkdir -p c/lunavik/lunavik.ini.damaged/x && printf '[S]\\nv=@Variant(\\\\0)\\n' >"
+         " c/lunavik/lunavik.ini",
+         "Lunavik does not read its settings file", ""},
+        {"folder named by a file", "c", "touch c", "Lunavik cannot save its settings in", ""},
+        {"relative folder", "relcfg", "mkdir home", "", "home/.config/lunavik/lunavik.ini"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_EQ(std::system(qPrintable(
+                      QStringLiteral("cd '%1' && %2").arg(dir.path(), QLatin1String(c.prepare)))),
+                  0);
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
+        const QByteArray config(c.config);
+        qputenv("XDG_CONFIG_HOME", config.startsWith("rel")
+                                       ? config
+                                       : QFile::encodeName(dir.filePath(QLatin1String(c.config))));
+        QStringList told;
+        {
+            QtSettingsStore store([&told](const QString& line) { told << line; });
+            EXPECT_EQ(store.Read(kApp, kSection, kReminderKey), QString());
+            store.Save(kApp, kSection, kReminderKey, kValue);
+            store.Flush();
+        }
+        qputenv("XDG_CONFIG_HOME", saved);
+        qputenv("HOME", home);
+        ASSERT_EQ(told.size(), *c.told ? 1 : 0) << told.join(u'\n').toStdString();
+        if (*c.told)
+            EXPECT_TRUE(told[0].startsWith(QLatin1String(c.told))) << told[0].toStdString();
+        if (*c.savedAt) {
+            QSettings file(dir.filePath(QLatin1String(c.savedAt)), QSettings::IniFormat);
+            EXPECT_EQ(file.value(kSection + u'/' + kReminderKey).toString(), kValue);
+        }
     }
-    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST(QtMessageBoxTest, ShowsABareCarriageReturnAsALineBreakAndAnswersByKey) {

@@ -43,8 +43,12 @@ public:
 
 class Urls : public platform::UrlService {
 public:
-    void Open(const QString& url) override { m_opened << url; }
+    bool Open(const QString& url) override {
+        m_opened << url;
+        return !m_refuse;
+    }
     QStringList m_opened;
+    bool m_refuse = false; // as a system with no browser answers
 };
 
 class Settings : public platform::SettingsStore {
