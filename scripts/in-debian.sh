@@ -40,6 +40,9 @@ exec unshare --mount --propagation private bash -s -- "$root" "$release" "$clone
 set -euo pipefail
 root=$1 release=$2 clone=$3
 shift 3
+# The root a mount of its own, as a system's root is: what runs inside may then make mount
+# namespaces of its own (the screen reader's private /proc).
+mount --bind "$root" "$root"
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys"
 mount --rbind /dev "$root/dev"

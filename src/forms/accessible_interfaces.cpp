@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace forms {
 
@@ -146,6 +147,82 @@ private:
     FormLabel* label() const { return static_cast<FormLabel*>(widget()); }
 };
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// A closed list's current item, as the list's one selected child. Orca 48 says a list's value
+// after Down or Up by asking the list which child is selected; the items of the dropped-down
+// part live in a window of their own, where Qt 6.8's bridge gives them no parent, so Orca finds
+// none and says nothing. This item is always there, in the list itself.
+class CurrentItem : public QAccessibleInterface {
+public:
+    explicit CurrentItem(QComboBox* combo) : m_combo(combo) {}
+    bool isValid() const override { return m_combo; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return m_combo ? m_combo->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(m_combo);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && m_combo ? m_combo->currentText() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        return m_combo ? QRect(m_combo->mapToGlobal(QPoint(0, 0)), m_combo->size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.selectable = true;
+        s.selected = true;
+        return s;
+    }
+
+private:
+    QPointer<QComboBox> m_combo;
+};
+
+// What Qt 6.8 passes on besides: the current item as the selection, and the value as the
+// "valuetext" attribute, which Orca 48 reads before anything else for a list's value (it
+// would otherwise say the list's name there).
+class ListExtras : public QAccessibleSelectionInterface, public QAccessibleAttributesInterface {
+public:
+    explicit ListExtras(QComboBox* combo)
+        : m_combo(combo), m_item(QAccessible::registerAccessibleInterface(new CurrentItem(combo))) {
+    }
+    ~ListExtras() override { QAccessible::deleteAccessibleInterface(m_item); }
+    QAccessibleInterface* item() const { return QAccessible::accessibleInterface(m_item); }
+
+    int selectedItemCount() const override { return m_combo->currentIndex() >= 0 ? 1 : 0; }
+    QList<QAccessibleInterface*> selectedItems() const override {
+        return selectedItemCount() ? QList<QAccessibleInterface*>{item()}
+                                   : QList<QAccessibleInterface*>{};
+    }
+    bool select(QAccessibleInterface*) override { return false; }
+    bool unselect(QAccessibleInterface*) override { return false; }
+    bool selectAll() override { return false; }
+    bool clear() override { return false; }
+
+    QList<QAccessible::Attribute> attributeKeys() const override {
+        return {QAccessible::Attribute::Custom};
+    }
+    QVariant attributeValue(QAccessible::Attribute key) const override {
+        if (key != QAccessible::Attribute::Custom)
+            return {};
+        return QVariant::fromValue(
+            QHash<QString, QString>{{QStringLiteral("valuetext"), m_combo->currentText()}});
+    }
+
+private:
+    QComboBox* m_combo;
+    QAccessible::Id m_item;
+};
+#endif
+
 // A drop-down list without typing: named by its accessible name, valued by its current item.
 // Qt on Linux names it by its current item instead, which leaves several lists indistinguishable.
 class ListInterface : public QAccessibleWidget, public ShownText {
@@ -160,13 +237,21 @@ public:
             return combo()->currentText();
         return QAccessibleWidget::text(t);
     }
-    // The drop-down part, as Qt's own interface has it.
-    int childCount() const override { return 1; }
+    // The drop-down part, as Qt's own interface has it, and where Qt passes it on, the current
+    // item.
+    int childCount() const override { return kChildren; }
     QAccessibleInterface* child(int index) const override {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (index == 1)
+            return m_extras.item();
+#endif
         return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child && child->object() == combo()->view() ? 0 : -1;
+        for (int i = 0; i < kChildren; ++i)
+            if (child && this->child(i) == child)
+                return i;
+        return -1;
     }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessible::State state() const override {
@@ -178,6 +263,12 @@ public:
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface*>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (t == QAccessible::SelectionInterface)
+            return static_cast<QAccessibleSelectionInterface*>(&m_extras);
+        if (t == QAccessible::AttributesInterface)
+            return static_cast<QAccessibleAttributesInterface*>(&m_extras);
+#endif
         return QAccessibleWidget::interface_cast(t);
     }
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
@@ -198,6 +289,12 @@ protected:
 
 private:
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    static constexpr int kChildren = 2;
+    ListExtras m_extras{combo()};
+#else
+    static constexpr int kChildren = 1;
+#endif
 };
 
 // A single-line text box. Qt's own interface reports every character as a text-attribute run of

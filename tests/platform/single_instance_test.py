@@ -226,8 +226,11 @@ def unwritable_home(m, user, other):
         m.expect(first, "running", "the first start, after the others")
         for proc in (again, unguarded, first):
             m.end(proc)
+        # The read-only home keeps the settings from being saved, which is told too.
         if m.stderr(unguarded) != ("Lunavik runs without its check for a second copy: it finds "
-                                   "no folder that only you can open for its lock file."):
+                                   "no folder that only you can open for its lock file.\n"
+                                   "Lunavik cannot save its settings in %s/.config/lunavik/"
+                                   "lunavik.ini: it may not write there." % home):
             raise Failure("an unguarded start printed: " + m.stderr(unguarded))
 
 
