@@ -25,7 +25,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DLUNAVIK_BUILD_TESTS=ON -DLUNAVIK_WERROR=ON -DLUNAVIK_BENCH=ON >/dev/null
 cmake --build "$build"
 
-# Signing (README): a --test run signs with a throw-away certificate it makes, never the
+# Signing (docs/windows.md): a --test run signs with a throw-away certificate it makes, never the
 # maker's, so that the signing step is tried too.
 if [ "${1:-}" = --test ]; then
     signing=$(cd "$build" && pwd)/signing
@@ -36,7 +36,7 @@ if [ "${1:-}" = --test ]; then
     export LUNAVIK_SIGN_CERT="$signing/cert.pem" LUNAVIK_SIGN_KEY="$signing/key.pem"
 fi
 [ -n "${LUNAVIK_SIGN_CERT:-}" ] ||
-    echo "Not signed: no LUNAVIK_SIGN_CERT and LUNAVIK_SIGN_KEY given (README, Windows: Signing)."
+    echo "Not signed: no LUNAVIK_SIGN_CERT and LUNAVIK_SIGN_KEY given (docs/windows.md, Signing)."
 
 (cd "$build" && cpack -C Release >/dev/null)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")

@@ -101,7 +101,8 @@ expect("both displays not there", [], 1, out=[], err=["displays %s and wl-9;" % 
 expect("platform plugin not installed", [], 1, out=[],
        err=["'nosuchplugin'", "xvfb-run lunavik -platform xcb"], QT_QPA_PLATFORM="nosuchplugin")
 expect("two plugins missing, German on an English locale", [], 1, out=[],
-       err=["»nosuch« und »nothere«", "Lunavik"], QT_QPA_PLATFORM="nosuch;nothere",
+       err=["Plattform-Plugins »nosuch« und »nothere« ließen", "Lunavik"],
+       QT_QPA_PLATFORM="nosuch;nothere",
        LANGUAGE="de", LC_ALL="", LC_MESSAGES="", LANG="en_US.UTF-8")
 
 finish("command line")

@@ -29,8 +29,13 @@ class Desktop(Sandbox):
         stubs = os.path.join(self.root, "stubs")
         os.makedirs(stubs)
         self.opened = os.path.join(self.root, "opened-urls.txt")
+        # It also writes down the descriptors it was given beyond the standard three: none of
+        # the program's may reach what it starts (the listing's own is left out).
         with open(os.path.join(stubs, "xdg-open"), "w") as f:
-            f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.opened)
+            f.write("#!/usr/bin/python3\nimport os, sys\nfds = os.listdir('/proc/self/fd')\n"
+                    "open(%r, 'a').write(' '.join(sys.argv[1:]) + '\\n')\n"
+                    "open(%r, 'a').write(' '.join(sorted(fds, key=int)[4:]) + '\\n')\n"
+                    % (self.opened, self.opened + ".fds"))
         os.chmod(os.path.join(stubs, "xdg-open"), 0o755)
 
         self.env = scratch_env(self.root, PATH=stubs + os.pathsep + "/usr/local/bin:/usr/bin:/bin",
@@ -97,6 +102,10 @@ class Desktop(Sandbox):
             raise Failure("%r has no area on screen to click" % node.name)
         x, y = box.x + box.width // 2, box.y + box.height // 2
         self.xdotool("mousemove", str(x), str(y), "click", "1")
+
+    def inherited_fds(self):
+        with open(self.opened + ".fds") as f:
+            return [line.split() for line in f if line.strip()]
 
     def opened_urls(self):
         try:

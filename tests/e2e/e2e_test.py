@@ -317,6 +317,8 @@ def refer_a_friend(d, first):
     wanted = (prefix + "Jane Doe&taf2=jane@mail.example&taf3=Your Message\r\n"
               "&taf4=Bob Roe&taf5=bob@mail.example&taf6=" + SITE + "/lunavik/")
     expect(sent == wanted, "the referral address reads %r,\nexpected %r" % (sent, wanted))
+    fds = d.inherited_fds()
+    expect(fds == [[]] * len(fds), "the browser was given the program's descriptors %r" % fds)
     log("referral address opened: " + urls[0])
 
 

@@ -265,6 +265,21 @@ def quiet(m, user):
     log("a plain start without XDG_RUNTIME_DIR prints nothing; Qt's later messages get out")
 
 
+def hostile_settings(m, user):
+    """Settings nested 30,000 deep that cannot be set aside (a folder stands where they would go)
+    are not read: the main window shows, the start says why, and SIGTERM ends it cleanly."""
+    folder = os.path.join(user.home, ".config", "lunavik")
+    os.makedirs(os.path.join(folder, "lunavik.ini.damaged", "kept"))
+    with open(os.path.join(folder, "lunavik.ini"), "w") as f:
+        f.write("[Settings]\njunk=@Variant(%s\\0\\0\\0\\x2\\0\\0\\0\\x7)\n"
+                % ("\\0\\0\\0\\x9\\0\\0\\0\\x1" * 30000))
+    proc = m.start(user, "running", "a start over deep settings that cannot be set aside")
+    m.end(proc)
+    if proc.returncode != 0 or "is damaged and cannot be set aside" not in m.stderr(proc):
+        raise Failure("over deep settings: status %r, said %r" % (proc.returncode, m.stderr(proc)))
+    shutil.rmtree(os.path.join(user.home, ".config"))
+
+
 def main():
     if len(sys.argv) != 3:
         print(__doc__)
@@ -279,6 +294,7 @@ def main():
         me = pwd.getpwuid(os.geteuid())
         a = m.user(me.pw_name, me.pw_uid, me.pw_gid)
         quiet(m, a)
+        hostile_settings(m, a)
         b = m.second_user()
         if b is not None:
             two_users(m, a, b)
