@@ -151,8 +151,16 @@ TEST(PrivateLockFolderTest, RuntimeFolderOnlyWhenPrivateElseOwnCacheFolder) {
         QDir(fallback).removeRecursively();
     }
 
-    // The program's own cache folder: closed again if opened up, refused if it is a symlink.
     const ScopedEnv noRuntime("XDG_RUNTIME_DIR", QByteArray());
+    {
+        // A home whose name does not decode is never made anew under the decoded name.
+        const QByteArray home = QFile::encodeName(dir.path()) + "/j\xFCrgen";
+        ASSERT_EQ(::mkdir(home.constData(), 0700), 0);
+        const ScopedEnv homeEnv("HOME", home), noCache("XDG_CACHE_HOME", QByteArray());
+        PrivateLockFolder(kApp);
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral(u"j\uFFFDrgen"))));
+    }
+    // The program's own cache folder: closed again if opened up, refused if it is a symlink.
     ASSERT_TRUE(QDir().mkpath(fallback));
     ::chmod(QFile::encodeName(fallback).constData(), 0777);
     EXPECT_EQ(PrivateLockFolder(kApp), fallback);

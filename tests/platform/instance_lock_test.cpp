@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,6 +37,18 @@ TEST(LockFileGuardTest, LockThatCannotBeRemovedIsNamedNotTakenForAnInstance) {
     ASSERT_TRUE(QDir(guard.LockPath()).rmdir(QStringLiteral("inside"))); // empty, it goes
     EXPECT_FALSE(guard.AnotherInstanceRunning());
     EXPECT_EQ(guard.BlockingLock(), QString());
+}
+
+// A lock file that can't be written (a full or read-only disk; here a name too long for any
+// file system) lets the start go on, and says so, once.
+TEST(LockFileGuardTest, LockThatCannotBeWrittenIsToldOnce) {
+    QStringList told;
+    LockFileInstanceGuard guard(QString(300, u'x'), [&told](const QString& line) { told << line; });
+    EXPECT_FALSE(guard.AnotherInstanceRunning());
+    EXPECT_FALSE(guard.AnotherInstanceRunning());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith(QStringLiteral("Lunavik runs without its check for a second "
+                                                  "copy: it cannot write its lock file")));
 }
 
 } // namespace
