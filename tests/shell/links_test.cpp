@@ -12,6 +12,7 @@ struct LinkCase {
     const char* window;
     const char* control; // a menu entry, a control, or "offer" for whichever offer is on top
     const char* page;
+    bool noBrowser = false; // none can be started: a box says so
 };
 
 class Link : public ProgramTest, public testing::WithParamInterface<LinkCase> {};
@@ -19,6 +20,7 @@ class Link : public ProgramTest, public testing::WithParamInterface<LinkCase> {}
 TEST_P(Link, OpensItsPageAndKeepsTheWindow) {
     const LinkCase& c = GetParam();
     m_fake.random.m_values = {c.rnd};
+    m_fake.urls.m_refuse = c.noBrowser;
     start();
     forms::Form& f = form(c.window);
     f.Show();
@@ -30,7 +32,11 @@ TEST_P(Link, OpensItsPageAndKeepsTheWindow) {
     else
         click(f, c.control);
     EXPECT_EQ(m_fake.urls.m_opened, QStringList{PageUrl(c.page)});
-    expectNoMessage();
+    if (c.noBrowser)
+        expectMessage(QStringLiteral("Lunavik could not open the page in your web browser."),
+                      platform::MsgIcon::Critical);
+    else
+        expectNoMessage();
     EXPECT_TRUE(f.IsVisible());
 }
 
@@ -39,6 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(LinkCase{"Donate", 0, "frmMain", "mnuDonate", "donate"},
                     LinkCase{"OnlineHelp", 0, "frmMain", "mnuOnline", "help-web-page"},
                     LinkCase{"VisitUs", 0, "frmMain", "mnuVisit", "home-page"},
+                    LinkCase{"VisitUsNoBrowser", 0, "frmMain", "mnuVisit", "home-page", true},
                     LinkCase{"CheckForUpdate", 0, "frmMain", "mnuUpdate", "download-web-page"},
                     LinkCase{"Banner", 0, "frmMain", "Label61", "home-page"},
                     LinkCase{"CoBrandOnTop", 0.0f, "frmMain", "offer", "co-brand"},
