@@ -48,8 +48,10 @@ ls -l "$setup" "$build/lunavik-$version-windows-x64.zip" "$msi"
 # The executable's manifest, version, icon and protections, read with Debian's python3-pefile.
 PYTHONPATH=tests/e2e /usr/bin/python3 tests/windows/check_executable.py "$build/src/app/Lunavik.exe"
 
-# A Wine of the build's own, made once: nothing of the user's Wine is read or changed.
-export WINEPREFIX="$PWD/$build/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A Wine of the build's own, made once: nothing of the user's Wine is read or changed, and no
+# menu entries or icons are written into the user's home (winemenubuilder off).
+export WINEPREFIX="$PWD/$build/wine" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine brings no Windows fonts: each face Windows and the windows' designs name is drawn by a
 # stand-in at least as wide, so a caption cut off on Windows is cut off here too.
 faces=("Verdana=DejaVu Sans" "Tahoma=DejaVu Sans" "Arial=Liberation Sans"

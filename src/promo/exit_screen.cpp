@@ -11,6 +11,7 @@
 #include "shell/startup.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 using forms::ControlDesign;
 using forms::FormTextBox;

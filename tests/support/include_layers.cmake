@@ -10,7 +10,8 @@ foreach(layer IN LISTS layers)
     list(FIND layers ${layer} rank)
     file(GLOB sources ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
     foreach(source IN LISTS sources)
-        # Only the platform and the start-up have a unit per system; the rest never asks.
+        # Only the platform and app (command line and start-up) have a unit per system; the rest
+        # never asks.
         file(STRINGS ${source} asks REGEX "Q_OS_|_WIN32|__linux__|__unix__|__APPLE__")
         file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
         if(asks AND layer MATCHES "^(engine|forms|shell|ui|promo)$")
