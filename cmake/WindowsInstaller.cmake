@@ -29,6 +29,34 @@ set(CPACK_NSIS_URL_INFO_ABOUT "${CPACK_PACKAGE_HOMEPAGE_URL}")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/lunavik.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/lunavik.ico")
 
+# The installer speaks the program's languages (LUNAVIK_LOCALES): NSIS's name for each and the
+# one line of its own. A language the program speaks and this table lacks stops the build.
+set(lunavik_nsis_en_US English "Lunavik is running. Close it, then choose Retry.")
+set(lunavik_nsis_de_DE German
+    "Lunavik wird ausgeführt. Schließen Sie Lunavik und wählen Sie dann „Wiederholen“.")
+set(lunavik_nsis_fr_FR French
+    "Lunavik est en cours d’exécution. Fermez-le, puis choisissez « Recommencer ».")
+set(lunavik_nsis_es_ES Spanish "Lunavik se está ejecutando. Ciérrelo y elija Reintentar.")
+set(lunavik_nsis_it_IT Italian "Lunavik è in esecuzione. Chiuderlo, quindi scegliere Riprova.")
+set(lunavik_nsis_pt_BR PortugueseBR "O Lunavik está em execução. Feche-o e escolha Repetir.")
+set(CPACK_LUNAVIK_NSIS_LANGUAGES ${CMAKE_BINARY_DIR}/nsis_languages.nsh)
+set(_languages "")
+set(_strings "")
+foreach(_locale IN LISTS LUNAVIK_LOCALES)
+    if(NOT DEFINED lunavik_nsis_${_locale})
+        message(FATAL_ERROR "The installer lacks ${_locale}, which Lunavik speaks: add "
+                            "lunavik_nsis_${_locale} to ${CMAKE_CURRENT_LIST_FILE}")
+    endif()
+    list(GET lunavik_nsis_${_locale} 0 _name)
+    list(GET lunavik_nsis_${_locale} 1 _running)
+    string(TOUPPER "${_name}" _upper)
+    string(APPEND _languages "!insertmacro MUI_LANGUAGE \"${_name}\"\n")
+    string(APPEND _strings "LangString Running \${LANG_${_upper}} \"${_running}\"\n")
+endforeach()
+file(WRITE ${CPACK_LUNAVIK_NSIS_LANGUAGES} "${_languages}\n${_strings}")
+unset(_languages)
+unset(_strings)
+
 # The MSI: CPack stages the files, packaging/windows/msi.cmake makes the package.
 set(CPACK_EXTERNAL_ENABLE_STAGING ON)
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${LUNAVIK_WINDOWS_PACKAGING}/msi.cmake)

@@ -83,7 +83,11 @@ fi
 # and Qt warns on standard error about a locale the system lacks.
 if [ "$set_name" = test ]; then
     wanted=()
-    for locale in en_US de_DE es_ES fr_FR it_IT pt_BR; do
+    # English, and each catalogue's language as the build names its locale (de_DE, pt_BR).
+    catalogues=$(ls "$(dirname "$0")/../translations" | sed -n 's/^lunavik_\(.*\)\.ts$/\1/p')
+    for language in en_US $catalogues; do
+        locale=$language
+        [[ $language == *_* ]] || locale=${language}_${language^^}
         locale -a 2>/dev/null | grep -qx "$locale.utf8" || wanted+=("$locale.UTF-8 UTF-8")
     done
     if [ ${#wanted[@]} -gt 0 ]; then

@@ -70,5 +70,7 @@ if [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" != "$prefix_kind" ]; then
 fi
 # The caption-fit checks run on Wine's own desktop, on a virtual X server of their own.
 bash scripts/xvfb.sh ctest --test-dir "$build" --output-on-failure --no-tests=error
-LUNAVIK_VERSION=$version PYTHONPATH=tests/e2e bash scripts/xvfb.sh --wm \
+languages=$(sed -n 's/^LUNAVIK_LANGUAGES:INTERNAL=//p' "$build/CMakeCache.txt")
+LUNAVIK_VERSION=$version LUNAVIK_LANGUAGES=$languages PYTHONPATH=tests/e2e \
+    bash scripts/xvfb.sh --wm \
     python3 tests/windows/installed_program_test.py "$setup" "$msi"

@@ -6,7 +6,7 @@ namespace app {
 
 void Tell(Channel channel, const QString& text) {
     std::FILE* stream = channel == Channel::Output ? stdout : stderr;
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fprintf(stream, "%s", text.toLocal8Bit().constData());
     std::fflush(stream);
 }
 

@@ -101,12 +101,14 @@ Found inspect(const QString& path) {
     } else if (st.st_size > kLargestFile) {
         found = Found::Damaged;
     } else {
-        QByteArray bytes(kLargestFile + 1, Qt::Uninitialized);
-        qsizetype size = 0;
-        for (ssize_t got = 1; got > 0 && size<bytes.size(); size += got> 0 ? got : 0)
-            got = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
-        bytes.truncate(size);
-        found = size > kLargestFile || holdsStoredVariant(bytes) ? Found::Damaged : Found::Sound;
+        QByteArray bytes;
+        char chunk[4096];
+        ssize_t got = 0;
+        while (bytes.size() <= kLargestFile && (got = ::read(fd, chunk, sizeof chunk)) > 0)
+            bytes.append(chunk, got);
+        // One that grew past the limit since it was looked at counts as damaged too.
+        found = bytes.size() > kLargestFile || holdsStoredVariant(bytes) ? Found::Damaged
+                                                                         : Found::Sound;
     }
     ::close(fd);
     return found;

@@ -6,8 +6,8 @@
 #include "forms/text_box.h"
 #include "promo/exit_texts.h"
 #include "promo/refer_a_friend.h"
-#include "shell/app_title.h"
 #include "shell/mod_help.h"
+#include "shell/msg_box.h"
 #include "shell/startup.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "promo/exit_texts.h"
 
-#include "shell/app_title.h"
+#include "shell/mod_help.h"
 
 #include <QCoreApplication>
 
@@ -37,32 +37,33 @@ QString BoardAppeal(int index) {
                                       "the discussions and other activities. Programs like this "
                                       "cannot be supported and maintained unless you visit the "
                                       "site regularly."))
-            .arg(BoardHost());
+            .arg(modHelp::BoardHost());
     case 2:
         return text(QT_TRANSLATE_NOOP("exit_texts",
                                       "%1 is a free online forum on astrology, numerology and the "
                                       "occult. Visiting it regularly helps us to develop and "
                                       "maintain this software."))
-            .arg(BoardHost());
+            .arg(modHelp::BoardHost());
     case 3:
         return text(QT_TRANSLATE_NOOP("exit_texts",
                                       "%1 needs your help! Visit it regularly and join the various "
                                       "discussions and activities on the board. That way you will "
                                       "help us maintain and develop more Orvaneth Softwares."))
-            .arg(BoardHost());
+            .arg(modHelp::BoardHost());
     default:
         return text(QT_TRANSLATE_NOOP("exit_texts",
                                       "Orvaneth Softwares, such as this can be created and "
                                       "maintained only with your support. The best way to support "
                                       "Orvaneth is to visit %1 regularly and to join in the "
                                       "discussions and other board activities."))
-            .arg(BoardHost());
+            .arg(modHelp::BoardHost());
     }
 }
 
 QString VisitBoardCaption() {
     //: %1 is the host name of the discussion board.
-    return QCoreApplication::translate("exit_texts", "Click Here To Visit %1 Now").arg(BoardHost());
+    return QCoreApplication::translate("exit_texts", "Click Here To Visit %1 Now")
+        .arg(modHelp::BoardHost());
 }
 
 } // namespace exit_texts

@@ -1,8 +1,8 @@
 #include "promo/refer_a_friend.h"
 
 #include "platform/services.h"
-#include "shell/app_title.h"
 #include "shell/mod_help.h"
+#include "shell/msg_box.h"
 
 #include <QStringList>
 #include <QUrl>

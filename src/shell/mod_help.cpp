@@ -4,14 +4,16 @@
 #include "forms/controls.h"
 #include "forms/forms.h"
 #include "platform/services.h"
-#include "shell/app_title.h"
 #include "shell/carry_on.h"
+#include "shell/msg_box.h"
 #include "shell/setting_encoding.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 
 QString modHelp::SiteFolderUrl() { return QStringLiteral(LUNAVIK_SITE_BASE "/lunavik/"); }
+
+QString modHelp::BoardHost() { return QStringLiteral(LUNAVIK_BOARD_HOST); }
 
 QString modHelp::PageUrl(const char* pageKey) {
     return SiteFolderUrl() + QLatin1String("ssd.php?page=") + QLatin1String(pageKey);

@@ -41,6 +41,8 @@ public:
     // The program's folder on the maker's site, and the address of one of its pages there.
     static QString SiteFolderUrl();
     static QString PageUrl(const char* pageKey);
+    // The maker's discussion board, as the windows name it.
+    static QString BoardHost();
     // Hands the address to the browser; when none can be started (none installed, the address
     // too long for the system), a box says so instead of nothing happening.
     static void OpenInBrowser(platform::Platform& platform, const QString& url);

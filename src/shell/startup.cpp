@@ -1,8 +1,8 @@
 #include "shell/startup.h"
 
-#include "shell/app_title.h"
 #include "shell/carry_on.h"
 #include "shell/mod_help.h"
+#include "shell/msg_box.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "ui/captions.h"
 
 #include "build_config.h"
-#include "shell/app_title.h"
+#include "shell/mod_help.h"
 
 #include <QCoreApplication>
 
@@ -39,7 +39,7 @@ QString BoardBanner() {
     return QCoreApplication::translate("captions",
                                        "The most popular online numerology board and the best "
                                        "resource on the topic. Visit us at %1")
-        .arg(BoardHost());
+        .arg(modHelp::BoardHost());
 }
 
 QString AboutDescription() {

@@ -5,9 +5,9 @@
 #include "forms/palette.h"
 #include "forms/text_box.h"
 #include "forms/utf16.h"
-#include "shell/app_title.h"
 #include "shell/exit_handoff.h"
 #include "shell/mod_help.h"
+#include "shell/msg_box.h"
 #include "ui/about_box.h"
 #include "ui/link_strips.h"
 #include "ui/result_window.h"
@@ -184,25 +184,18 @@ void frmMain::txtFirstName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 void frmMain::txtMiddleName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 void frmMain::txtLastName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 
-bool frmMain::refuse(const QString& message, QWidget* focusTo) {
-    MsgBox(platform(), message, platform::MsgIcon::Information);
-    if (focusTo)
-        focusTo->setFocus(Qt::OtherFocusReason);
-    return false;
-}
-
-bool frmMain::ValidateInput() {
+frmMain::Refusal frmMain::firstRefusal() const {
     const Controls& c = m_ui;
     if (c.txtFirstName->Text().isEmpty())
-        return refuse(tr("Please Enter Your First Name"), c.txtFirstName);
+        return Refusal{tr("Please Enter Your First Name"), c.txtFirstName};
     if (c.txtLastName->Text().isEmpty())
-        return refuse(tr("Please Enter Your Last Name"), c.txtLastName);
+        return Refusal{tr("Please Enter Your Last Name"), c.txtLastName};
     if (c.cboDate->currentText().isEmpty())
-        return refuse(tr("Please Specify Your Birth Date"), c.cboDate);
+        return Refusal{tr("Please Specify Your Birth Date"), c.cboDate};
     if (c.cboMonth->currentText().isEmpty())
-        return refuse(tr("Please Specify Your Birth Month"), c.cboMonth);
+        return Refusal{tr("Please Specify Your Birth Month"), c.cboMonth};
     if (c.cboYear->currentText().isEmpty())
-        return refuse(tr("Please Specify Your Birth Year"), c.cboYear);
+        return Refusal{tr("Please Specify Your Birth Year"), c.cboYear};
 
     const int y = c.cboYear->currentText().toInt();
     const int m = c.cboMonth->currentIndex();
@@ -211,12 +204,22 @@ bool frmMain::ValidateInput() {
     if (m == 1 && (isLeapYear(y) ? d >= 29 : d >= 28))
         //: A day past the end of February. The refusal of the 31st of a 30-day month is the
         //: same text with a space before "!": keep them apart where your language allows.
-        return refuse(tr("Please Enter Correct Date Or Month!"), nullptr);
+        return Refusal{tr("Please Enter Correct Date Or Month!"), nullptr};
     if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
         //: The 31st of a 30-day month. A day past the end of February is refused with the same
         //: text without the space before "!": keep them apart where your language allows.
-        return refuse(tr("Please Enter Correct Date Or Month !"), nullptr);
-    return true;
+        return Refusal{tr("Please Enter Correct Date Or Month !"), nullptr};
+    return {};
+}
+
+bool frmMain::ValidateInput() {
+    const Refusal refusal = firstRefusal();
+    if (refusal.message.isEmpty())
+        return true;
+    MsgBox(platform(), refusal.message, platform::MsgIcon::Information);
+    if (refusal.focusTo)
+        refusal.focusTo->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 void frmMain::cmdNext_Click() {

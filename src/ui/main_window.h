@@ -52,9 +52,13 @@ private:
     void txtFirstName_KeyPress(int& keyAscii);
     void txtMiddleName_KeyPress(int& keyAscii);
     void txtLastName_KeyPress(int& keyAscii);
-    // Tells the user why the input is refused, moves the focus to the control at fault if
-    // there is one, and answers false, for ValidateInput to return.
-    bool refuse(const QString& message, QWidget* focusTo);
+    // The first check the input fails: what to tell the user and the control at fault, if there
+    // is one; no message when every check passes.
+    struct Refusal {
+        QString message;
+        QWidget* focusTo = nullptr;
+    };
+    Refusal firstRefusal() const;
 
     // The controls the handlers work with; null while the window is not loaded.
     struct Controls {

@@ -1,8 +1,9 @@
-# The captions' fit under Wine, six languages at once, at DPI dots per inch (read from the user's
-# registry as a program starts; Wine passes on no QT_ variable):  render_wine.sh RENDER_TEST DPI
+# The captions' fit under Wine, every language at once, at DPI dots per inch (read from the user's
+# registry as a program starts; Wine passes on no QT_ variable):
+#   render_wine.sh RENDER_TEST DPI LOCALE...
 dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null; }
 dpi "$2"
-for locale in en_US de_DE es_ES fr_FR it_IT pt_BR; do # Wine's display language is LC_ALL's
+for locale in "${@:3}"; do # Wine's display language is LC_ALL's
     (set -o pipefail; LANGUAGE= LANG= LC_ALL=$locale.UTF-8 wine "$1" --gtest_filter='*Caption*' \
         -platform windows 2>&1 | sed "s/^/$locale: /") &
 done

@@ -74,7 +74,8 @@ def install():
     subprocess.run(["wineserver", "-w"], timeout=120)
     for path in ("Lunavik.exe", "Qt6Widgets.dll", "platforms/qwindows.dll", "Uninstall.exe",
                  "styles/qwindowsvistastyle.dll", "THIRD-PARTY-NOTICES.txt",
-                 *("translations/qtbase_%s.qm" % l for l in ("de", "es", "fr", "it", "pt_BR"))):
+                 *("translations/qtbase_%s.qm" % l
+                   for l in os.environ["LUNAVIK_LANGUAGES"].split(";"))):
         check(os.path.exists(os.path.join(INSTALLED, path)), "installed: " + path)
     check(os.path.exists(SHORTCUT), "the Start-menu entry")
     with open(os.path.join(INSTALLED, "Lunavik.exe"), "rb") as exe:  # the version resource
