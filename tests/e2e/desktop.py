@@ -104,8 +104,7 @@ class Desktop(Sandbox):
         self.xdotool("mousemove", str(x), str(y), "click", "1")
 
     def inherited_fds(self):
-        with open(self.opened + ".fds") as f:
-            return [line.split() for line in f if line.strip()]
+        return [line.split() for line in open(self.opened + ".fds")]
 
     def opened_urls(self):
         try:
