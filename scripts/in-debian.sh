@@ -48,6 +48,7 @@ mount --rbind /sys "$root/sys"
 mount --rbind /dev "$root/dev"
 mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
 mount -t tmpfs -o mode=755 tmpfs "$root/run"
+install -d -m 1777 "$root/run/lock" # as a booted system has it
 mkdir -p "$root$clone"
 mount --bind "$clone" "$root$clone"
 exec chroot "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
