@@ -1,6 +1,6 @@
 # The Windows packages, from the same installed files (Lunavik.exe in the folder itself, the
 # runtime and THIRD-PARTY-NOTICES.txt beside it):
-#  - lunavik-<version>-setup.exe, the installer for people (NSIS, from the project's own
+#  - lunavik-<version>-x64-setup.exe, the installer for people (NSIS, from the project's own
 #    template packaging/windows/NSIS.template.in);
 #  - lunavik-<version>-windows-x64.zip, to run from a folder;
 #  - lunavik-<version>-x64.msi, for administrators' deployment tools (wixl, from
@@ -62,17 +62,18 @@ set(CPACK_EXTERNAL_ENABLE_STAGING ON)
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${LUNAVIK_WINDOWS_PACKAGING}/msi.cmake)
 set(CPACK_LUNAVIK_WXS ${LUNAVIK_WINDOWS_PACKAGING}/lunavik.wxs)
 
-# Signing: the staged executable before each package is made; the installer, its uninstaller
-# and the MSI as they are written.
+# Stripping and signing: the staged files before each package is made; the installer, its
+# uninstaller and the MSI as they are written.
+set(CPACK_LUNAVIK_STRIP ${CMAKE_STRIP})
 set(CPACK_LUNAVIK_SIGN ${LUNAVIK_WINDOWS_PACKAGING}/sign.sh)
-set(CPACK_PRE_BUILD_SCRIPTS ${LUNAVIK_WINDOWS_PACKAGING}/sign_staged.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${LUNAVIK_WINDOWS_PACKAGING}/prepare_staged.cmake)
 
-# Each generator names its file: lunavik-1.70-setup.exe, lunavik-1.70-windows-x64.zip and
+# Each generator names its file: lunavik-1.70-x64-setup.exe, lunavik-1.70-windows-x64.zip and
 # lunavik-1.70-x64.msi.
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_BINARY_DIR}/cpack_generator_names.cmake")
 file(WRITE ${CPACK_PROJECT_CONFIG_FILE}
      "if(CPACK_GENERATOR STREQUAL \"NSIS\")\n"
-     "    set(CPACK_PACKAGE_FILE_NAME \"lunavik-${PROJECT_VERSION}-setup\")\n"
+     "    set(CPACK_PACKAGE_FILE_NAME \"lunavik-${PROJECT_VERSION}-x64-setup\")\n"
      "elseif(CPACK_GENERATOR STREQUAL \"External\")\n"
      "    set(CPACK_PACKAGE_FILE_NAME \"lunavik-${PROJECT_VERSION}-x64\")\n"
      "else()\n"

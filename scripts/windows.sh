@@ -4,8 +4,8 @@
 #  - builds Qt for Windows from Debian's own source once per machine (scripts/windows_qt.sh;
 #    the first run takes 25 to 40 minutes on two idle cores, later ones seconds);
 #  - cross-builds Lunavik in Release with MinGW-w64 into build-windows/, with its tests;
-#  - makes there the installer lunavik-<version>-setup.exe (NSIS), the portable zip and the MSI
-#    lunavik-<version>-x64.msi, signed when LUNAVIK_SIGN_CERT and LUNAVIK_SIGN_KEY name a
+#  - makes there the installer lunavik-<version>-x64-setup.exe (NSIS), the portable zip and the
+#    MSI lunavik-<version>-x64.msi, signed when LUNAVIK_SIGN_CERT and LUNAVIK_SIGN_KEY name a
 #    certificate and its key (packaging/windows/sign.sh).
 # With --test it then runs, under Wine: the engine, forms, window, shell, promotion, lock and
 # settings tests (CTest, on Qt's offscreen platform), the captions' fit on Wine's desktop, and the
@@ -40,7 +40,7 @@ fi
 
 (cd "$build" && cpack -C Release >/dev/null)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-setup="$build/lunavik-$version-setup.exe"
+setup="$build/lunavik-$version-x64-setup.exe"
 msi="$build/lunavik-$version-x64.msi"
 ls -l "$setup" "$build/lunavik-$version-windows-x64.zip" "$msi"
 [ "${1:-}" = --test ] || exit 0

@@ -30,7 +30,9 @@ check((fixed.FileVersionMS, fixed.FileVersionLS, fixed.ProductVersionMS, fixed.P
 strings = {k.decode(): v.decode() for info in pe.FileInfo[0] if info.Key == b"StringFileInfo"
            for table in info.StringTable for k, v in table.entries.items()}
 check(strings.get("ProductVersion") and strings.get("ProductName") == "Lunavik"
-      and strings.get("OriginalFilename") == "Lunavik.exe", "version strings: %s" % strings)
+      and strings.get("OriginalFilename") == "Lunavik.exe"
+      and strings.get("LegalCopyright") == "Copyright 2026 Orvaneth Softwares",
+      "version strings: %s" % strings)
 
 group = data(resources[pefile.RESOURCE_TYPE["RT_GROUP_ICON"]][0])
 # GRPICONDIR: count at 4, then 14-byte entries: width (0 for 256) at 0, bits per pixel at 6

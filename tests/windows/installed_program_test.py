@@ -78,6 +78,8 @@ def install():
                    for l in os.environ["LUNAVIK_LANGUAGES"].split(";"))):
         check(os.path.exists(os.path.join(INSTALLED, path)), "installed: " + path)
     check(os.path.exists(SHORTCUT), "the Start-menu entry")
+    size = sum(os.path.getsize(os.path.join(d, f)) for d, _, fs in os.walk(INSTALLED) for f in fs)
+    check(size < 30e6, "installed: %.1f MB, more than 30 (an unstripped library?)" % (size / 1e6))
     with open(os.path.join(INSTALLED, "Lunavik.exe"), "rb") as exe:  # the version resource
         check(re.search("ProductVersion\0+1\\.70", exe.read().decode("utf-16-le", "replace")),
               "the executable's product version")
