@@ -16,6 +16,10 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh windows
 qt=$(bash scripts/windows_qt.sh)
 build=${LUNAVIK_WINDOWS_BUILD:-build-windows}
+# The linker and strip stamp each executable and library with a time: the release's day, so
+# that every package carries the same files, signed once.
+release_date=$(sed -n 's/^set(LUNAVIK_RELEASE_DATE "\(.*\)")$/\1/p' CMakeLists.txt)
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date -u -d "$release_date" +%s)}
 # As in scripts/test.sh: another clone's run reuses what this one compiled.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 
@@ -73,4 +77,5 @@ bash scripts/xvfb.sh ctest --test-dir "$build" --output-on-failure --no-tests=er
 languages=$(sed -n 's/^LUNAVIK_LANGUAGES:INTERNAL=//p' "$build/CMakeCache.txt")
 LUNAVIK_VERSION=$version LUNAVIK_LANGUAGES=$languages PYTHONPATH=tests/e2e \
     bash scripts/xvfb.sh --wm \
-    python3 tests/windows/installed_program_test.py "$setup" "$msi"
+    python3 tests/windows/installed_program_test.py "$setup" "$msi" \
+    "$build/lunavik-$version-windows-x64.zip"

@@ -1,6 +1,6 @@
 """The installer, the MSI and the installed program under Wine, on scripts/xvfb.sh's X server
 (steps()). Wine has no accessibility bridge: Ctrl+C copies a message box, Ctrl+A, Ctrl+C a text
-box, xclip reads what Wine hands X. Usage: installed_program_test.py SETUP_EXE MSI, in the Wine
+box, xclip reads what Wine hands X. Usage: installed_program_test.py SETUP_EXE MSI ZIP, in the Wine
 prefix WINEPREFIX names, the files signed with the certificate LUNAVIK_SIGN_CERT names."""
 import os
 import re
@@ -8,10 +8,11 @@ import shlex
 import subprocess
 import sys
 import time
+import zipfile
 
 from harness import WINDOW_TITLE, check, expect, finish, log, run_steps, wait_exit, wait_for
 
-SETUP, MSI = sys.argv[1:3]
+SETUP, MSI, ZIP = sys.argv[1:4]
 PREFIX = os.environ["WINEPREFIX"]
 FOLDER = r"C:\Apps\Lunavik"  # the user's choice, not the default
 INSTALLED = os.path.join(PREFIX, "drive_c", "Apps", "Lunavik")
@@ -21,6 +22,17 @@ SETTINGS = r"HKCU\Software\Orvaneth Softwares"
 # As on a real Windows, no LANG or LC_* in the programs' environment.
 WINDOWS_ENV = {k: v for k, v in os.environ.items() if not k.startswith(("LANG", "LC_"))}
 started = []
+
+
+# One Lunavik.exe, signed once, in every package.
+def exe_in(folder):
+    with open(os.path.join(folder, "Lunavik.exe"), "rb") as exe:
+        return exe.read()
+
+
+def zipped_exe():
+    with zipfile.ZipFile(ZIP) as z:
+        return z.read(next(n for n in z.namelist() if n.endswith("Lunavik.exe")))
 
 
 def wine(*args, **env):
@@ -89,8 +101,11 @@ def install():
                   'QuietUninstallString    REG_SZ    "C:\\Apps\\Lunavik\\Uninstall.exe" /S\n'):
         check(value in listed, "in Apps & features: %r in %r" % (value, listed))
     verify = ["osslsigncode", "verify", "-CAfile", os.environ["LUNAVIK_SIGN_CERT"], "-in"]
-    for file in (SETUP, MSI, INSTALLED + "/Lunavik.exe", INSTALLED + "/Uninstall.exe"):
+    shipped = [os.path.join(d, f) for d, _, fs in os.walk(INSTALLED) for f in fs
+               if f.endswith((".exe", ".dll"))]
+    for file in [SETUP, MSI] + shipped:
         check(subprocess.call(verify + [file], stdout=subprocess.DEVNULL) == 0, "signed: " + file)
+    check(exe_in(INSTALLED) == zipped_exe(), "the installer's Lunavik.exe is the zip's")
 
 
 def main_flow(program=FOLDER + r"\Lunavik.exe", second_start=True):
@@ -170,6 +185,8 @@ def uninstall():
 
 def msi():
     expect(wine("msiexec", "/i", MSI, "/qn").returncode == 0, "msiexec /i /qn failed")
+    check(exe_in(os.path.join(PREFIX, "drive_c", "Program Files", "Lunavik")) == zipped_exe(),
+          "the MSI's Lunavik.exe is the zip's")
     main_flow(r"C:\Program Files\Lunavik\Lunavik.exe", second_start=False)
     expect(wine("msiexec", "/x", MSI, "/qn").returncode == 0, "msiexec /x /qn failed")
     check(not os.path.exists(os.path.join(PREFIX, "drive_c", "Program Files", "Lunavik")),
