@@ -104,7 +104,9 @@ def install():
     shipped = [os.path.join(d, f) for d, _, fs in os.walk(INSTALLED) for f in fs
                if f.endswith((".exe", ".dll"))]
     for file in [SETUP, MSI] + shipped:
-        check(subprocess.call(verify + [file], stdout=subprocess.DEVNULL) == 0, "signed: " + file)
+        said = subprocess.run(verify + [file], capture_output=True, text=True)
+        check(said.returncode == 0 and re.search("digest algorithm *: SHA256", said.stdout),
+              "signed with SHA-256: " + file)
     check(exe_in(INSTALLED) == zipped_exe(), "the installer's Lunavik.exe is the zip's")
 
 
