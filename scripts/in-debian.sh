@@ -53,7 +53,8 @@ mkdir -p "$root$clone"
 mount --bind "$clone" "$root$clone"
 exec chroot "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
     HOME=/root TERM="${TERM:-dumb}" CI="${CI:-}" LANG=C.UTF-8 \
-    LUNAVIK_ASAN_BUILD="build-$release-asan" LUNAVIK_RELEASE_BUILD="build-$release-release" \
+    LUNAVIK_BUILD="build-$release" LUNAVIK_ASAN_BUILD="build-$release-asan" \
+    LUNAVIK_RELEASE_BUILD="build-$release-release" \
     LUNAVIK_WINDOWS_BUILD="build-$release-windows" \
     bash -c 'cd "$0" && exec "$@"' "$clone" "$@"
 EOF
