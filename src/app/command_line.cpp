@@ -7,13 +7,10 @@
 
 #include <QByteArray>
 #include <QCommandLineOption>
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace app {
 namespace {
-
-void printLine(Channel channel, const QString& text) { Tell(channel, text + u'\n'); }
 
 // The options QApplication reads itself; declared so they pass the check below, and hidden from
 // the help like every Qt program's.
@@ -48,40 +45,57 @@ QString programName(const QStringList& arguments) {
 
 CommandLine::CommandLine(int argc, char** argv, const Translations& translations)
     : m_arguments(argumentList(argc, argv)), m_self(programName(m_arguments)) {
+    const auto says = [&translations](const char* source) {
+        return translations.Translate("CommandLine", source);
+    };
     // Qt's own options are written with one dash; so may ours be (-help, -version).
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    m_parser.setApplicationDescription(translations.Translate(
-        "CommandLine",
-        QT_TRANSLATE_NOOP("CommandLine", "Computes the inner dreams number of a full name.")));
+    m_parser.setApplicationDescription(
+        says(QT_TRANSLATE_NOOP("CommandLine", "Computes the inner dreams number of a full name.")));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
-        translations.Translate("CommandLine",
-                               QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.")));
+        says(QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.")));
     const QCommandLineOption version(
         {QStringLiteral("v"), QStringLiteral("version")},
-        translations.Translate("CommandLine",
-                               QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.")));
+        says(QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.")));
     m_parser.addOption(help);
     m_parser.addOption(version);
     acceptQtOptions(m_parser);
-    // No application object exists yet, so Qt words a missing or unexpected option value in
+    const QString tryHelp = says(QT_TRANSLATE_NOOP("CommandLine", "Try '%1 --help'.")).arg(m_self);
+    // No application object exists, so Qt words a missing or unexpected option value in
     // English; everything else is said in the user's language.
-    if (!m_parser.parse(m_arguments))
-        m_outcome = Outcome::BadOption;
-    else if (m_parser.isSet(help))
-        m_outcome = Outcome::Help;
-    else if (m_parser.isSet(version))
-        m_outcome = Outcome::Version;
-    else if (!m_parser.positionalArguments().isEmpty())
-        m_outcome = Outcome::UnexpectedArgument;
-    // Checked here because Qt, finding no display, prints its plugin messages and aborts.
-    else if (!NoDisplayText(m_parser, m_self).isEmpty())
-        m_outcome = Outcome::NoDisplay;
+    if (!m_parser.parse(m_arguments)) {
+        end(1, Channel::Error,
+            QStringLiteral("%1: %2 %3").arg(m_self, badOption(translations), tryHelp));
+    } else if (m_parser.isSet(help)) {
+        end(0, Channel::Output, helpText(translations));
+    } else if (m_parser.isSet(version)) {
+        end(0, Channel::Output, QStringLiteral("Lunavik " LUNAVIK_VERSION_TEXT "\n"));
+    } else if (!m_parser.positionalArguments().isEmpty()) {
+        const QString unexpected = says(
+            QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'; Lunavik opens no files."));
+        end(1, Channel::Error,
+            QStringLiteral("%1: %2 %3")
+                .arg(m_self, unexpected.arg(m_parser.positionalArguments().constFirst()), tryHelp));
+    } else if (const QString none = NoDisplayText(m_parser, m_self, translations);
+               !none.isEmpty()) {
+        // Checked here because Qt, finding no display, prints its plugin messages and aborts.
+        end(1, Channel::Error, QStringLiteral("%1: %2").arg(m_self, none));
+    } else {
+        m_unreachable = QStringLiteral("%1: %2").arg(
+            m_self, UnreachableDisplayText(m_parser, m_self, translations));
+    }
+}
+
+void CommandLine::end(int status, Channel channel, const QString& text) {
+    m_status = status;
+    m_channel = channel;
+    m_text = text.endsWith(u'\n') ? text : text + u'\n';
 }
 
 // Qt names an unknown option without its dashes and in its own quotes; this names it as typed,
 // quoted like the program's other messages.
-QString CommandLine::badOption() const {
+QString CommandLine::badOption(const Translations& translations) const {
     const QStringList unknown = m_parser.unknownOptionNames();
     if (unknown.isEmpty())
         return m_parser.errorText();
@@ -94,64 +108,27 @@ QString CommandLine::badOption() const {
             break;
         }
     }
-    return QCoreApplication::translate("CommandLine", "unknown option '%1'.").arg(typed);
+    return translations
+        .Translate("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'."))
+        .arg(typed);
 }
 
-QString CommandLine::UnreachableDisplayLine(const Translations& translations) const {
-    return QStringLiteral("%1: %2").arg(m_self,
-                                        UnreachableDisplayText(m_parser, m_self, translations));
-}
-
-std::optional<int> CommandLine::Answer(Translations& translations) const {
-    // An ordinary start ends here.
-    if (m_outcome == Outcome::Start)
-        return std::nullopt;
-
-    // Everything below prints and ends the run, in the user's language. Qt translates only
-    // through an application object, so one exists for the moment; named after the program,
-    // it gives the usage line the name the user typed.
-    QByteArray name = m_self.toLocal8Bit();
-    char* nameArgv[] = {name.data(), nullptr};
-    int nameArgc = 1;
-    std::optional<QCoreApplication> speaking;
-    if (!translations.IsEmpty()) {
-        speaking.emplace(nameArgc, nameArgv);
-        translations.Install();
-    }
-    const auto tryHelp = [this] {
-        return QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(m_self);
+// Qt words the help's frame in its own catalogue, which only an application object would read;
+// read from there, the frame needs none, and the usage line names the program as typed.
+QString CommandLine::helpText(const Translations& translations) const {
+    const auto qt = [&translations](const char* source) {
+        return translations.Translate("QCommandLineParser", source);
     };
-    switch (m_outcome) {
-    case Outcome::BadOption:
-        printLine(Channel::Error, QStringLiteral("%1: %2 %3").arg(m_self, badOption(), tryHelp()));
-        return 1;
-    case Outcome::Help: {
-        // Without an application object Qt cannot know the program's name for the usage line.
-        const QString text =
-            m_parser.helpText().replace(QLatin1String("<executable_name>"), m_self);
-        Tell(Channel::Output, text);
-        return 0;
-    }
-    case Outcome::Version:
-        printLine(Channel::Output, QStringLiteral("Lunavik " LUNAVIK_VERSION_TEXT));
-        return 0;
-    case Outcome::UnexpectedArgument:
-        printLine(Channel::Error,
-                  QStringLiteral("%1: %2 %3")
-                      .arg(m_self,
-                           QCoreApplication::translate(
-                               "CommandLine", "unexpected argument '%1'; Lunavik opens no files.")
-                               .arg(m_parser.positionalArguments().constFirst()),
-                           tryHelp()));
-        return 1;
-    case Outcome::NoDisplay: // said again, now in the user's language
-        printLine(Channel::Error,
-                  QStringLiteral("%1: %2").arg(m_self, NoDisplayText(m_parser, m_self)));
-        return 1;
-    case Outcome::Start:
-        break;
-    }
-    return std::nullopt;
+    return m_parser.helpText()
+        .replace(QLatin1String("Usage: <executable_name> [options]"),
+                 qt("Usage: %1").arg(m_self + u' ' + qt("[options]")))
+        .replace(QLatin1String("\nOptions:\n"), u'\n' + qt("Options:") + u'\n');
+}
+
+std::optional<int> CommandLine::Answer() const {
+    if (m_status)
+        Tell(m_channel, m_text);
+    return m_status;
 }
 
 } // namespace app

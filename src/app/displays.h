@@ -19,8 +19,9 @@ QStringList RequestedPlatforms(const QCommandLineParser& parser);
 
 // Why none of the asked-for platforms finds a display, naming the variables it would need (on
 // Windows, the platform plugin Qt would not find), with a way to run the program all the same
-// (self: its name), in the language installed at the moment; empty when one of them can start.
-QString NoDisplayText(const QCommandLineParser& parser, const QString& self);
+// (self: its name); empty when one of them can start.
+QString NoDisplayText(const QCommandLineParser& parser, const QString& self,
+                      const Translations& translations);
 
 // Why Qt gave up while starting: the displays it tried and could not reach, or the platform
 // plugin that would not start.

@@ -3,7 +3,6 @@
 #include "app/translations.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QStringList>
 
 namespace app {
@@ -48,20 +47,25 @@ QStringList missingDisplays(const QCommandLineParser& parser) {
 
 } // namespace
 
-QString NoDisplayText(const QCommandLineParser& parser, const QString& self) {
+QString NoDisplayText(const QCommandLineParser& parser, const QString& self,
+                      const Translations& translations) {
     const QStringList missing = missingDisplays(parser);
     if (missing.isEmpty())
         return {};
     const QString command = virtualDisplayCommand(parser, self);
     return missing.size() == 1
-               ? QCoreApplication::translate("CommandLine",
-                                             "no display found (%1 is not set); to run Lunavik "
-                                             "on a virtual one: xvfb-run %2")
+               ? translations
+                     .Translate("CommandLine",
+                                QT_TRANSLATE_NOOP("CommandLine",
+                                                  "no display found (%1 is not set); to run "
+                                                  "Lunavik on a virtual one: xvfb-run %2"))
                      .arg(missing.constFirst(), command)
-               : QCoreApplication::translate("CommandLine",
-                                             "no display found (DISPLAY and WAYLAND_DISPLAY are "
-                                             "not set); to run Lunavik on a virtual one: "
-                                             "xvfb-run %1")
+               : translations
+                     .Translate("CommandLine",
+                                QT_TRANSLATE_NOOP("CommandLine",
+                                                  "no display found (DISPLAY and WAYLAND_DISPLAY "
+                                                  "are not set); to run Lunavik on a virtual "
+                                                  "one: xvfb-run %1"))
                      .arg(command);
 }
 

@@ -3,7 +3,6 @@
 #include "app/translations.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -61,10 +60,11 @@ bool pluginFound(const QCommandLineParser& parser) {
 
 } // namespace
 
-QString NoDisplayText(const QCommandLineParser& parser, const QString&) {
+QString NoDisplayText(const QCommandLineParser& parser, const QString&,
+                      const Translations& translations) {
     if (pluginFound(parser))
         return {};
-    return pluginLine(requestedPlugins(parser), Translations(Translations::DesktopLanguages()));
+    return pluginLine(requestedPlugins(parser), translations);
 }
 
 QString UnreachableDisplayText(const QCommandLineParser& parser, const QString&,

@@ -17,9 +17,9 @@ int main(int argc, char** argv) {
     // Nothing is read in an English locale.
     app::Translations translations(app::Translations::DesktopLanguages());
     const app::CommandLine commandLine(argc, argv, translations);
-    if (const std::optional<int> status = commandLine.Answer(translations))
+    if (const std::optional<int> status = commandLine.Answer())
         return *status;
-    app::HoldBackStartMessages(commandLine.UnreachableDisplayLine(translations));
+    app::HoldBackStartMessages(commandLine.UnreachableDisplayLine());
     QApplication app(argc, argv);
     app::ReleaseStartMessages();
     // Before the first window builds its texts.

@@ -30,9 +30,12 @@ public:
     // Into the running application; they stay in while this object lives.
     void Install();
 
-    // A text of the program's own catalogue, for a moment without an application object.
+    // A text of the program's own catalogue, or of Qt's (its words in the help), with or without
+    // an application object: the one way the start translates.
     QString Translate(const char* context, const char* source) const {
-        const QString text = m_program.translate(context, source);
+        QString text = m_program.translate(context, source);
+        if (text.isEmpty())
+            text = m_qt.translate(context, source);
         return text.isEmpty() ? QString::fromUtf8(source) : text;
     }
 
