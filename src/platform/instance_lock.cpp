@@ -31,13 +31,16 @@ bool LockFileInstanceGuard::AnotherInstanceRunning() {
 
 bool LockFileInstanceGuard::runUnguarded(const QString& why) {
     if (m_tell)
-        m_tell(why.isEmpty() ? QCoreApplication::translate(
-                                   "InstanceLock", "Lunavik runs without its check for a second "
-                                                   "copy: it cannot write its lock file %1.")
-                                   .arg(m_path)
-                             : why);
+        m_tell(why);
     m_tell = nullptr; // once a start
     return false;
+}
+
+bool LockFileInstanceGuard::lockUnwritable() {
+    return runUnguarded(QCoreApplication::translate("InstanceLock",
+                                                    "Lunavik runs without its check for a second "
+                                                    "copy: it cannot write its lock file %1.")
+                            .arg(m_path));
 }
 
 } // namespace platform

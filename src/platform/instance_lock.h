@@ -43,7 +43,9 @@ private:
     // running copy holds it. Each system tells a leftover file from a live one its own way.
     bool heldByAnother();
     // Says why no copy can be kept out, once, and answers that none runs.
-    bool runUnguarded(const QString& why = {});
+    bool runUnguarded(const QString& why);
+    // The same, for a lock file that can't be written (a full or read-only file system).
+    bool lockUnwritable();
 };
 
 } // namespace platform

@@ -153,7 +153,7 @@ bool LockFileInstanceGuard::heldByAnother() {
             return false;
         // The folder cannot hold a lock (read-only, full): better to start than to refuse.
         if (m_lock->error() != QLockFile::LockFailedError)
-            return runUnguarded();
+            return lockUnwritable();
         switch (takeOverIfFree(m_path, *m_lock)) {
         case Leftover::Held:
             return true;

@@ -32,7 +32,7 @@ bool LockFileInstanceGuard::heldByAnother() {
             return false;
         // The folder cannot hold a lock (read-only, full): better to start than to refuse.
         if (m_lock->error() != QLockFile::LockFailedError)
-            return runUnguarded();
+            return lockUnwritable();
         if (QFileInfo(m_path).isDir()) {
             if (QDir().rmdir(m_path))
                 continue;
